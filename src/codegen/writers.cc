@@ -1,0 +1,22 @@
+/*
+** src/codegen/writers.cc
+** Generated files.  The writers are not built yet: they write nothing.
+*/
+#include "codegen.h"
+
+void write_scenario_description(const char *, ScriptFile *, const TextList &,
+                                SemanticTables *)
+{
+}
+
+void write_tdc_file(const GenerationRequest &)
+{
+}
+
+void write_trace_description(const GenerationRequest &)
+{
+}
+
+void generate_source(const GenerationRequest &)
+{
+}

@@ -1,0 +1,196 @@
+/*
+** src/support/checked.cc
+** Checked allocation and system calls, and small file-name conveniences.
+**
+** Allocation failures are internal errors reported through the catalogue
+** (ERRINTFCT, status 9) at the current position; the checked system calls
+** print a translated "FATAL ERROR" text on standard error and end the run
+** with status 7 without touching the listing.
+*/
+#include "support.h"
+#include "diag.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+[[noreturn]] void allocation_failed()
+{
+    report_here(SEV_INTERNAL, "ERRINTFCT",
+                QCoreApplication::translate(
+                    "Error Parameter", "memory overflow",
+                    "Used as a parameter for 'ERRINTFCT' error message"));
+    terminate_run(9);   /* not reached: internal reports end the run */
+}
+
+} // namespace
+
+void *xmalloc(size_t size)
+{
+    void *block = malloc(size ? size : 1);
+    if (!block)
+        allocation_failed();
+    return block;
+}
+
+void *xcalloc(size_t count, size_t size)
+{
+    void *block = calloc(count ? count : 1, size ? size : 1);
+    if (!block)
+        allocation_failed();
+    return block;
+}
+
+void *xrealloc(void *block, size_t size)
+{
+    void *grown = realloc(block, size ? size : 1);
+    if (!grown)
+        allocation_failed();
+    return grown;
+}
+
+void xfree(void *block)
+{
+    free(block);
+}
+
+char *xstrdup(const char *text)
+{
+    size_t size = strlen(text) + 1;
+    char *copy = static_cast<char *>(xmalloc(size));
+    memcpy(copy, text, size);
+    return copy;
+}
+
+void *checked_malloc(size_t size)
+{
+    void *block = xmalloc(size);
+    if (!block)
+        fatal_system_error("malloc");
+    return block;
+}
+
+void *checked_realloc(void *block, size_t size)
+{
+    void *grown = xrealloc(block, size);
+    if (!grown)
+        fatal_system_error("realloc");
+    return grown;
+}
+
+char *checked_strdup(const char *text)
+{
+    if (!text)
+        return nullptr;
+    char *copy = xstrdup(text);
+    if (!copy)
+        fatal_system_error("strdup");
+    return copy;
+}
+
+void zero_fill(void *start, size_t count)
+{
+    memset(start, 0, count);
+}
+
+void fatal_system_error(const char *call_name)
+{
+    QString text = QCoreApplication::translate(
+                       "Fatal Error (cstsyst)",
+                       "FATAL ERROR on '%1',\n Please contact your "
+                       "administrative.",
+                       "'%1' is a function name")
+                       .arg(QString::fromLocal8Bit(call_name));
+    QByteArray bytes = text.toLocal8Bit();
+    fwrite(bytes.constData(), 1, bytes.size(), stderr);
+    terminate_run(7);
+}
+
+/* Formats into a string that grows as needed, so no caller buffer can
+** overflow; a formatting failure is the "sprintf(<format>" system error. */
+int checked_sprintf(std::string &out, const char *format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    int length = vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    if (length < 0) {
+        va_end(again);
+        fatal_system_error((std::string("sprintf(") + format).c_str());
+    }
+    out.assign(static_cast<size_t>(length) + 1, '\0');
+    vsnprintf(&out[0], out.size(), format, again);
+    va_end(again);
+    out.resize(static_cast<size_t>(length));
+    return length;
+}
+
+int checked_fprintf(FILE *stream, const char *format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    int length = vfprintf(stream, format, args);
+    va_end(args);
+    if (length < 0)
+        fatal_system_error("fprintf");
+    return length;
+}
+
+void checked_fclose(FILE *stream)
+{
+    if (fclose(stream) == EOF)
+        fatal_system_error("fclose");
+}
+
+int open_file(const char *path, const char *mode, FILE **stream)
+{
+    *stream = fopen(path, mode);
+    return *stream ? 1 : 0;
+}
+
+void terminate_run(int status)
+{
+    fflush(stderr);
+    fflush(stdout);
+    exit(status);
+}
+
+std::string getenv_copy(const char *name)
+{
+    const char *value = getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+void file_base_name(const char *path, std::string &out)
+{
+    if (!path || !*path)
+        return;
+    out = QFileInfo(QString::fromLocal8Bit(path)).fileName().toLocal8Bit()
+              .toStdString();
+}
+
+void file_dir_path(const char *path, std::string &out)
+{
+    out.clear();
+    if (!path || !*path)
+        return;
+    out = QFileInfo(QString::fromLocal8Bit(path)).path().toLocal8Bit()
+              .toStdString();
+}
+
+char *concat_path(const char *first, const char *second)
+{
+    size_t a = strlen(first), b = strlen(second);
+    char *joined = static_cast<char *>(checked_malloc(a + b + 2));
+    memcpy(joined, first, a);
+    joined[a] = '/';
+    memcpy(joined + a + 1, second, b + 1);
+    return joined;
+}
