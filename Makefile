@@ -34,7 +34,7 @@ demo: build
 	cmake --install $(BUILD) --prefix $(DIST) >/dev/null
 	@mkdir -p examples/out
 	cd examples && KORVATDIR=$(DIST) $(DIST)/bin/zrsprepro \
-	  demo.pts demo.h out/demo -STD_DEFINE=$(DIST)/lib/gnu_linux.def
+	  demo.pts demo.h out/demo
 
 test: test-plain test-asan
 

@@ -29,14 +29,22 @@ struct ReportState {
 
 ReportState state;
 
-QString fill_arguments(QString text, const QString &arg1, const QString &arg2)
+/* How the arguments meet the place markers.  FILL_LOWEST is the general
+** rule: each non-empty argument fills the lowest marker left.  Positioned
+** reports use FILL_POSITIONED: the text always goes to %2, so a report
+** without a position does not put its text where the position belongs. */
+enum Fill { FILL_LOWEST, FILL_POSITIONED };
+
+QString fill_arguments(QString text, const QString &arg1, const QString &arg2,
+                       Fill fill)
 {
     if (!arg1.isEmpty() && !arg2.isEmpty())
         return text.arg(arg1).arg(arg2);
     if (!arg1.isEmpty())
         return text.arg(arg1);
     if (!arg2.isEmpty())
-        return text.arg(arg2);
+        return fill == FILL_POSITIONED ? text.arg(QString()).arg(arg2)
+                                       : text.arg(arg2);
     return text;
 }
 
@@ -65,42 +73,82 @@ QString from_c(const char *text)
 
 } // namespace
 
-void emit_message(const char *code, char letter, const QString &arg1,
-                  const QString &arg2)
+namespace {
+
+void emit_line(const char *code, char letter, const QString &arg1,
+               const QString &arg2, Fill fill)
 {
     QString line = QStringLiteral("Korvat-%1-%2,  ")
                        .arg(QChar::fromLatin1(letter))
                        .arg(QString::fromLatin1(code));
     QString text = catalogue_lookup(QString::fromLatin1(code));
     if (!text.isNull())
-        line += fill_arguments(text, arg1, arg2);
+        line += fill_arguments(text, arg1, arg2, fill);
     line += QLatin1Char('\n');
     remove_leftover_markers(line);
     write_line(line.toLocal8Bit());
 }
 
+[[noreturn]] void end_with(int status)
+{
+    close_listing();
+    terminate_run(status);
+}
+
+/* One report: counting, the line, and the end of the run when fatal. */
+void dispatch(int severity, const char *code, const QString &arg1,
+              const QString &arg2, Fill fill)
+{
+    switch (severity) {
+    case SEV_INTERNAL:
+        emit_line(code, 'S', arg1, arg2, fill);
+        end_with(9);
+    case SEV_FATAL:
+        emit_line(code, 'F', arg1, arg2, fill);
+        end_with(7);
+    case SEV_ERROR:
+        state.errors++;
+        emit_line(code, 'E', arg1, arg2, fill);
+        break;
+    case SEV_WARNING:
+        state.warnings++;
+        emit_line(code, 'W', arg1, arg2, fill);
+        break;
+    case SEV_INFO:
+        emit_line(code, 'I', arg1, arg2, fill);
+        break;
+    default:
+        break;   /* above 4: nothing is reported */
+    }
+}
+
+} // namespace
+
+void emit_message(const char *code, char letter, const QString &arg1,
+                  const QString &arg2)
+{
+    emit_line(code, letter, arg1, arg2, FILL_LOWEST);
+}
+
 void report_info(const char *code, const QString &arg1, const QString &arg2)
 {
-    emit_message(code, 'I', arg1, arg2);
+    dispatch(SEV_INFO, code, arg1, arg2, FILL_LOWEST);
 }
 
 void report_warning(const char *code, const QString &arg1, const QString &arg2)
 {
-    state.warnings++;
-    emit_message(code, 'W', arg1, arg2);
+    dispatch(SEV_WARNING, code, arg1, arg2, FILL_LOWEST);
 }
 
 void report_error(const char *code, const QString &arg1, const QString &arg2)
 {
-    state.errors++;
-    emit_message(code, 'E', arg1, arg2);
+    dispatch(SEV_ERROR, code, arg1, arg2, FILL_LOWEST);
 }
 
 void report_fatal(const char *code, const QString &arg1, const QString &arg2)
 {
-    emit_message(code, 'F', arg1, arg2);
-    close_listing();
-    terminate_run(7);
+    dispatch(SEV_FATAL, code, arg1, arg2, FILL_LOWEST);
+    terminate_run(7);   /* not reached */
 }
 
 void report_fatal_c(const char *code, const char *arg1, const char *arg2)
@@ -110,9 +158,8 @@ void report_fatal_c(const char *code, const char *arg1, const char *arg2)
 
 void report_internal(const char *code, const QString &arg1, const QString &arg2)
 {
-    emit_message(code, 'S', arg1, arg2);
-    close_listing();
-    terminate_run(9);
+    dispatch(SEV_INTERNAL, code, arg1, arg2, FILL_LOWEST);
+    terminate_run(9);   /* not reached */
 }
 
 void report_internal_c(const char *code, const char *arg1, const char *arg2)
@@ -134,15 +181,8 @@ QString position_prefix(const char *file, int line)
 void report_at(int severity, const char *code, const QString &text,
                const char *file, int line)
 {
-    QString where = position_prefix(file, line);
-    switch (severity) {
-    case SEV_INTERNAL: report_internal(code, where, text);
-    case SEV_FATAL: report_fatal(code, where, text);
-    case SEV_ERROR: report_error(code, where, text); break;
-    case SEV_WARNING: report_warning(code, where, text); break;
-    case SEV_INFO: report_info(code, where, text); break;
-    default: break;   /* above 4: nothing is reported */
-    }
+    dispatch(severity, code, position_prefix(file, line), text,
+             FILL_POSITIONED);
 }
 
 void report_at_c(int severity, const char *code, const char *text,

@@ -5,7 +5,10 @@
 #ifndef ZRS_TEST_RUN_PROGRAM_H
 #define ZRS_TEST_RUN_PROGRAM_H
 
+#include <QString>
+
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -33,5 +36,11 @@ std::string make_temp_dir();
 std::string read_file(const std::string &path);
 void write_file(const std::string &path, const std::string &text);
 bool file_exists(const std::string &path);
+
+/* Readable QString values in test failure messages. */
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 #endif

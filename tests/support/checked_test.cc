@@ -1,0 +1,101 @@
+/*
+** tests/support/checked_test.cc
+** Checked calls, file-name conveniences and the run's date source.
+*/
+#include "diag.h"
+#include "support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+TEST(Checked, NullAndEmptyInputs)
+{
+    EXPECT_EQ(checked_strdup(nullptr), nullptr);
+    std::string out = "kept";
+    file_base_name("", out);
+    EXPECT_EQ(out, "kept");
+    file_base_name(nullptr, out);
+    EXPECT_EQ(out, "kept");
+    file_dir_path("", out);
+    EXPECT_EQ(out, "");
+}
+
+TEST(Checked, FileNameParts)
+{
+    struct Case {
+        const char *path, *base, *dir;
+    } cases[] = {
+        {"name.h", "name.h", "."},
+        {"dir/sub/name.h", "name.h", "dir/sub"},
+        {"/abs/x", "x", "/abs"},
+        {"a.b/c", "c", "a.b"},
+    };
+    for (const Case &c : cases) {
+        std::string base, dir;
+        file_base_name(c.path, base);
+        file_dir_path(c.path, dir);
+        EXPECT_EQ(base, c.base) << c.path;
+        EXPECT_EQ(dir, c.dir) << c.path;
+    }
+}
+
+TEST(Checked, SprintfGrowsWithTheText)
+{
+    std::string out, longer(100000, 'x');
+    EXPECT_EQ(checked_sprintf(out, "%s%c%s", longer.c_str(), '/', "n"), 100002);
+    EXPECT_EQ(out.size(), 100002u);
+    char *joined = concat_path("a", "b");
+    EXPECT_STREQ(joined, "a/b");
+    xfree(joined);
+}
+
+TEST(Checked, AllocationFailureIsInternal)
+{
+    init_bibli_messages();
+    EXPECT_EXIT(xmalloc(SIZE_MAX / 2), testing::ExitedWithCode(9),
+                "^Korvat-S-ERRINTFCT,  Internal error in the function memory "
+                "overflow\n$");
+}
+
+TEST(Checked, FailedCloseIsASystemError)
+{
+    EXPECT_EXIT(
+        {
+            FILE *full = fopen("/dev/full", "w");
+            fputs("x", full);
+            checked_fclose(full);
+        },
+        testing::ExitedWithCode(7),
+        "^FATAL ERROR on 'fclose',\n Please contact your administrative.$");
+}
+
+/* The clock is read once per process, so each case runs in a child. */
+TEST(RunInfo, SourceDateEpochFixesDateAndId)
+{
+    EXPECT_EXIT(
+        {
+            setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+            bool ok = strcmp(current_time_text(),
+                             "Tue Nov 14 22:13:20 2023") == 0 &&
+                      run_generation_id() == 0 &&
+                      run_broken_down_time().tm_year == 123;
+            exit(ok ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(
+        {
+            unsetenv("SOURCE_DATE_EPOCH");
+            const char *text = current_time_text();
+            size_t n = strlen(text);
+            bool ok = n == 24 && text[n - 1] != '\n' &&
+                      run_generation_id() == static_cast<long>(getpid());
+            exit(ok ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+} // namespace
