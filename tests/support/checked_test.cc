@@ -56,8 +56,9 @@ TEST(Checked, SprintfGrowsWithTheText)
 TEST(Checked, AllocationFailureIsInternal)
 {
     init_bibli_messages();
+    /* No anchor at the start: a sanitizer may warn before the line. */
     EXPECT_EXIT(xmalloc(SIZE_MAX / 2), testing::ExitedWithCode(9),
-                "^Korvat-S-ERRINTFCT,  Internal error in the function memory "
+                "Korvat-S-ERRINTFCT,  Internal error in the function memory "
                 "overflow\n$");
 }
 
