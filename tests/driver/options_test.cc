@@ -117,6 +117,7 @@ TEST(OptionMatch, EnumeratedValues)
         {"PROBE", "D", "DEFAULT"},     {"PROBE", "CUSTOMER", "CUSTOM"},
         {"PROBE", "cu", "CUSTOM"},     {"RESTRICTION", "KRX", "KR"},
         {"ALLOCATION", "d", "DYNAMIC"}, {"ALLOCATION", "T", ""},
+        {"TRACE", "T=X", ""},   /* '=' is an ordinary character here */
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(std::string(row.option) + "=" + row.text);
