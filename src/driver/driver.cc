@@ -74,13 +74,6 @@ std::string derived_name(const std::string &value, const char *default_suffix,
     return name;
 }
 
-std::string cut_command_line(const std::string &text)
-{
-    if (text.size() <= COMMAND_LINE_LIMIT)
-        return text;
-    return text.substr(0, COMMAND_LINE_LIMIT) + " (...)";
-}
-
 void report_banner()
 {
     QString title = QCoreApplication::translate("KRVTIdent", tool_title);
@@ -199,6 +192,13 @@ void analyse_and_generate(RunContext &run)
 }
 
 } // namespace
+
+std::string cut_command_line(const std::string &text)
+{
+    if (text.size() <= COMMAND_LINE_LIMIT)
+        return text;
+    return text.substr(0, COMMAND_LINE_LIMIT) + " (...)";
+}
 
 void run_compiler(int argc, char **argv)
 {

@@ -18,6 +18,10 @@
 /* The product title shown in the banner and in command-line messages. */
 extern const char *const ProductTitle;
 
+/* The command line as recorded in the TDC file: at most 1900 characters,
+** a longer one cut and marked with " (...)". */
+std::string cut_command_line(const std::string &text);
+
 void path_join(const char *directory, const char *name, std::string &result);
 void split_suffix(std::string &name, std::string &suffix);
 void append_suffix(std::string &name, const char *suffix);

@@ -12,6 +12,8 @@
 
 #include "support.h"
 
+struct CommandTable;
+
 /* Returns false after printing the engine's message and the usage text. */
 bool parse_command_line(int argc, char **argv);
 int option_state(const char *name);
@@ -46,5 +48,8 @@ int setting_comment();       /* 0 under -NOCOMMENT */
 int setting_spvgen();
 int setting_trace();         /* 0, 5 ERROR, 10 SCN, 20 TIME, 50 CIRCULAR */
 int setting_bufsize();       /* 10 when absent or 0 */
+
+/* The program's table as the option engine sees it (for tests). */
+CommandTable &program_command_table();
 
 #endif
