@@ -316,6 +316,20 @@ void preal_parse(preal *result, const char *text)
     pack(result, Decimal{negative, mantissa, t.exponent});
 }
 
+/* A decimal literal rarely has an exact binary mantissa; one that lies a
+** few places below its decimal value would show a last digit one too low
+** (1.000000000000000005 as ...04).  Lifting it by the slack first makes
+** truncated digits come out as written. */
+static Nat lift_by_slack(const Nat &mantissa, int64_t &exponent)
+{
+    Nat m = nat_add(mantissa, nat_small(MANTISSA_SLACK));
+    if (nat_compare(m, nat_mul_small(one_unit(), 10)) >= 0) {
+        exponent++;
+        return one_unit();
+    }
+    return m;
+}
+
 /* Rounds the last of n digits: 7..9 after a 9 carries upward through the
 ** 9s, 0..3 after a 0 is dropped with the zeros before it.  Returns the
 ** number of digits kept; a carry out of the first digit bumps exponent. */
@@ -356,7 +370,7 @@ void preal_image(const preal *r, std::string &out, int digits)
         return;
     }
     unsigned char produced[19];
-    Nat m = d.mantissa;
+    Nat m = lift_by_slack(d.mantissa, d.exponent);
     for (int i = 0; i < digits; i++) {
         Nat whole = nat_shift_right(m, FRACTION_BITS);
         produced[i] = static_cast<unsigned char>(whole.limb[0]);
