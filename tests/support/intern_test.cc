@@ -50,8 +50,9 @@ TEST(InternText, BytesAboveAsciiAreDistinct)
     EXPECT_STREQ(b, "\xe9t\xe8");
 }
 
-/* Tens of thousands of texts: the entry array grows twice and the pool
-** moves to new chunks many times, yet every address stays the same. */
+/* Tens of thousands of texts: the entry array grows twice, the buckets
+** are rebuilt once and the pool moves to new chunks many times, yet every
+** address stays the same. */
 TEST(InternText, AddressesSurviveEntryAndPoolGrowth)
 {
     const int count = 45000;
