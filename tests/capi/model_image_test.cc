@@ -38,6 +38,8 @@ TEST_F(ModelTest, DeclaratorImages)
     thr->function->exceptions.push_back(I());
     thr->function->exceptions.push_back(make_pointer(C()));
     CType *pp = make_pointer(make_pointer(make_modifier("const", I())));
+    CType *v = make_base_type("void");
+    CType *w = make_pointer(make_literal_base(-32, 1, "int"));
     ImageCase cases[] = {
         {"int (*f)(int, char *)", image(fp, "f")},
         {"int (*)(int, char *)", image(fp)},
@@ -53,12 +55,12 @@ TEST_F(ModelTest, DeclaratorImages)
         {"void f() throw (int, char *)", image(thr, "f")},
         {"const int **", image(pp)},
         {"int x", image(nullptr, "x")},
-        {"void", image(make_base_type("void"))},
-        {"wchar_t *w", image(make_pointer(make_literal_base(-32, 1, "int")), "w")},
+        {"void", image(v)},
+        {"wchar_t *w", image(w, "w")},
     };
     for (const ImageCase &c : cases)
         EXPECT_EQ(c.got, c.expected);
-    for (CType *x : {fp, pa, ap, ret_fp, arr_fp, ref, cp, mods, method, ell, thr, pp})
+    for (CType *x : {fp, pa, ap, ret_fp, arr_fp, ref, cp, mods, method, ell, thr, pp, v, w})
         free_type(x, FREE_ALL);
 }
 

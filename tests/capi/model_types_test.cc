@@ -159,7 +159,9 @@ TEST_F(ModelTest, SizePragmas)
     EXPECT_TRUE(apply_signof_pragma(t, "u16", false));
     CTableEntry *e = lookup_type_name(t, "u16", {});
     EXPECT_EQ(e->symbol->type->target->base.bits, 24);
-    EXPECT_EQ(words({"short"})->base.bits, -16) << "the built-in short is unchanged";
+    CType *sh = words({"short"});
+    EXPECT_EQ(sh->base.bits, -16) << "the built-in short is unchanged";
+    free_type(sh, FREE_ALL);
 
     EXPECT_FALSE(apply_sizeof_pragma(t, "struct_foo", 40));
     int bits = 0;
