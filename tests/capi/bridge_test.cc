@@ -1,0 +1,135 @@
+/*
+** tests/capi/bridge_test.cc
+** Bridge operations that stand alone: display formats, flattening,
+** symbol categories.
+*/
+#include "capi.h"
+#include "diag.h"
+#include "model.h"
+#include "run_program.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Bridge : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        init_bibli_messages();
+        start_interface_analysis(2, {}, {}, nullptr);
+    }
+};
+
+TEST_F(Bridge, ParseDisplayFormat)
+{
+    set_bridge_position("s.pts", 4);
+    struct Case {
+        const char *text;
+        bool ok;
+        unsigned code;
+        int width;
+        const char *report; /* expected standard error, "" for none */
+    } cases[] = {
+        {"x#H8", true, 0, -8, ""},
+        {"x#h16", true, 0, -16, ""},
+        {"x#U16", true, 3, 16, ""},
+        {"x#D", true, 1, 0, ""},
+        {"x#b8", true, 2, -8, ""},
+        {"x#16", true, 0, 0, ""},
+        {"x#2", true, 2, 0, ""},
+        {"x#F", true, 4, -6, ""},
+        {"x#E", true, 5, -48, ""},
+        {"x#f3", true, 4, -3, ""},
+        {"plain", true, 6, 0, ""},
+        {"x#", false, 0, 0, ""},
+        {"x#H7", false, 0, 0,
+         "Korvat-E-TAILLEDIV,  [s.pts:4] The integer size 7 is not a multiple of 8\n"},
+        {"x#Q", false, 0, 0, "Korvat-E-BASEINCON,  [s.pts:4] Unknown base Q\n"},
+        {"x#3", false, 0, 0, "Korvat-E-BASEINCON,  [s.pts:4] Unknown base 3\n"},
+        {"x#162", false, 0, 0, "Korvat-E-BASEINCON,  [s.pts:4] Unknown base 162\n"},
+        {"x#H1x", false, 0, 0,
+         "Korvat-E-TAILLEERR,  [s.pts:4] Bad format of integer size: 1x\n"},
+    };
+    for (const Case &c : cases) {
+        unsigned code = 99;
+        int width = 99;
+        testing::internal::CaptureStderr();
+        bool ok = parse_display_format(c.text, &code, &width);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.report) << c.text;
+        EXPECT_EQ(ok, c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(code, c.code) << c.text;
+            EXPECT_EQ(width, c.width) << c.text;
+        }
+    }
+}
+
+TEST_F(Bridge, TypeDisplayFormat)
+{
+    CType *integer = make_base_type("int");
+    integer->format.code = 1;
+    integer->format.width = 32;
+    CType *alias = make_typedef_name("my_int", integer);
+    DisplayFormat f = type_display_format(alias);
+    EXPECT_EQ(f.code, 1u);
+    EXPECT_EQ(f.width, 32u);
+    EXPECT_EQ(f.precision, -1);
+    alias->format = DisplayFormat{2, 8, 3};   /* the typedef's own format */
+    f = type_display_format(alias);
+    EXPECT_EQ(f.code, 2u);
+    EXPECT_EQ(f.precision, 3);
+
+    CType *tag = make_class_type(CT_STRUCT, "s", false, NamespaceQualifier());
+    CType *pointer = make_pointer(tag);
+    EXPECT_EQ(type_display_format(pointer).code, 0u);
+    EXPECT_EQ(type_display_format(tag).code, 6u);
+    EXPECT_EQ(type_display_format(make_reference(make_base_type("char"))).code,
+              6u);
+}
+
+TEST_F(Bridge, FlattenPreprocessedText)
+{
+    struct Case {
+        const char *in, *out;
+    } cases[] = {
+        {"#line 1 \"a.h\"\nint\nx;\n", "int x; "},
+        {"a\n#line 7 \"b\"\nb", "a b"},
+        {"#pragma zirko x\ny", "#pragma zirko x y"},
+        {"#\nz", "# z"},
+        {"s = \"a\nb\";", "s = \"a b\";"},
+        {"c = '\\'';\nd", "c = '\\''; d"},
+        {"t = \"q\\\"#line\n\";\n", "t = \"q\\\"#line \"; "},
+        {"", ""},
+    };
+    for (const Case &c : cases) {
+        std::string out = "old";
+        flatten_preprocessed_text(c.in, out);
+        EXPECT_EQ(out, c.out) << c.in;
+    }
+}
+
+TEST_F(Bridge, SymbolCategory)
+{
+    NamespaceQualifier global;
+    CSymbol *variable = make_symbol(intern_text("v"), make_base_type("int"),
+                                    global, nullptr);
+    EXPECT_EQ(symbol_category(variable), 1);
+    variable->storage = SF_STATIC;
+    EXPECT_EQ(symbol_category(variable), 2);
+    variable->storage = SF_STATIC | SF_EXTERN;
+    EXPECT_EQ(symbol_category(variable), 1);
+    CSymbol *nameless = make_symbol(nullptr, make_base_type("int"), global, nullptr);
+    EXPECT_EQ(symbol_category(nameless), 0);
+    CSymbol *function = make_symbol(intern_text("f"),
+                                    make_function(make_base_type("int")), global,
+                                    nullptr);
+    EXPECT_EQ(symbol_category(function), 0);
+    CSymbol *alias = make_symbol(
+        intern_text("t"),
+        make_typedef_name(intern_text("t"), make_base_type("int")), global,
+        nullptr);
+    EXPECT_EQ(symbol_category(alias), 0);
+}
+
+} // namespace
