@@ -43,5 +43,8 @@ void analyse_declaration_text(const char *text, const char *namespace_name,
 int symbol_category(const CSymbol *symbol);
 bool parse_display_format(const char *text, unsigned *code, int *width);
 DisplayFormat type_display_format(const CType *type);
+/* Appends the C storage declaration of `name` for a message type. */
+void message_storage_text(const CType *type, const char *name,
+                          std::string &out, int depth);
 
 #endif

@@ -133,3 +133,48 @@ TEST_F(Bridge, SymbolCategory)
 }
 
 } // namespace
+
+namespace {
+
+CSymbol *field(const char *name, CType *type)
+{
+    return make_symbol(name ? intern_text(name) : nullptr, type,
+                       NamespaceQualifier(), nullptr);
+}
+
+TEST(BridgeStorage, StructsArraysAndUnions)
+{
+    NamespaceQualifier global;
+    CType *inner = make_class_type(CT_UNION, intern_text("u_t"), false, global);
+    inner->class_body = new CClassBody();
+    add_member(inner, field("x", make_base_type("int")), MA_PUBLIC, -1);
+    add_member(inner, field("y", make_base_type("char")), MA_PUBLIC, -1);
+
+    CType *empty = make_class_type(CT_UNION, intern_text("e_t"), false, global);
+    empty->class_body = new CClassBody();
+
+    CType *outer = make_class_type(CT_STRUCT, intern_text("m_t"), false, global);
+    outer->class_body = new CClassBody();
+    add_member(outer, field("a", make_base_type("int")), MA_PUBLIC, -1);
+    add_member(outer, field("b", make_array(make_base_type("char"),
+                                            intern_text("4"), nullptr)),
+               MA_PUBLIC, -1);
+    add_member(outer, field("open", make_array(make_base_type("int"), nullptr,
+                                               nullptr)),
+               MA_PUBLIC, -1);
+    add_member(outer, field(nullptr, inner), MA_PUBLIC, -1);
+    add_member(outer, field("e", empty), MA_PUBLIC, -1);
+
+    std::string out;
+    message_storage_text(make_typedef_name(intern_text("m"), outer), "ZRK_m",
+                         out, 0);
+    EXPECT_EQ(out, "struct {\n"
+                   "int a;\n"
+                   "char b[4];\n"
+                   "int open[0];\n"
+                   "struct {\nint select;\n\nint x;\nchar y;\n\n}ZRK_4;\n"
+                   "struct {\nint select;\n\n}e;\n"
+                   "\n}ZRK_m;\n");
+}
+
+} // namespace
