@@ -223,6 +223,7 @@ struct PpMacros {
     std::vector<PpBucketSlot> buckets[PP_MACRO_BUCKETS];
     /* Removed macros, freed between runs: an expansion may still use one. */
     std::vector<std::unique_ptr<PpMacro>> retired;
+    ~PpMacros();
 };
 extern PpMacros pp_macros;
 

@@ -19,6 +19,13 @@
 
 PpMacros pp_macros;
 
+PpMacros::~PpMacros()
+{
+    for (std::vector<PpBucketSlot> &chain : buckets)
+        for (PpBucketSlot &slot : chain)
+            delete slot.macro;
+}
+
 namespace {
 
 const char *const month_names[12] = {"Jan", "Feb", "Mar", "Apr",
