@@ -226,7 +226,7 @@ bool builtin_text(const PpMacro &m, const PpToken &name, std::string &out,
     case MK_LINE:
     case MK_INCLUDE_LEVEL:
         *kind = PK_NUMBER;
-        if (!file)
+        if (!file || !file->name)
             pp_report(PP_WARNING, "FICINCONN", m.name);
         checked_sprintf(out, "%d",
                         m.kind == MK_LINE ? name.line : pp_file_count() - 1);

@@ -207,6 +207,22 @@ TEST(PpDiagnostics, SilentCases)
     }
 }
 
+TEST(PpDiagnostics, MatchLineInAnotherFileAndNoFile)
+{
+    PpRun run = pp_run("#if 0\n#else\n#line 10 \"other.c\"\n#else\n#endif");
+    const CapturedReport *r = run.find("MATCHLINE");
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->text, " 1 file t.c");
+    EXPECT_EQ(r->file, "other.c");
+    EXPECT_EQ(r->line, 10);
+
+    /* An internal text has no file: __LINE__ still gives a number. */
+    run = pp_run("");
+    std::string out;
+    pp_process_text("__LINE__ __FILE__", true, nullptr, 1, out);
+    EXPECT_EQ(c_tokens(out), (std::vector<std::string>{"1", "\"\""}));
+}
+
 TEST(PpRestrictions, KandRAndAnsi)
 {
     PpStartOptions kr, ansi;
