@@ -3,13 +3,14 @@
 ** The analysis bridge: start and end, the context and the report hook.
 **
 ** Every operation works on the one symbol table of the run.  Before each
-** analysis the bridge installs the hook that forwards diagnostics to the
-** report operations with the position the analysis gives.
+** analysis the bridge installs the hook that forwards the analysis'
+** reports to the diagnostics, with the file and line the analysis gives.
 */
 #include "capi.h"
 #include "bridge_internal.h"
 #include "diag.h"
 #include "model.h"
+#include "pp.h"
 
 namespace {
 BridgeContext context;
@@ -45,31 +46,45 @@ void set_bridge_namespace(const char *namespace_name)
     context.namespace_name = namespace_name ? namespace_name : "";
 }
 
-void start_interface_analysis(int restriction, const TextList &, const TextList &,
-                              const char *)
+void start_interface_analysis(int restriction, const TextList &include_dirs,
+                              const TextList &definitions,
+                              const char *std_define_file)
 {
     context.restriction = restriction;
     if (!context.table)
         context.table = create_symbol_table("ZIRKO");
+    PpStartOptions options;
+    options.kr = restriction == 0;
+    options.ansi = restriction == 1;
+    set_report_hook(forward_report);
+    pp_start(options, definitions, include_dirs, nullptr);
+    if (std_define_file) {
+        std::string include, text;
+        checked_sprintf(include, "#include \"%s\"", std_define_file);
+        pp_process_text(include.c_str(), true, std_define_file, 0, text);
+        analyse_declaration_text(text.c_str(), "", std_define_file, 0);
+    }
 }
 
-/* The preprocessor and the declaration analysis are wired in when they
-** exist; until then texts produce nothing. */
-bool preprocess_text(const char *, bool, const char *, int, std::string &result,
-                     int *errors)
+bool preprocess_text(const char *text, bool expand, const char *file, int line,
+                     std::string &result, int *errors)
 {
-    result.clear();
+    set_report_hook(forward_report);
+    int count = pp_process_text(text, expand, file, line, result);
     if (errors)
-        *errors = 0;
-    return false;
+        *errors = count;
+    return !result.empty();
 }
 
+/* The declaration analysis is wired in when it exists. */
 void analyse_declaration_text(const char *, const char *, const char *, int)
 {
 }
 
 void end_preprocessing()
 {
+    set_report_hook(forward_report);
+    pp_end();
 }
 
 int symbol_category(const CSymbol *symbol)
