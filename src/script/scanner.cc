@@ -437,11 +437,12 @@ int exclusive_keyword(int token, int own, int other)
 
 int apply_keyword(const Keyword &k)
 {
-    if (k.effects & KF_COMMTYPE)
-        return exclusive_keyword(k.token, FLAG_COMMTYPE, FLAG_TRIGGER);
-    if (k.effects & KF_TRIGGER)
-        if (exclusive_keyword(k.token, FLAG_TRIGGER, FLAG_COMMTYPE) == TK_UNKNOWN)
-            return TK_UNKNOWN;
+    if (k.effects & KF_COMMTYPE &&
+        exclusive_keyword(k.token, FLAG_COMMTYPE, FLAG_TRIGGER) == TK_UNKNOWN)
+        return TK_UNKNOWN;
+    if (k.effects & KF_TRIGGER &&
+        exclusive_keyword(k.token, FLAG_TRIGGER, FLAG_COMMTYPE) == TK_UNKNOWN)
+        return TK_UNKNOWN;
     if (k.effects & KF_PLAIN)
         sc.statement_start = false;
     if (k.effects & KF_NATIVE)
