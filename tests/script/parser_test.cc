@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 std::string parse_in(const std::string &dir, const std::string &script,
@@ -260,6 +262,24 @@ TEST(Parser, NodeLinesAndFileNumbersFollowIncludes)
         {dir + "/item.pts", 3}, {dir + "/item.pts", 3},
         {dir + "/decl.pts", 2}, {dir + "/t.pts", 1}};
     EXPECT_EQ(files, expected);
+    free_syntax_tree(result.tree);
+    free_script_files(result.files);
+}
+
+TEST(Parser, IncludeDirectoriesAreSearchedInOrder)
+{
+    std::string dir = make_temp_dir();
+    mkdir((dir + "/one").c_str(), 0755);
+    mkdir((dir + "/two").c_str(), 0755);
+    write_file(dir + "/two/found.pts", "TIMER f\n");
+    write_file(dir + "/t.pts", std::string(header) + "INCLUDE \"found.pts\"\n");
+    ParseResult result;
+    parse_script((dir + "/t.pts").c_str(), {dir + "/one", dir + "/two"}, 1, &result);
+    std::string tree;
+    print_tree(result.tree, tree);
+    EXPECT_NE(tree.find("(TIMER (IDENT \"f\"))"), std::string::npos) << tree;
+    ASSERT_NE(result.files, nullptr);
+    EXPECT_EQ(std::string(result.files->name), dir + "/two/found.pts");
     free_syntax_tree(result.tree);
     free_script_files(result.files);
 }
