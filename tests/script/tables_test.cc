@@ -15,7 +15,7 @@ namespace {
 
 char *copy(const char *text)
 {
-    return xstrdup(text);
+    return text ? xstrdup(text) : nullptr;
 }
 
 /* A global scope for one test, released at the end. */
