@@ -172,15 +172,26 @@ inline int raw_get(OpenFile &file)
 
 } // namespace
 
+/* CRC-16/KERMIT: polynomial 0x1021 reflected (0x8408), initial 0, no
+** final xor; one table step per byte. */
 uint32_t crc16_kermit(const char *data, size_t size)
 {
+    static const struct CrcTable {
+        uint16_t step[256];
+        CrcTable()
+        {
+            for (unsigned byte = 0; byte < 256; byte++) {
+                unsigned crc = byte;
+                for (int bit = 0; bit < 8; bit++)
+                    crc = (crc & 1) ? (crc >> 1) ^ 0x8408 : crc >> 1;
+                step[byte] = uint16_t(crc);
+            }
+        }
+    } table;
     uint32_t crc = 0;
-    for (size_t i = 0; i < size; i++) {
-        crc ^= static_cast<unsigned char>(data[i]);
-        for (int bit = 0; bit < 8; bit++)
-            crc = (crc & 1) ? (crc >> 1) ^ 0x8408 : crc >> 1;
-    }
-    return crc & 0xFFFF;
+    for (size_t i = 0; i < size; i++)
+        crc = (crc >> 8) ^ table.step[(crc ^ static_cast<unsigned char>(data[i])) & 0xFF];
+    return crc;
 }
 
 void reader_open_script(const char *path, const TextList &include_dirs)
