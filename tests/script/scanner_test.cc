@@ -37,6 +37,7 @@ std::string scan(const std::string &script)
                 out += ":" + token_text();
     }
     reader_close();
+    free_script_files(reader_file_list());
     return out;
 }
 
@@ -168,6 +169,7 @@ TEST(Scanner, TokenLinesFollowPhysicalLines)
     while ((token = next_token()) != 0)
         seen.push_back({token_name(token), token_line()});
     reader_close();
+    free_script_files(reader_file_list());
     std::vector<std::pair<std::string, uint32_t>> expected = {
         {"EOL", 1},     {"EXIT", 3},        {"EOL", 3},   {"WAITTIL", 4},
         {"LPAREN", 4},  {"NATIVE_TEXT", 4}, {"COMMA", 4}, {"NATIVE_TEXT", 4},
