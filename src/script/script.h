@@ -1,28 +1,197 @@
 /*
 ** src/script/script.h
-** Script front end and semantic analysis: what the driver calls.
+** Script front end and semantic tables: what the other subsystems use.
 **
-** The parser turns the test script and its included files into a syntax
-** tree and the script file list; semantic analysis checks the tree and
-** fills the semantic tables that the generators read.
+** The front end reads the test script with its included files into one
+** tree of `SyntaxNode` records and the script file list.  Semantic
+** analysis walks the tree into the semantic tables: a tree of `Scope`
+** records holding `SemanticEntry` records in source order, each entry with
+** an optional `SemanticDescriptor`.  Code generation reads the tables and
+** the file list.  Node kinds, entry kinds and descriptor codes are numbered
+** by the tables node_kinds.def, entry_kinds.def and descriptor_codes.def.
 */
 #ifndef ZRS_SCRIPT_H
 #define ZRS_SCRIPT_H
 
 #include "support.h"
 
-struct SyntaxNode;
-struct ScriptFile;
-struct SemanticTables;
+#include <cstdint>
+#include <string>
+
+/* ---- Script file list ---- */
+
+/* One distinct file read (the script or an included file); the list runs
+** newest first, so the script itself is last. */
+struct ScriptFile {
+    char *name;             /* path as opened (as written, or dir/name) */
+    long size;              /* bytes */
+    uint32_t crc;           /* CRC-16/KERMIT of the whole content */
+    uint32_t number;        /* file number, from 1; equal files share one */
+    long identity_key;      /* size + sum of (c - 32) over the directory */
+    uint32_t crc16;         /* low 16 bits of crc */
+    char *absolute_path;
+    char *absolute_dir;
+    ScriptFile *next;       /* the file read before this one */
+};
+
+/* ---- Syntax tree ---- */
+
+enum NodeKind : uint32_t {
+#define NODE(number, name) name = number,
+#include "node_kinds.def"
+#undef NODE
+};
+
+/* Lists are right-recursive chains of one kind: the item in child1 and the
+** rest in child2 (child3 for NK_INSTANCE_DECL_LIST and NK_DECL_LIST and
+** for the body blocks NK_BLOCK, NK_DECL_BLOCK, NK_INNER_BLOCK). */
+struct SyntaxNode {
+    uint32_t kind;          /* NodeKind */
+    SyntaxNode *child1, *child2, *child3;
+    uint32_t line;          /* scanner line when the node was made */
+    char *text;             /* own copy of a token text (leaf kinds) */
+    const char *file;       /* script file being read; owned by its ScriptFile */
+    uint32_t file_number;   /* that file's number */
+};
+
+/* Makes a node at the scanner's current position; copies text. */
+SyntaxNode *make_node(uint32_t kind, SyntaxNode *child1, SyntaxNode *child2,
+                      SyntaxNode *child3, const char *text);
+/* Releases a tree; node texts only when with_text is 1. */
+void free_tree(SyntaxNode *node, int with_text);
+/* Internal error unless node is non-null and of the given kind. */
+void expect_node(const SyntaxNode *node, uint32_t kind);
+/* NK_STRING: its text; NK_ENVVAR: a new copy of the variable's value (the
+** node's text is released).  Any other kind is an internal error. */
+char *node_text_value(SyntaxNode *node);
+/* True for null, NK_EMPTY, and an NK_EXPR made only of empty pieces. */
+bool expr_is_empty(const SyntaxNode *node);
+/* "NK_CALL" for NK_CALL; null for a number no kind has. */
+const char *node_kind_name(uint32_t kind);
+/* One-line form of a tree for tests and debugging:
+** (KIND "text" child1 child2 child3), null children as "-", trailing null
+** children left out; with_lines adds ":line" after each kind. */
+void print_tree(const SyntaxNode *node, std::string &out, bool with_lines = false);
+
+/* ---- Parsing ---- */
 
 struct ParseResult {
     SyntaxNode *tree = nullptr;
     ScriptFile *files = nullptr;   /* newest first: the script itself last */
-    int scanner_flags = 0;
+    int scanner_flags = 0;         /* 1: COMMTYPE seen; 2: TRIGGER seen */
 };
 
+/* Parses the script; a script that cannot be opened ends the run
+** (FICNOTOPN).  Syntax errors are reported and counted; the tree is then
+** incomplete or null. */
 void parse_script(const char *file, const TextList &include_dirs,
                   int comment_flag, ParseResult *out);
+
+/* ---- Semantic tables ---- */
+
+enum EntryKind : uint32_t {
+#define ENTRY(number, name) name = number,
+#include "entry_kinds.def"
+#undef ENTRY
+};
+const uint32_t EK_LAST = 83;
+
+enum DescriptorCode : uint32_t {
+#define DESC(code, name, release) name = code,
+#include "descriptor_codes.def"
+#undef DESC
+};
+const uint32_t DC_FIRST = 101, DC_LAST = 157;
+
+struct SemanticEntry;
+struct SemanticDescriptor;
+
+struct Scope {
+    Scope *parent;                 /* null for the global scope */
+    SemanticDescriptor *owner;     /* descriptor whose block this is, or null */
+    SemanticEntry *first, *last;   /* doubly linked entries, in order */
+    SemanticEntry *unit_chain;     /* global scope only: units, newest first */
+};
+
+struct SemanticEntry {
+    Scope *scope;                  /* the scope holding the entry */
+    uint32_t kind;                 /* EntryKind */
+    char *name;                    /* owned copy, or null */
+    SemanticDescriptor *descriptor;
+    SemanticEntry *next, *prev;
+    char *aux;                     /* owned; statements: the execution filter */
+    const char *file;              /* position of the construct */
+    uint32_t line;
+    uint32_t file_number;
+    SemanticEntry *link;           /* unit chain */
+};
+
+/* Zero-filled at creation: a field its creator does not set reads as null
+** or 0.  The fields after `code` are specific to the code; analysis adds
+** the ones it needs at the end of the record (the constructor zero-fills
+** whatever is there).  Which codes use the shared fields:
+**   flag          137, 138 referenced (set by find_channel/find_commtype);
+**                 139 used (set by find_callback); 132 used (DEF_MESSAGE);
+**                 104 called (set by mark_reachable)
+**   target        105 called procedure (null for a C function);
+**                 139 message type entry; 131 trigger reception entry
+**   target2       139 communication type entry
+**   second_scope  109 ELSE block; 108 polls; 111 labels
+**   texts         texts owned by the DR_OWNED codes, released with them */
+struct SemanticDescriptor {
+    Scope *inner;                  /* block owned by the descriptor, or null */
+    SemanticEntry *entry;          /* owning entry (entry->descriptor == this) */
+    uint32_t code;                 /* DescriptorCode, 101 to 157 */
+    int32_t flag;
+    SemanticEntry *target;
+    SemanticEntry *target2;
+    Scope *second_scope;
+    char *texts[4];
+};
+
+/* Process-wide state of the semantic tables. */
+struct SemanticState {
+    Scope *global;                 /* made by analysis before any entry */
+    int open_sections;             /* instance sections currently open */
+    int instance_mode;             /* 1: one fixed instance is selected */
+};
+extern SemanticState semantic_state;
+
+Scope *new_scope(SemanticDescriptor *owner, Scope *parent);
+SemanticEntry *add_entry(Scope *scope, uint32_t kind, char *name,
+                         const char *file, uint32_t file_number, uint32_t line,
+                         char *aux);
+SemanticEntry *add_entry_front(Scope *scope, uint32_t kind, char *name,
+                               const char *file, uint32_t line, char *aux);
+SemanticEntry *add_entry_unit_front(Scope *scope, uint32_t kind, char *name,
+                                    const char *file, uint32_t line);
+SemanticEntry *add_value_entry(Scope *scope, uint32_t kind, char *name,
+                               const char *file, uint32_t line);
+SemanticDescriptor *add_descriptor(SemanticEntry *entry, uint32_t code);
+/* Instance sections of a body: begin_kind and end_kind are the BEGIN and END
+** entry kinds; no entries are made in instance mode 1. */
+SemanticEntry *open_instance_section(const SyntaxNode *node, Scope *scope,
+                                     uint32_t begin_kind);
+SemanticEntry *close_instance_section(const SyntaxNode *node, Scope *scope,
+                                      uint32_t end_kind);
+
+/* Lookups in the global scope: first entry of the kind with that name. */
+SemanticEntry *find_commtype(const char *name);
+SemanticEntry *find_channel(const char *name);
+SemanticEntry *find_message_type(const char *name);
+SemanticEntry *find_message(const char *name);
+SemanticEntry *find_proc(const char *name);
+SemanticEntry *find_callback(const SyntaxNode *message_type, const char *commtype);
+
+void free_entries(Scope *scope);
+bool scope_contains(Scope *scope, uint32_t kind);
+void mark_reachable(Scope *scope);
+/* "EK_CALL" for EK_CALL; null for a number no kind has. */
+const char *entry_kind_name(uint32_t kind);
+
+/* ---- Semantic analysis ---- */
+
+struct SemanticTables;
 
 struct SemanticRequest {
     SyntaxNode *tree;

@@ -1,0 +1,91 @@
+/*
+** src/script/script_int.h
+** Script front end internals shared by the reader, scanner, parser and
+** node builders.  Not included outside src/script (tests excepted).
+*/
+#ifndef ZRS_SCRIPT_INT_H
+#define ZRS_SCRIPT_INT_H
+
+#include "script.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+/* Longest token text accepted; one more character is "Line too long". */
+const size_t MAX_TOKEN_TEXT = 14999;
+/* Distinct files (file-number rows) a script may read. */
+const size_t MAX_FILE_NUMBERS = 500;
+/* Working directory buffer; a longer directory is an internal error. */
+const size_t CWD_BUFFER_SIZE = 20000;
+/* Parser stack entries; a deeper parse is a syntax error. */
+const int PARSER_STACK_LIMIT = 102400;
+
+/* ---- reader.cc: files, include stack, characters ---- */
+
+/* Character that ends a file (never a byte of the file). */
+const int END_OF_INPUT = -1;
+
+void reader_open_script(const char *path, const TextList &include_dirs);
+int reader_get();                  /* next character or END_OF_INPUT */
+void reader_unget(int c);          /* END_OF_INPUT is ignored */
+/* At the end of the current file: true when it was the script itself;
+** otherwise the including file becomes current again. */
+bool reader_end_of_file();
+void push_include(const char *quoted_name, uint32_t include_line);
+void reader_set_include_line(bool on);   /* no continuation while on */
+const char *reader_file_name();
+uint32_t reader_line();
+uint32_t reader_file_number();
+ScriptFile *reader_file_list();
+/* Releases open files and buffers; the file list stays. */
+void reader_close();
+uint32_t crc16_kermit(const char *data, size_t size);
+
+/* ---- scanner.cc: tokens ---- */
+
+void scanner_reset();
+int next_token();                  /* token number, 0 at the end */
+const std::string &token_text();
+const char *token_file();          /* where the last token started */
+uint32_t token_line();
+int last_token();
+int scanner_flags();
+uint32_t include_keyword_line();   /* line of the last INCLUDE keyword */
+
+/* ---- build.cc: parser context and node builders ---- */
+
+/* Copies of token texts for the parser, released together after parsing. */
+struct TextArena {
+    std::vector<char *> blocks;
+    size_t used = 0;               /* bytes used in the last block */
+    size_t capacity = 0;           /* size of the last block */
+};
+char *arena_copy(TextArena &arena, const char *text, size_t length);
+void arena_release(TextArena &arena);
+
+struct ParseContext {
+    int comment_flag;              /* 1: COMMENT statements become nodes */
+    SyntaxNode *root;              /* NK_SCRIPT once the script is reduced */
+    TextArena arena;
+};
+
+int script_lex(char **text, ParseContext *ctx);
+void report_syntax_error(ParseContext *ctx);
+/* Code reported when the token is found out of place; null if none. */
+const char *syntax_error_code(int token);
+const char *token_name(int token);
+
+SyntaxNode *make_script(ParseContext *ctx, SyntaxNode *header,
+                        SyntaxNode *declarations, SyntaxNode *items);
+SyntaxNode *make_include(SyntaxNode *file_name);
+SyntaxNode *make_native_piece(char *text);
+SyntaxNode *make_comment(ParseContext *ctx, const char *text);
+SyntaxNode *make_section(uint32_t kind, SyntaxNode *begin, SyntaxNode *items,
+                         SyntaxNode *end, SyntaxNode *rest);
+SyntaxNode *make_root_scenario(SyntaxNode *script);
+
+/* ---- script_gram.y ---- */
+int run_script_parser(ParseContext *ctx);
+
+#endif
