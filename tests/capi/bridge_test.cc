@@ -84,8 +84,11 @@ TEST_F(Bridge, TypeDisplayFormat)
     CType *pointer = make_pointer(tag);
     EXPECT_EQ(type_display_format(pointer).code, 0u);
     EXPECT_EQ(type_display_format(tag).code, 6u);
-    EXPECT_EQ(type_display_format(make_reference(make_base_type("char"))).code,
-              6u);
+    CType *reference = make_reference(make_base_type("char"));
+    EXPECT_EQ(type_display_format(reference).code, 6u);
+    free_type(alias, FREE_ALL);
+    free_type(pointer, FREE_ALL);
+    free_type(reference, FREE_ALL);
 }
 
 TEST_F(Bridge, FlattenPreprocessedText)
@@ -130,6 +133,8 @@ TEST_F(Bridge, SymbolCategory)
         make_typedef_name(intern_text("t"), make_base_type("int")), global,
         nullptr);
     EXPECT_EQ(symbol_category(alias), 0);
+    for (CSymbol *symbol : {variable, nameless, function, alias})
+        free_symbol(symbol);
 }
 
 } // namespace
@@ -146,15 +151,12 @@ TEST(BridgeStorage, StructsArraysAndUnions)
 {
     NamespaceQualifier global;
     CType *inner = make_class_type(CT_UNION, intern_text("u_t"), false, global);
-    inner->class_body = new CClassBody();
     add_member(inner, field("x", make_base_type("int")), MA_PUBLIC, -1);
     add_member(inner, field("y", make_base_type("char")), MA_PUBLIC, -1);
 
     CType *empty = make_class_type(CT_UNION, intern_text("e_t"), false, global);
-    empty->class_body = new CClassBody();
 
     CType *outer = make_class_type(CT_STRUCT, intern_text("m_t"), false, global);
-    outer->class_body = new CClassBody();
     add_member(outer, field("a", make_base_type("int")), MA_PUBLIC, -1);
     add_member(outer, field("b", make_array(make_base_type("char"),
                                             intern_text("4"), nullptr)),
@@ -166,8 +168,9 @@ TEST(BridgeStorage, StructsArraysAndUnions)
     add_member(outer, field("e", empty), MA_PUBLIC, -1);
 
     std::string out;
-    message_storage_text(make_typedef_name(intern_text("m"), outer), "ZRK_m",
-                         out, 0);
+    /* The typedef owns the struct, which owns its members' types. */
+    CType *alias = make_typedef_name(intern_text("m"), outer);
+    message_storage_text(alias, "ZRK_m", out, 0);
     EXPECT_EQ(out, "struct {\n"
                    "int a;\n"
                    "char b[4];\n"
@@ -175,6 +178,7 @@ TEST(BridgeStorage, StructsArraysAndUnions)
                    "struct {\nint select;\n\nint x;\nchar y;\n\n}ZRK_4;\n"
                    "struct {\nint select;\n\n}e;\n"
                    "\n}ZRK_m;\n");
+    free_type(alias, FREE_ALL);
 }
 
 } // namespace
