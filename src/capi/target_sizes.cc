@@ -15,6 +15,7 @@ const int start_bits[BSW_COUNT] = {8, 16, 32, 32, 64};
 
 struct TargetSizes {
     int bits[BSW_COUNT] = {8, 16, 32, 32, 64};
+    bool is_signed[BSW_COUNT] = {true, true, true, true, true};
     std::map<std::string, int> named;
 };
 
@@ -47,10 +48,23 @@ void set_base_type_bits(int word, int bits)
         sizes.bits[word] = bits;
 }
 
+bool base_type_signed(int word)
+{
+    return word >= 0 && word < BSW_COUNT ? sizes.is_signed[word] : true;
+}
+
+void set_base_type_signed(int word, bool is_signed)
+{
+    if (word >= 0 && word < BSW_COUNT)
+        sizes.is_signed[word] = is_signed;
+}
+
 void reset_target_sizes()
 {
-    for (int w = 0; w < BSW_COUNT; w++)
+    for (int w = 0; w < BSW_COUNT; w++) {
         sizes.bits[w] = start_bits[w];
+        sizes.is_signed[w] = true;
+    }
     sizes.named.clear();
 }
 
