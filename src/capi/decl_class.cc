@@ -107,8 +107,7 @@ CType *class_definition(DeclParser *p, unsigned kind, const char *tag,
     CType *registered = tag ? declare_tag(p, kind, tag, is_class, true)
                             : nullptr;
     CType *built = make_class_type(kind, tag, is_class, q);
-    CType *scope_owner = registered ? registered : built;
-    built->class_body->scope = class_scope(table, scope_owner);
+    class_scope(table, built);   /* handed to the registered node with the body */
     if (accept_token(p, TK_COLON) && !base_clause(p, built, is_class)) {
         free_type(built, FREE_ALL);
         return registered;

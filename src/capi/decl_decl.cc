@@ -14,6 +14,8 @@
 
 #include <cstring>
 
+#include "pp.h"
+
 namespace {
 
 bool is_base_word(int kind)
@@ -63,7 +65,8 @@ bool modifier_word(DeclParser *p, size_t offset)
     const DeclToken &t = peek_token(p, offset);
     if (t.kind == TK_KW_const || t.kind == TK_KW_volatile)
         return true;
-    return t.kind == TK_IDENT && is_modifier_word(t.text);
+    return t.kind == TK_IDENT &&
+           (is_modifier_word(t.text) || pp_is_type_modifier(t.text));
 }
 
 const char *modifier_name(const DeclToken &t)

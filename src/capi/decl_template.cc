@@ -320,7 +320,7 @@ void specialisation(DeclParser *p, size_t start)
         if (expect_token(p, TK_LBRACE)) {
             CType *built = make_class_type(CT_STRUCT, name, keyword == TK_KW_class,
                                            current_qualifier(table));
-            built->class_body->scope = class_scope(table, cls);
+            class_scope(table, built);
             parse_member_seq(p, built);
             CSymbol *symbol = make_symbol(name, built, current_qualifier(table),
                                           p->scan.file);
