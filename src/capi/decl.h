@@ -135,6 +135,8 @@ struct DeclParser {
     bool expression_mode;           /* script expression: refusals apply */
     bool no_greater;                /* ">" closes a template argument list */
     const char *whole_text;         /* expression text quoted by EXPERRONE */
+    const char *error_text;         /* set: syntax errors are SYNTAXERR
+                                       with this text */
     struct DeclContext *context;    /* model side (decl_model.cc) */
 };
 

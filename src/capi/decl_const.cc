@@ -165,7 +165,7 @@ void scan_character_value(const char *body, size_t length, DeclToken *t,
     }
     int char_bits = magnitude(base_type_bits(t->wide ? BSW_INT : BSW_CHAR));
     int int_bits = magnitude(base_type_bits(BSW_INT));
-    bool is_signed = base_type_bits(t->wide ? BSW_INT : BSW_CHAR) < 0;
+    bool is_signed = base_type_signed(t->wide ? BSW_INT : BSW_CHAR);
     if (char_bits < 1 || char_bits > 32)
         char_bits = 8;
     if (int_bits < 1 || int_bits > 64)

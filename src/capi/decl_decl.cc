@@ -445,8 +445,13 @@ bool declarator_inner(DeclParser *p, Declarator *d, bool abstract_ok,
 {
     std::vector<DeclOp> prefix, inner, post;
     while (peek_kind(p) == TK_STAR || peek_kind(p) == TK_AMP ||
-           member_pointer_ahead(p))
+           member_pointer_ahead(p)) {
+        if (prefix.size() > (size_t)DECL_MAX_NESTING) {
+            syntax_error(p);   /* the type chain would be too deep */
+            return false;
+        }
         pointer_part(p, prefix);
+    }
     bool ok = true;
     if (nested_declarator_ahead(p, abstract_ok)) {
         next_token(p);
@@ -580,6 +585,9 @@ void declare_name(DeclParser *p, const DeclSpecs *s, Declarator *d,
     } else if (cls && s->is_friend) {
         add_friend(table, cls, symbol);
     } else if (cls) {
+        /* A member typedef is also a type name of the class scope. */
+        if (s->is_typedef)
+            insert_ordinary(table, copy_symbol(symbol), p->scan.file, d->line);
         add_member(cls, symbol, current_access(table), bit_width);
     } else {
         insert_ordinary(table, symbol, p->scan.file, d->line);
@@ -1000,6 +1008,10 @@ CType *parse_named_type(DeclParser *p)
             CType *cls = real_type(info.entry->symbol->type);
             if (!cls || !cls->class_body)
                 return nullptr;
+            if (cls->kind == CT_UNION) {   /* unions have no member types */
+                syntax_error_text(p, "<union>::<type>");
+                return nullptr;
+            }
             if (peek_token(p, i + 2).text == cls->name &&
                 peek_kind(p, i + 3) == TK_LPAREN)
                 return nullptr;   /* "C::C(": a constructor */

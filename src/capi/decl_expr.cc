@@ -236,10 +236,13 @@ CExpr *parenthesised(DeclParser *p)
 CExpr *value_range(DeclParser *p)
 {
     next_token(p);
+    const char *saved = p->error_text;
+    p->error_text = "[min..max]";
     CExpr *low = parse_conditional(p);
     CExpr *high = nullptr;
     if (low && accept_token(p, TK_DOTDOT))
         high = parse_conditional(p);
+    p->error_text = saved;
     if (!high || !accept_token(p, TK_RBRACKET)) {
         free_expr(low);
         free_expr(high);

@@ -89,6 +89,7 @@ void parser_init(DeclParser *p, const char *text, const char *file, int line,
     p->expression_mode = expression_mode;
     p->no_greater = false;
     p->whole_text = text ? text : "";
+    p->error_text = nullptr;
     p->context = nullptr;
 }
 
@@ -136,7 +137,7 @@ bool expect_token(DeclParser *p, int kind)
 void syntax_error(DeclParser *p)
 {
     if (!p->failed)
-        report_syntax(p, peek_token(p), nullptr);
+        report_syntax(p, peek_token(p), p->error_text);
 }
 
 void syntax_error_text(DeclParser *p, const char *text)

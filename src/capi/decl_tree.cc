@@ -100,7 +100,9 @@ void image_more(const CExpr *n, std::string &out)
     case EX_LIST: out += "{"; image_list(n->list, out); out += "}"; break;
     case EX_RANGE:
         out += "[";
-        image_binary(n, "..", out);
+        expr_image(n->a, out);
+        out += "..";
+        expr_image(n->b, out);
         out += "]";
         break;
     case EX_DESIGNATION:
