@@ -258,15 +258,16 @@ struct DeclOp {
 };
 
 struct Declarator {
-    const char *name;          /* last component; null when abstract */
-    std::string qualified;     /* "A::B::f" as written */
-    bool has_scope;            /* the name was qualified */
-    bool global;               /* leading "::" */
-    NamespaceQualifier scope;  /* the scope named before the name */
-    CType *scope_class;        /* ... when that scope is a class */
+    const char *name = nullptr;   /* last component; null when abstract */
+    std::string qualified;        /* "A::B::f" as written */
+    bool has_scope = false;       /* the name was qualified */
+    bool global = false;          /* leading "::" */
+    NamespaceQualifier scope;     /* the scope named before the name */
+    CType *scope_class = nullptr; /* ... when that scope is a class */
     std::vector<DeclOp> ops;
-    bool is_destructor, is_operator, is_conversion, pure;
-    int line;
+    bool is_destructor = false, is_operator = false, is_conversion = false;
+    bool pure = false;
+    int line = 0;
 };
 
 void parse_declaration_seq(DeclParser *p, bool in_class);

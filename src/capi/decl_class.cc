@@ -181,6 +181,29 @@ void member_body(DeclParser *p, CType *cls)
     pop_scope(table);
 }
 
+
+/* A tag of that kind visible from `q` or from a scope enclosing it. */
+CTableEntry *find_tag_outward(CSymbolTable *table, const char *tag,
+                              unsigned kind, NamespaceQualifier q)
+{
+    int guard = 0;
+    for (CNamespace *ns = q.ns; ns && guard < 1000; ns = ns->parent, guard++)
+        if (CTableEntry *e = lookup_tag(table, tag, kind, scope_qualifier(ns)))
+            return e;
+    return lookup_tag(table, tag, kind, NamespaceQualifier());
+}
+
+/* Elaborated references to unknown tags declare them in the innermost
+** namespace, not in a class. */
+NamespaceQualifier namespace_qualifier(CSymbolTable *table)
+{
+    NamespaceQualifier q = current_qualifier(table);
+    int guard = 0;
+    while (q.ns && q.ns->class_type && guard++ < 1000)
+        q = scope_qualifier(q.ns->parent);
+    return q;
+}
+
 } // namespace
 
 CType *declare_tag(DeclParser *p, unsigned kind, const char *tag,
@@ -188,9 +211,13 @@ CType *declare_tag(DeclParser *p, unsigned kind, const char *tag,
 {
     CSymbolTable *table = table_of(p);
     NamespaceQualifier q = current_qualifier(table);
-    CTableEntry *found = lookup_tag(table, tag, kind, q);
+    CTableEntry *found = current_scope_only
+                             ? lookup_tag(table, tag, kind, q)
+                             : find_tag_outward(table, tag, kind, q);
     if (found && (!current_scope_only || found->symbol->owner == q.ns))
         return found->symbol->type;
+    if (!current_scope_only)
+        q = namespace_qualifier(table);
     CType *type = kind == CT_ENUM ? make_enum_type(tag, q)
                                   : make_class_type(kind, tag, is_class, q);
     if (type->class_body) {

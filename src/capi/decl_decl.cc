@@ -571,14 +571,20 @@ CSymbol *new_symbol(DeclParser *p, const DeclSpecs *s, const Declarator *d,
 void declare_name(DeclParser *p, const DeclSpecs *s, Declarator *d,
                   CType *type, int bit_width, bool has_body)
 {
+    CType *cls = current_class(p);
+    CSymbolTable *table = table_of(p);
+    if (!d->name && cls && bit_width >= 0) {   /* unnamed bit field */
+        add_member(cls, make_symbol(nullptr, type, current_qualifier(table),
+                                    p->scan.file),
+                   current_access(table), bit_width);
+        return;
+    }
     if (!d->name) {
         free_type(type, FREE_ALL);
         return;
     }
     CSymbol *symbol = new_symbol(p, s, d, type);
     symbol->attributes[SA_HAS_BODY] = has_body;
-    CSymbolTable *table = table_of(p);
-    CType *cls = current_class(p);
     if (d->scope_class) {
         member_definition(p, d, symbol);
         free_symbol(symbol);
