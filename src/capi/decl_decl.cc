@@ -147,6 +147,25 @@ bool one_specifier(DeclParser *p, DeclSpecs *s)
 
 /* ---- Declarator names ---- */
 
+/* conversion type: specifiers { "*" | "&" } (no parentheses: those are
+** the conversion function's own) */
+CType *conversion_type(DeclParser *p)
+{
+    DeclSpecs specs;
+    CType *type = nullptr;
+    if (parse_decl_specs(p, &specs) && (specs.has_type || specs.type)) {
+        type = specs.type;
+        specs.type = nullptr;
+        while (peek_kind(p) == TK_STAR || peek_kind(p) == TK_AMP)
+            type = next_token(p).kind == TK_STAR ? make_pointer(type)
+                                                 : make_reference(type);
+    } else if (!p->failed) {
+        syntax_error(p);
+    }
+    release_specs(&specs);
+    return type;
+}
+
 /* "operator" followed by an operator, new/delete, "()", "[]" or a type. */
 bool operator_name(DeclParser *p, Declarator *d)
 {
@@ -170,7 +189,7 @@ bool operator_name(DeclParser *p, Declarator *d)
                kind != TK_SEMI && kind != TK_LBRACE) {
         name += token_spelling(next_token(p).kind);
     } else if (starts_type_name(p, 0)) {
-        CType *type = parse_type_name(p);
+        CType *type = conversion_type(p);
         if (!type)
             return false;
         std::string before, after;
@@ -718,6 +737,12 @@ int init_declarator(DeclParser *p, DeclSpecs *s)
         declare_name(p, s, &d, type, -1, true);
         release_declarator(&d);
         return function_body(p) ? 1 : -1;
+    }
+    if (!s->has_type && !s->type && !s->storage && !s->is_typedef &&
+        !s->is_friend && !is_function_declarator(&d)) {
+        syntax_error(p);   /* an object needs a type */
+        release_declarator(&d);
+        return -1;
     }
     if (accept_token(p, TK_COLON))
         bit_width = bit_field_width(p);
