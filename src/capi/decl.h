@@ -142,11 +142,9 @@ struct DeclParser {
 
 void parser_init(DeclParser *p, const char *text, const char *file, int line,
                  bool expression_mode);
-const DeclToken &peek_token(DeclParser *p, size_t offset = 0);
-inline int peek_kind(DeclParser *p, size_t offset = 0)
-{
-    return peek_token(p, offset).kind;
-}
+/* A copy: later peeks may move the buffer. */
+DeclToken peek_token(DeclParser *p, size_t offset = 0);
+int peek_kind(DeclParser *p, size_t offset = 0);
 const DeclToken &next_token(DeclParser *p);
 bool accept_token(DeclParser *p, int kind);
 /* Consumes a token of that kind, or reports a syntax error. */

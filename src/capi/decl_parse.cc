@@ -93,21 +93,32 @@ void parser_init(DeclParser *p, const char *text, const char *file, int line,
     p->context = nullptr;
 }
 
-const DeclToken &peek_token(DeclParser *p, size_t offset)
+/* Index of the token `offset` places ahead (the end-of-text token when
+** the text ends first). */
+static size_t fill_ahead(DeclParser *p, size_t offset)
 {
     if (p->head > 0 && p->head == p->ahead.size()) {
         p->ahead.clear();
         p->head = 0;
     }
-    while (p->ahead.size() <= p->head + offset) {
+    while (p->ahead.size() <= p->head + offset &&
+           (p->ahead.empty() || p->ahead.back().kind != TK_EOF)) {
         DeclToken t;
         scan_token(&p->scan, &t);
         p->ahead.push_back(t);
-        if (t.kind == TK_EOF)
-            break;
     }
     size_t at = p->head + offset;
-    return p->ahead[at < p->ahead.size() ? at : p->ahead.size() - 1];
+    return at < p->ahead.size() ? at : p->ahead.size() - 1;
+}
+
+DeclToken peek_token(DeclParser *p, size_t offset)
+{
+    return p->ahead[fill_ahead(p, offset)];
+}
+
+int peek_kind(DeclParser *p, size_t offset)
+{
+    return p->ahead[fill_ahead(p, offset)].kind;
 }
 
 const DeclToken &next_token(DeclParser *p)
