@@ -291,6 +291,8 @@ CType *parse_enum_specifier(DeclParser *p, DeclSpecs *specs);
 /* Members of a class body after "{", up to and with "}". */
 void parse_member_seq(DeclParser *p, CType *class_type);
 void parse_template_declaration(DeclParser *p, bool in_class);
+/* Starts the count of instances analysed for one text. */
+void reset_instance_budget();
 /* A template's arguments after its name, at "<": the instance type. */
 CType *parse_template_use(DeclParser *p, CTableEntry *templ);
 /* Registers the forward declaration of a tag (or finds it). */

@@ -36,6 +36,7 @@ int analyse_declarations(const char *text, const char *file,
                          ReportHook hook)
 {
     ReportHook previous = set_report_hook(hook);
+    reset_instance_budget();
     DeclParser p;
     parser_init(&p, text, file, line, false);
     DeclContext context;

@@ -16,8 +16,14 @@
 
 namespace {
 
-const int INSTANCE_DEPTH_LIMIT = 16;   /* instances made inside instances */
+/* Instances made inside instances, and instances analysed for one text:
+** a template that uses itself with growing arguments would otherwise make
+** instances without end, or exponentially many. */
+const int INSTANCE_DEPTH_LIMIT = 8;
+const int INSTANCE_BUDGET = 500;
 int instance_depth = 0;
+int instances_analysed = 0;
+int instance_failures = 0;   /* TEMINSINC raised, also in nested texts */
 
 /* template_parameter: ( "class" | "typename" ) [ name ] [ "=" type ]
 **                   | specifiers declarator [ "=" constant ]
@@ -248,13 +254,14 @@ CType *instance_class(DeclParser *p, CType *templ, const char *name,
     sub.context = &context;
     sub.scan.pragma_hook = p->scan.pragma_hook;
     ReportHook quiet = set_report_hook(nullptr);
+    int failures = instance_failures;
     instance_depth++;
     parse_declaration_seq(&sub, false);
     instance_depth--;
     set_report_hook(quiet);
     while (context.table->scopes.contexts.size() > context.base_depth)
         pop_scope(context.table);
-    if (sub.errors)
+    if (sub.errors || instance_failures != failures)
         return nullptr;
     CTableEntry *e = lookup_tag(context.table, name, CT_STRUCT,
                                 current_qualifier(context.table));
@@ -384,6 +391,12 @@ void parse_template_declaration(DeclParser *p, bool in_class)
     p->context->templates.pop_back();
 }
 
+void reset_instance_budget()
+{
+    if (instance_depth == 0)
+        instances_analysed = 0;
+}
+
 CType *parse_template_use(DeclParser *p, CTableEntry *entry)
 {
     size_t start = p->last.start;
@@ -407,8 +420,10 @@ CType *parse_template_use(DeclParser *p, CTableEntry *entry)
     if (body && !body->template_text.empty()) {
         if (!arguments_match(body, args.size()) ||
             instance_depth >= INSTANCE_DEPTH_LIMIT ||
+            ++instances_analysed > INSTANCE_BUDGET ||
             !(cls = instance_class(p, templ, name, texts))) {
             std::string text = source_text(p, start, p->last.end);
+            instance_failures++;
             capi_report(3, "TEMINSINC", text.c_str(), p->scan.file,
                         p->last.line);
         }

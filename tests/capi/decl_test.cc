@@ -38,6 +38,11 @@ protected:
         decl_set_table(create_symbol_table("ZIRKO"));
         reports.clear();
     }
+    void TearDown() override
+    {
+        release_symbol_table(decl_table());
+        decl_set_table(nullptr);
+    }
     int declare(const char *text)
     {
         return analyse_declarations(text, "t.h", "", 1, capture);
@@ -97,6 +102,7 @@ TEST_F(DeclTest, DiagnosticsQuoteTheirText)
         {"struct S { int a; } ; struct S { long b; };", 3, "REDEFSTRU", "S"},
     };
     for (const DiagCase &c : cases) {
+        TearDown();
         SetUp();
         declare(c.text);
         ASSERT_FALSE(reports.empty()) << c.text;
@@ -297,6 +303,11 @@ TEST_F(DeclTest, TemplateInstancesCheckTheirArguments)
     declare("template <class T> struct Box { T v; };\nBox<int, long> b;\n");
     ASSERT_EQ(codes(), "TEMINSINC");
     EXPECT_EQ(reports[0].text, "Box<int, long>");
+    reports.clear();
+    /* Self-use with growing arguments stops at a bounded depth. */
+    declare("template <class T> struct G { G<G<T> > *a; G<T *> *b; };\n"
+            "G<int> g;\n");
+    EXPECT_NE(codes().find("TEMINSINC"), std::string::npos);
 }
 
 /* ---- type_from_text ---- */
