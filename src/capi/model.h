@@ -31,6 +31,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -231,14 +232,16 @@ struct CTableEntry {
 };
 
 /* One hashed section: the bucket lists and, beside them, the entries of
-** each name in bucket order. */
+** each name in bucket order, keyed by the name's text (a view of the
+** interned copy), so a lookup needs no interning of the name it is
+** given. */
 struct NameChain {
     CTableEntry *first = nullptr, *last = nullptr;
 };
 struct CTableSection {
     CTableEntry *head[TABLE_BUCKETS] = {};
     CTableEntry *tail[TABLE_BUCKETS] = {};
-    std::unordered_map<const char *, NameChain> by_name;
+    std::unordered_map<std::string_view, NameChain> by_name;
     size_t count = 0;
 };
 

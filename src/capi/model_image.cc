@@ -141,7 +141,8 @@ void enum_body_text(const CEnumBody *body, int depth, std::string &out)
     for (size_t i = 0; i < body->enumerators.size(); i++) {
         const CEnumerator &e = body->enumerators[i];
         out.append(depth + 1, '\t');
-        checked_sprintf(out, "%s\t= %ld", text_or_empty(e.name), (long)e.value);
+        out += text_or_empty(e.name);
+        out += "\t= " + std::to_string(e.value);
         out += i + 1 < body->enumerators.size() ? ",\n" : "\n";
     }
     out.append(depth, '\t');
@@ -175,7 +176,7 @@ void member_text(const CMember *member, ImageState &state, int depth,
     }
     symbol_text(member->symbol, state, depth, out);
     if (member->bit_width >= 0)
-        checked_sprintf(out, "\t: %d", member->bit_width);
+        out += "\t: " + std::to_string(member->bit_width);
 }
 
 void class_body_text(const CType *type, ImageState &state, int depth,
@@ -381,9 +382,10 @@ const CType *declarator_step(const CType *type, Declarator &d, ImageState &state
 {
     switch (type->kind) {
     case CT_POINTER:
-        if ((state.flags & IMG_STORAGE) && points_to_char(type))
+        if ((state.flags & IMG_STORAGE) && points_to_char(type)) {
+            d.pending.clear(); /* a buffer has no qualifiers of its own */
             d.suffix("[200]");
-        else
+        } else
             d.prefix("*");
         break;
     case CT_REFERENCE:

@@ -81,7 +81,7 @@ void append_entry(CTableSection &section, CTableEntry *entry, int which)
         section.head[b] = entry;
     section.tail[b] = entry;
 
-    NameChain &chain = section.by_name[entry->symbol->name];
+    NameChain &chain = section.by_name[text_or_empty(entry->symbol->name)];
     entry->name_prev = chain.last;
     entry->name_next = nullptr;
     if (chain.last)
@@ -98,7 +98,7 @@ void unlink_entry(CTableSection &section, CTableEntry *entry)
     (entry->prev ? entry->prev->next : section.head[b]) = entry->next;
     (entry->next ? entry->next->prev : section.tail[b]) = entry->prev;
 
-    auto it = section.by_name.find(entry->symbol->name);
+    auto it = section.by_name.find(text_or_empty(entry->symbol->name));
     if (it != section.by_name.end()) {
         NameChain &chain = it->second;
         (entry->name_prev ? entry->name_prev->name_next : chain.first) = entry->name_next;
@@ -110,14 +110,14 @@ void unlink_entry(CTableSection &section, CTableEntry *entry)
     section.count--;
 }
 
-CTableEntry *first_of_name(CSymbolTable *table, int which, const char *name)
+CTableEntry *first_of_name(CSymbolTable *table, int which, std::string_view name)
 {
     CTableSection &section = table->sections[which];
     auto it = section.by_name.find(name);
     return it == section.by_name.end() ? nullptr : it->second.first;
 }
 
-CTableEntry *last_of_name(CSymbolTable *table, int which, const char *name)
+CTableEntry *last_of_name(CSymbolTable *table, int which, std::string_view name)
 {
     CTableSection &section = table->sections[which];
     auto it = section.by_name.find(name);
@@ -335,9 +335,11 @@ void replace_type(CSymbolTable *table, CSymbol *old, CSymbol *symbol)
 const unsigned TYPE_NAME_ORDER[] = {CT_STRUCT, CT_TEMPLATE, CT_TYPEDEF, CT_ENUM,
                                     CT_UNION};
 
-/* One kind of `lookup_type_name`; with `exact` the owner must be the
-** qualifier's namespace itself. */
-CTableEntry *find_type_kind(CSymbolTable *table, const char *name, unsigned kind,
+/* One kind of `lookup_type_name` among the entries of one name (`tags`:
+** first tag entry, `ordinary`: last ordinary entry); with `exact` the
+** owner must be the qualifier's namespace itself. */
+CTableEntry *find_type_kind(CSymbolTable *table, CTableEntry *tags,
+                            CTableEntry *ordinary, unsigned kind,
                             NamespaceQualifier q, bool exact)
 {
     auto matches = [&](const CSymbol *symbol) {
@@ -345,29 +347,32 @@ CTableEntry *find_type_kind(CSymbolTable *table, const char *name, unsigned kind
                      : symbol_visible(table, symbol->owner_kind, symbol->owner, q);
     };
     if (kind == CT_TYPEDEF) {
-        for (CTableEntry *e = last_of_name(table, SEC_ORDINARY, name); e; e = e->name_prev)
+        for (CTableEntry *e = ordinary; e; e = e->name_prev)
             if (is_typedef_symbol(e->symbol) && matches(e->symbol))
                 return e;
         return nullptr;
     }
-    for (CTableEntry *e = first_of_name(table, SEC_TAGS, name); e; e = e->name_next)
+    for (CTableEntry *e = tags; e; e = e->name_next)
         if (e->symbol->type->kind == kind && matches(e->symbol))
             return e;
     return nullptr;
 }
 
-CTableEntry *find_type_any(CSymbolTable *table, const char *name,
+/* All five kinds in their order, the two name chains fetched once. */
+CTableEntry *find_type_any(CSymbolTable *table, std::string_view name,
                            NamespaceQualifier q, bool exact)
 {
+    CTableEntry *tags = first_of_name(table, SEC_TAGS, name);
+    CTableEntry *ordinary = last_of_name(table, SEC_ORDINARY, name);
     for (unsigned kind : TYPE_NAME_ORDER) {
-        CTableEntry *e = find_type_kind(table, name, kind, q, exact);
+        CTableEntry *e = find_type_kind(table, tags, ordinary, kind, q, exact);
         if (e)
             return e;
     }
     return nullptr;
 }
 
-CTableEntry *latest_visible(CSymbolTable *table, const char *name,
+CTableEntry *latest_visible(CSymbolTable *table, std::string_view name,
                             NamespaceQualifier q)
 {
     for (CTableEntry *e = last_of_name(table, SEC_ORDINARY, name); e; e = e->name_prev)
@@ -391,7 +396,7 @@ const CEnumerator *enumerator_of_entry(CTableEntry *entry)
     return nullptr;
 }
 
-const CEnumerator *find_enumerator(CSymbolTable *table, const char *name,
+const CEnumerator *find_enumerator(CSymbolTable *table, std::string_view name,
                                    NamespaceQualifier q, CTableEntry **found)
 {
     for (CTableEntry *e = last_of_name(table, SEC_ENUMERATORS, name); e; e = e->name_prev) {
@@ -406,7 +411,7 @@ const CEnumerator *find_enumerator(CSymbolTable *table, const char *name,
     return nullptr;
 }
 
-const CEnumerator *find_enumerator_in_bases(CSymbolTable *table, const char *name,
+const CEnumerator *find_enumerator_in_bases(CSymbolTable *table, std::string_view name,
                                             CType *class_type, CTableEntry **found,
                                             int depth)
 {
@@ -755,8 +760,11 @@ void delete_tags_of_owner(CSymbolTable *table, CNamespace *owner, const CType *k
 CTableEntry *lookup_tag(CSymbolTable *table, const char *name, unsigned kind,
                         NamespaceQualifier q)
 {
-    const char *key = intern_text(name);
-    return key ? find_type_kind(table, key, kind, q, false) : nullptr;
+    std::string_view key = text_or_empty(name);
+    if (key.empty())
+        return nullptr;
+    return find_type_kind(table, first_of_name(table, SEC_TAGS, key),
+                          last_of_name(table, SEC_ORDINARY, key), kind, q, false);
 }
 
 /* Order: struct/class, class template, typedef name, enum, union; first
@@ -765,8 +773,8 @@ CTableEntry *lookup_tag(CSymbolTable *table, const char *name, unsigned kind,
 CTableEntry *lookup_type_name(CSymbolTable *table, const char *name,
                               NamespaceQualifier q)
 {
-    const char *key = intern_text(name);
-    if (!key)
+    std::string_view key = text_or_empty(name);
+    if (key.empty())
         return nullptr;
     CTableEntry *e = find_type_any(table, key, q, false);
     if (e || !q.flag || !q.ns)
@@ -784,8 +792,8 @@ CTableEntry *lookup_type_name(CSymbolTable *table, const char *name,
 CTableEntry *lookup_ordinary(CSymbolTable *table, const char *name,
                              NamespaceQualifier q, bool strict)
 {
-    const char *key = intern_text(name);
-    if (!key)
+    std::string_view key = text_or_empty(name);
+    if (key.empty())
         return nullptr;
     if (strict) {
         for (CTableEntry *e = last_of_name(table, SEC_ORDINARY, key); e; e = e->name_prev)
@@ -809,10 +817,10 @@ const CEnumerator *lookup_enumerator(CSymbolTable *table, const char *name,
                                      NamespaceQualifier q, bool search_bases,
                                      CType **enum_type, CTableEntry **entry)
 {
-    const char *key = intern_text(name);
+    std::string_view key = text_or_empty(name);
     CTableEntry *found = nullptr;
     const CEnumerator *value = nullptr;
-    if (key) {
+    if (!key.empty()) {
         value = find_enumerator(table, key, q, &found);
         if (!value && search_bases && q.flag && q.ns && q.ns->class_type)
             value = find_enumerator_in_bases(table, key, q.ns->class_type, &found, 0);
