@@ -436,7 +436,9 @@ void do_pragma(DirectiveLine &d)
     size_t i = 0;
     while (i < d.raw.size() && pp_is_idchar(d.raw[i]))
         i++;
-    if (d.raw.compare(0, i, "zirko") == 0 && i == 5)
+    if (d.raw == "once")
+        pp_mark_once();
+    else if (d.raw.compare(0, i, "zirko") == 0 && i == 5)
         zirko_pragma(d.raw.substr(i));
     else
         run_pragma_pair(d.raw);

@@ -66,7 +66,24 @@ void add_search_dir(const std::string &dir, bool standard)
         pp_search.standard_dirs.push_back(doubled_backslashes(dir));
 }
 
+std::string real_path(const std::string &path)
+{
+    char *resolved = realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return path;
+    std::string out = resolved;
+    free(resolved);
+    return out;
+}
+
 } // namespace
+
+void pp_mark_once()
+{
+    PpEntry *file = pp_current_file();
+    if (file && file->path)
+        pp_search.once_files.insert(real_path(*file->path));
+}
 
 const std::string *pp_intern_name(const char *name)
 {
@@ -95,6 +112,7 @@ void pp_push_text(const char *data, size_t size, const char *name, int line,
     PpEntry e;
     e.is_file = true;
     e.name = pp_intern_name(name);
+    e.path = e.name;
     e.text = pp_input.texts.back().get();
     e.line = line;
     e.found_dir = found_dir;
@@ -177,6 +195,9 @@ void pp_include_file(const std::string &name, bool next)
         pp_report(PP_FATAL, "IMPOUVFIC", name);
         return;
     }
+    if (!pp_search.once_files.empty() &&
+        pp_search.once_files.count(real_path(path)))
+        return;
     pp_search.included.push_back(path);
     pp_push_text(data.data(), data.size(), path.c_str(), 1, found,
                  directory_of(path.c_str()));

@@ -119,6 +119,7 @@ struct PpEntry {
     bool is_file = false;
     /* file entries */
     const std::string *name = nullptr;   /* interned; null: internal text */
+    const std::string *path = nullptr;   /* as opened (#line keeps it) */
     const PpText *text = nullptr;
     size_t pos = 0;
     size_t splice_next = 0;   /* next unread entry of text->splices */
@@ -168,6 +169,7 @@ struct PpSearch {
     TextList included;        /* files included so far */
     std::set<std::string> type_modifiers;
     std::vector<std::pair<std::string, std::string>> pragma_pairs;
+    std::set<std::string> once_files;   /* "#pragma once", real paths */
 };
 extern PpSearch pp_search;
 
@@ -181,6 +183,7 @@ int pp_file_count();
 void pp_build_search_list(const TextList &include_dirs);
 /* Opens and pushes an included file; `next` for include_next. */
 void pp_include_file(const std::string &name, bool next);
+void pp_mark_once();   /* the current file is not included again */
 std::string pp_directory_of(const char *path);   /* "." without a slash */
 void pp_report(int severity, const char *code, const std::string &text);
 void pp_report_at(int severity, const char *code, const std::string &text,
@@ -199,7 +202,6 @@ enum PpMacroKind {
 };
 
 struct PpMacro {
-    PpMacro *next = nullptr;        /* bucket chain */
     std::string name;
     int kind = MK_ORDINARY;
     bool function_like = false;
@@ -210,14 +212,23 @@ struct PpMacro {
     std::string key;                /* body spelling without blanks */
 };
 
+/* A bucket entry: the name's full hash, compared before the name. */
+struct PpBucketSlot {
+    uint32_t hash;
+    PpMacro *macro;   /* owned by the table */
+};
+
 struct PpMacros {
-    PpMacro *buckets[PP_MACRO_BUCKETS] = {};   /* chains own their macros */
+    /* Each chain is kept in an array whose last slot is its head. */
+    std::vector<PpBucketSlot> buckets[PP_MACRO_BUCKETS];
     /* Removed macros, freed between runs: an expansion may still use one. */
     std::vector<std::unique_ptr<PpMacro>> retired;
+    ~PpMacros();
 };
 extern PpMacros pp_macros;
 
-unsigned pp_macro_hash(const char *name, size_t len);
+uint32_t pp_name_hash(const char *name, size_t len);   /* top bit clear */
+unsigned pp_macro_hash(const char *name, size_t len);  /* the bucket */
 PpMacro *pp_lookup(const char *name, size_t len);
 void pp_clear_macros(bool keep_builtins);
 void pp_free_retired_macros();

@@ -46,21 +46,32 @@ const char *arena_store(Arena &a, const char *text, size_t len)
     return at;
 }
 
-/* Punctuators, longest first within each leading character. */
-const char *const punctuators[] = {
-    "<<=", ">>=", "...", "->*", "->", "++", "--", "<<", ">>", "<=", ">=",
-    "==",  "!=",  "&&",  "||",  "*=", "/=", "%=", "+=", "-=", "&=", "^=",
-    "|=",  "##",  "::",  ".*",  nullptr};
-
+/* Length of the punctuator at `s` (longest match; 1 for a lone one). */
 size_t punctuator_length(const char *s)
 {
-    for (int i = 0; punctuators[i]; i++) {
-        const char *p = punctuators[i];
-        size_t n = strlen(p);
-        if (strncmp(s, p, n) == 0)
-            return n;
+    char a = s[0], b = s[1], c = s[2];
+    switch (a) {
+    case '<': case '>':
+        if (b == a)
+            return c == '=' ? 3 : 2;
+        return b == '=' ? 2 : 1;
+    case '.':
+        if (b == '.' && c == '.')
+            return 3;
+        return b == '*' ? 2 : 1;
+    case '-':
+        if (b == '>')
+            return c == '*' ? 3 : 2;
+        return (b == '-' || b == '=') ? 2 : 1;
+    case '+': case '&': case '|':
+        return (b == a || b == '=') ? 2 : 1;
+    case '#': case ':':
+        return b == a ? 2 : 1;
+    case '*': case '/': case '%': case '^': case '=': case '!':
+        return b == '=' ? 2 : 1;
+    default:
+        return 1;
     }
-    return 1;
 }
 
 void count_newline(PpEntry &e, size_t at)
@@ -173,7 +184,10 @@ bool lex_token_at(const char *s, size_t size, size_t &pos, PpToken &t)
 
 bool PpToken::is(const char *spelling) const
 {
-    return strlen(spelling) == len && memcmp(text, spelling, len) == 0;
+    for (uint32_t i = 0; i < len; i++)
+        if (spelling[i] == '\0' || spelling[i] != text[i])
+            return false;
+    return spelling[len] == '\0';
 }
 
 void pp_init_char_classes()

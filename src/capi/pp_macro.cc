@@ -2,7 +2,9 @@
 ** src/capi/pp_macro.cc
 ** The macro table, "#define"/"#undef", built-in macros and expansion.
 **
-** The table has 1403 buckets; a new macro goes to the head of its chain.
+** The table has 1403 buckets; a new macro goes to the head of its chain
+** (kept as the last slot of the chain's array, so a lookup scans hashes
+** in contiguous memory).
 ** Expansion follows the usual C model: arguments are collected (across
 ** lines and the end of enclosing expansions), fully expanded unless next
 ** to "#" or "##", substituted, pasted, and the result is pushed on the
@@ -17,32 +19,33 @@
 
 PpMacros pp_macros;
 
+PpMacros::~PpMacros()
+{
+    for (std::vector<PpBucketSlot> &chain : buckets)
+        for (PpBucketSlot &slot : chain)
+            delete slot.macro;
+}
+
 namespace {
 
 const char *const month_names[12] = {"Jan", "Feb", "Mar", "Apr",
                                      "May", "Jun", "Jul", "Aug",
                                      "Sep", "Oct", "Nov", "Dec"};
 
-PpMacro *&chain_of(const char *name, size_t len)
-{
-    return pp_macros.buckets[pp_macro_hash(name, len)];
-}
-
 void insert_macro(PpMacro *m)
 {
-    PpMacro *&head = chain_of(m->name.data(), m->name.size());
-    m->next = head;
-    head = m;
+    uint32_t h = pp_name_hash(m->name.data(), m->name.size());
+    pp_macros.buckets[h % PP_MACRO_BUCKETS].push_back(PpBucketSlot{h, m});
 }
 
 /* Unlinks `m`; it is kept alive until the run ends. */
 void remove_macro(PpMacro *m)
 {
-    for (PpMacro **link = &chain_of(m->name.data(), m->name.size()); *link;
-         link = &(*link)->next)
-        if (*link == m) {
-            *link = m->next;
-            m->next = nullptr;
+    uint32_t h = pp_name_hash(m->name.data(), m->name.size());
+    std::vector<PpBucketSlot> &chain = pp_macros.buckets[h % PP_MACRO_BUCKETS];
+    for (size_t i = chain.size(); i-- > 0;)
+        if (chain[i].macro == m) {
+            chain.erase(chain.begin() + i);
             pp_macros.retired.emplace_back(m);
             return;
         }
@@ -103,6 +106,11 @@ bool parse_params(const std::vector<PpToken> &line, size_t &i, PpMacro &m)
             return false;
         } else {
             m.params.push_back(p.str());
+            /* NAME... : a variadic parameter with its own name. */
+            if (i + 1 < n && line[i + 1].is("...")) {
+                m.variadic = true;
+                i++;
+            }
         }
         if (++i >= n) {
             pp_report(PP_WARNING, "UNTPARDEF", m.name);
@@ -218,7 +226,7 @@ bool builtin_text(const PpMacro &m, const PpToken &name, std::string &out,
     case MK_LINE:
     case MK_INCLUDE_LEVEL:
         *kind = PK_NUMBER;
-        if (!file)
+        if (!file || !file->name)
             pp_report(PP_WARNING, "FICINCONN", m.name);
         checked_sprintf(out, "%d",
                         m.kind == MK_LINE ? name.line : pp_file_count() - 1);
@@ -526,19 +534,29 @@ void expand_defined(PpToken &t)
 
 } // namespace
 
-unsigned pp_macro_hash(const char *name, size_t len)
+uint32_t pp_name_hash(const char *name, size_t len)
 {
     uint32_t h = 0;
     for (size_t i = 0; i < len; i++)
         h = h * 4 + static_cast<unsigned char>(name[i]);
-    return (h & 0x7fffffffu) % PP_MACRO_BUCKETS;
+    return h & 0x7fffffffu;
+}
+
+unsigned pp_macro_hash(const char *name, size_t len)
+{
+    return pp_name_hash(name, len) % PP_MACRO_BUCKETS;
 }
 
 PpMacro *pp_lookup(const char *name, size_t len)
 {
-    for (PpMacro *m = chain_of(name, len); m; m = m->next)
-        if (m->name.size() == len && memcmp(m->name.data(), name, len) == 0)
-            return m;
+    uint32_t h = pp_name_hash(name, len);
+    const std::vector<PpBucketSlot> &chain = pp_macros.buckets[h % PP_MACRO_BUCKETS];
+    for (size_t i = chain.size(); i-- > 0;) {
+        const PpBucketSlot &slot = chain[i];
+        if (slot.hash == h && slot.macro->name.size() == len &&
+            memcmp(slot.macro->name.data(), name, len) == 0)
+            return slot.macro;
+    }
     return nullptr;
 }
 
@@ -549,17 +567,15 @@ bool pp_is_macro(const char *name)
 
 void pp_clear_macros(bool keep_builtins)
 {
-    for (PpMacro *&head : pp_macros.buckets) {
-        PpMacro **link = &head;
-        while (*link) {
-            PpMacro *m = *link;
-            if (keep_builtins && m->kind != MK_ORDINARY) {
-                link = &m->next;
-                continue;
-            }
-            *link = m->next;
-            pp_macros.retired.emplace_back(m);
+    for (std::vector<PpBucketSlot> &chain : pp_macros.buckets) {
+        size_t kept = 0;
+        for (const PpBucketSlot &slot : chain) {
+            if (keep_builtins && slot.macro->kind != MK_ORDINARY)
+                chain[kept++] = slot;
+            else
+                pp_macros.retired.emplace_back(slot.macro);
         }
+        chain.resize(kept);
     }
 }
 
