@@ -179,18 +179,28 @@ private:
         }
         return r;
     }
-    /* Truncated quotient of magnitudes by repeated subtraction of shifted
-    ** copies of the divisor (restoring division on 16-bit digits). */
+    /* Truncated quotient of magnitudes: restoring division, one bit of
+    ** the dividend at a time into a running remainder. */
     static std::vector<uint16_t> div_mag(const std::vector<uint16_t> &a,
                                          const std::vector<uint16_t> &b)
     {
-        Big rest = make(a, false), divisor = make(b, false);
-        std::vector<uint16_t> q(a.size() + 1, 0);
+        std::vector<uint16_t> rest, q(a.size(), 0);
         for (int bit = static_cast<int>(a.size()) * 16 - 1; bit >= 0; bit--) {
-            Big shifted = divisor * power_of_two(bit);
-            if (!(rest < shifted)) {
-                rest = rest - shifted;
-                q[bit / 16] |= static_cast<uint16_t>(1u << (bit % 16));
+            uint16_t carry = (a[bit / 16] >> (bit % 16)) & 1;
+            for (uint16_t &digit : rest) {
+                uint16_t out = digit >> 15;
+                digit = static_cast<uint16_t>((digit << 1) | carry);
+                carry = out;
+            }
+            if (carry)
+                rest.push_back(carry);
+            while (!rest.empty() && rest.back() == 0)
+                rest.pop_back();
+            if (cmp_mag(rest, b) >= 0) {
+                rest = sub_mag(rest, b);
+                while (!rest.empty() && rest.back() == 0)
+                    rest.pop_back();
+                q[bit / 16] = static_cast<uint16_t>(q[bit / 16] | (1u << (bit % 16)));
             }
         }
         return q;

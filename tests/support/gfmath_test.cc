@@ -84,10 +84,20 @@ protected:
         operands_.insert(operands_.end(), more.begin(), more.end());
     }
 
-    /* Pairs: every boundary with a spread of others, plus random pairs. */
+    /* Pairs: all pairs of the extremes, then every operand with a spread
+    ** of others. */
     template <typename Check>
     void for_pairs(Check check)
     {
+        std::vector<Operand> extremes;
+        Big top = Big::power_of_two(167);
+        for (const Big &v : {Big(0), Big(1), Big(-1), Big(2), Big(-2), top - Big(1), -top,
+                             -top + Big(1), Big::power_of_two(83), -Big::power_of_two(84),
+                             Big::power_of_two(166), -Big::power_of_two(166)})
+            extremes.push_back(operand(v));
+        for (const Operand &a : extremes)
+            for (const Operand &b : extremes)
+                check(a, b);
         std::mt19937 gen(99);
         size_t n = operands_.size();
         for (size_t i = 0; i < n; i++)
