@@ -1,13 +1,14 @@
 /*
 ** src/capi/bridge.cc
-** The analysis bridge.  Preprocessing is wired to the preprocessor; the
-** declaration analysis is not built yet and accepts its text silently.
+** The analysis bridge.  Preprocessing is wired to the preprocessor and
+** declaration texts to the declaration analysis.
 **
 ** Before each analysis the bridge installs the hook that forwards the
 ** analysis' reports to the diagnostics, with their file and line.
 */
 #include "capi.h"
 
+#include "decl.h"
 #include "diag.h"
 #include "pp.h"
 #include "report_hook.h"
@@ -51,8 +52,10 @@ bool preprocess_text(const char *text, bool expand, const char *file, int line,
     return !result.empty();
 }
 
-void analyse_declaration_text(const char *, const char *, const char *, int)
+void analyse_declaration_text(const char *text, const char *namespace_name,
+                              const char *file, int line)
 {
+    analyse_declarations(text, file, namespace_name, line, forward_report);
 }
 
 void end_preprocessing()
