@@ -22,6 +22,7 @@ const char *const c_headers[] = {
     "linux/tcp.h", "linux/udp.h", "linux/input.h", "linux/fs.h",
     "linux/netlink.h", "linux/can.h", "linux/perf_event.h", "linux/bpf.h",
     "linux/stat.h", "linux/icmp.h", "linux/ethtool.h", "linux/if_tun.h",
+    "linux/ip.h", "linux/if_link.h",
 };
 
 struct ToolRun {
