@@ -8,6 +8,7 @@
 */
 #include "capi.h"
 #include "bridge_internal.h"
+#include "decl.h"
 #include "diag.h"
 #include "model.h"
 #include "pp.h"
@@ -51,8 +52,7 @@ void start_interface_analysis(int restriction, const TextList &include_dirs,
                               const char *std_define_file)
 {
     context.restriction = restriction;
-    if (!context.table)
-        context.table = create_symbol_table("ZIRKO");
+    context.table = decl_table();
     PpStartOptions options;
     options.kr = restriction == 0;
     options.ansi = restriction == 1;
@@ -76,9 +76,12 @@ bool preprocess_text(const char *text, bool expand, const char *file, int line,
     return !result.empty();
 }
 
-/* The declaration analysis is wired in when it exists. */
-void analyse_declaration_text(const char *, const char *, const char *, int)
+void analyse_declaration_text(const char *text, const char *namespace_name,
+                              const char *file, int line)
 {
+    set_bridge_position(file, line);
+    set_bridge_namespace(namespace_name);
+    analyse_declarations(text, file, namespace_name, line, forward_report);
 }
 
 void end_preprocessing()
