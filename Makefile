@@ -32,11 +32,16 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The example analyses its own interface header and a system header
+# (stdint.h) through the installed standard-define file.
+MULTIARCH := $(shell gcc -print-multiarch 2>/dev/null)
 demo: build
 	cmake --install $(BUILD) --prefix $(DIST) >/dev/null
 	@mkdir -p examples/out
 	cd examples && KORVATDIR=$(DIST) $(DIST)/bin/zrsprepro \
-	  demo.pts demo.h out/demo
+	  demo.pts demo.h,stdint.h out/demo \
+	  -STD_DEFINE=$(DIST)/lib/gnu_linux.def \
+	  -INCL=/usr/include,/usr/include/$(MULTIARCH)
 
 test: test-plain test-asan
 
