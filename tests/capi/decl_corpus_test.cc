@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -37,10 +38,18 @@ std::string read_file(const std::string &path)
                        std::istreambuf_iterator<char>());
 }
 
+/* Scratch files are named per process: ctest runs the tests of this file
+** in parallel processes. */
+std::string scratch(const char *suffix)
+{
+    return testing::TempDir() + "decl_corpus." + std::to_string(getpid()) +
+           suffix;
+}
+
 ToolRun run(const std::string &command)
 {
-    std::string out = testing::TempDir() + "decl_corpus.out";
-    std::string err = testing::TempDir() + "decl_corpus.err";
+    std::string out = scratch(".out");
+    std::string err = scratch(".err");
     int status = system((command + " >" + out + " 2>" + err).c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read_file(out),
             read_file(err)};
@@ -108,7 +117,7 @@ TEST(DeclCorpus, CHeadersAgreeWithAnIndependentParser)
 {
     if (system("/usr/bin/python3 -c 'import pycparser' >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "python3-pycparser is not installed";
-    std::string text = testing::TempDir() + "decl_corpus.i";
+    std::string text = scratch(".i");
     for (const char *header : c_headers) {
         if (!header_present(header))
             continue;
