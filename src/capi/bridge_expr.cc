@@ -40,7 +40,7 @@ void release(CType *type)
 }
 
 /* A warning quoting `node`; the expression gets no type. */
-CType *fail(const char *code, const CExpr *node)
+CType *report_refusal(const char *code, const CExpr *node)
 {
     std::string image;
     expr_image(node, image);
@@ -48,7 +48,7 @@ CType *fail(const char *code, const CExpr *node)
     return nullptr;
 }
 
-CType *fail_text(const char *code, const char *text)
+CType *report_refusal_text(const char *code, const char *text)
 {
     bridge_report(3, code, text);
     return nullptr;
@@ -216,7 +216,7 @@ CType *type_of_identifier(const CExpr *n)
     CSymbolTable *table = decl_table();
     NamespaceQualifier q = qualifier_of_name(bridge_context().namespace_name.c_str());
     if (!qualified_scope(n->qualifier, n->global, &q))
-        return fail("IDENTIINC", n);
+        return report_refusal("IDENTIINC", n);
     CTableEntry *entry = lookup_ordinary(table, n->text, q);
     if (entry && entry->symbol->type && !is_typedef_symbol(entry->symbol))
         return value_copy(entry->symbol->type);
@@ -228,7 +228,7 @@ CType *type_of_identifier(const CExpr *n)
         if (member)
             return value_copy(member->symbol->type);
     }
-    return fail("IDENTIINC", n);
+    return report_refusal("IDENTIINC", n);
 }
 
 /* ---- Literals ---- */
@@ -263,7 +263,7 @@ CType *type_of_subscript(const CExpr *n)
     if (index) {
         CType *v = value_type(array);
         result = is_pointer_like(v) ? value_copy(v->target)
-                                    : fail("NONTABLEA", n->a);
+                                    : report_refusal("NONTABLEA", n->a);
     }
     release(array);
     release(index);
@@ -297,7 +297,7 @@ CType *type_of_call(const CExpr *n)
         v = value_type(v->target);
     CType *result = nullptr;
     if (!v || v->kind != CT_FUNCTION)
-        fail("NONFONCTI", n->a);
+        report_refusal("NONFONCTI", n->a);
     else if (type_arguments(n->list))
         result = return_type(v);
     release(callee);
@@ -316,15 +316,15 @@ CType *type_of_selection(const CExpr *n)
     CType *record = pointed ? value_type(v->target) : v;
     CType *result = nullptr;
     if (!is_record(record))
-        fail("INVCHASTR", n->a);
+        report_refusal("INVCHASTR", n->a);
     else if (n->kind == EX_DOT && pointed)
-        fail("POINSTRUC", n->a);
+        report_refusal("POINSTRUC", n->a);
     else if (n->kind == EX_ARROW && !pointed)
-        fail("NOPOSTRUC", n->a);
+        report_refusal("NOPOSTRUC", n->a);
     else {
         CMember *member = find_member(record->class_body, n->text, 0);
         result = member ? value_copy(member->symbol->type)
-                        : fail("CHAMPINCO", n);
+                        : report_refusal("CHAMPINCO", n);
     }
     release(object);
     return result;
@@ -344,7 +344,7 @@ CType *type_of_member_pointer(const CExpr *n)
         CType *m = value_type(member);
         bool ok = is_record(record) && pointed == (n->kind == EX_ARROW_STAR) &&
                   m->kind == CT_POINTER;
-        result = ok ? value_copy(m->target) : fail("INCPOIMEM", n);
+        result = ok ? value_copy(m->target) : report_refusal("INCPOIMEM", n);
     }
     release(object);
     release(member);
@@ -360,15 +360,15 @@ CType *unary_result(const CExpr *n, CType *operand)
     CType *v = value_type(operand);
     switch (n->op) {
     case TK_PLUS:
-        return is_numeric(v) ? promoted(v) : fail_text("OPERARITH", " \"+\" ");
+        return is_numeric(v) ? promoted(v) : report_refusal_text("OPERARITH", " \"+\" ");
     case TK_MINUS:
-        return is_numeric(v) ? promoted(v) : fail_text("OPERARITH", " \"-\" ");
+        return is_numeric(v) ? promoted(v) : report_refusal_text("OPERARITH", " \"-\" ");
     case TK_BANG:
-        return is_scalar(v) ? int_type() : fail_text("OPERSCALA", "\"!\"");
+        return is_scalar(v) ? int_type() : report_refusal_text("OPERSCALA", "\"!\"");
     case TK_TILDE:
-        return is_integer(v) ? promoted(v) : fail_text("OPERENTIE", "\"~\"");
+        return is_integer(v) ? promoted(v) : report_refusal_text("OPERENTIE", "\"~\"");
     case TK_STAR:
-        return is_pointer_like(v) ? value_copy(v->target) : fail("NONPOINTE", n->a);
+        return is_pointer_like(v) ? value_copy(v->target) : report_refusal("NONPOINTE", n->a);
     case TK_AMP:
         return make_pointer(copy_type(operand));
     default:   /* prefix "++" and "--" */
@@ -425,19 +425,19 @@ CType *binary_result(int op, CType *ta, CType *tb)
     case TK_STAR: case TK_SLASH:
         if (is_numeric(a) && is_numeric(b))
             return converted(a, b);
-        return fail_text("OPERARITH", quoted_operator(op, true).c_str());
+        return report_refusal_text("OPERARITH", quoted_operator(op, true).c_str());
     case TK_PERCENT: case TK_AMP: case TK_BAR: case TK_CARET:
         if (is_integer(a) && is_integer(b))
             return converted(a, b);
-        return fail_text("OPERENTIE", quoted_operator(op, false).c_str());
+        return report_refusal_text("OPERENTIE", quoted_operator(op, false).c_str());
     case TK_LSHIFT: case TK_RSHIFT:
         if (is_integer(a) && is_integer(b))
             return promoted(a);
-        return fail_text("OPERENTIE", quoted_operator(op, false).c_str());
+        return report_refusal_text("OPERENTIE", quoted_operator(op, false).c_str());
     case TK_ANDAND: case TK_OROR:
         if (is_scalar(a) && is_scalar(b))
             return int_type();
-        return fail_text("OPERSCALA", quoted_operator(op, false).c_str());
+        return report_refusal_text("OPERSCALA", quoted_operator(op, false).c_str());
     default:   /* comparisons */
         return int_type();
     }
@@ -516,7 +516,7 @@ CType *type_of_construct(const CExpr *n)
     if (!type_arguments(n->list))
         return nullptr;
     if (!constructor_exists(n->type, count))
-        return fail("CONSTRINC", n);
+        return report_refusal("CONSTRINC", n);
     return copy_type(n->type);
 }
 
@@ -584,7 +584,7 @@ CType *type_of_list(const CExpr *n)
         release(t);
         if (!same) {
             release(first);
-            return fail("TYPESDIFF", n);
+            return report_refusal("TYPESDIFF", n);
         }
     }
     return first ? first : make_type(CT_VOID);
