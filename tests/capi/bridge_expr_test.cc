@@ -207,6 +207,17 @@ TEST_F(BridgeExpr, ExpressionImagePrintsTheTreeBack)
     EXPECT_EQ(analyse_expression("", ""), nullptr);
 }
 
+/* The longest operator chains the grammar accepts are typed alike. */
+TEST_F(BridgeExpr, LongChainsAreTyped)
+{
+    std::string text = "d";
+    for (int k = 0; k < DECL_MAX_CHAIN - 10; k++)
+        text += k % 2 ? " + i" : " * c";
+    std::string err;
+    EXPECT_EQ(typed(text.c_str(), err), "double");
+    EXPECT_EQ(err, "");
+}
+
 TEST_F(BridgeExpr, UnknownNodeKindIsAnInternalError)
 {
     CExpr *tree = make_expr(EX_COUNT + 3, 0, nullptr, nullptr, nullptr);
