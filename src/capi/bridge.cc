@@ -52,7 +52,6 @@ void start_interface_analysis(int restriction, const TextList &include_dirs,
                               const char *std_define_file)
 {
     context.restriction = restriction;
-    context.table = decl_table();
     PpStartOptions options;
     options.kr = restriction == 0;
     options.ansi = restriction == 1;
@@ -82,6 +81,24 @@ void analyse_declaration_text(const char *text, const char *namespace_name,
     set_bridge_position(file, line);
     set_bridge_namespace(namespace_name);
     analyse_declarations(text, file, namespace_name, line, forward_report);
+}
+
+CExpr *analyse_expression(const char *text, const char *namespace_name)
+{
+    set_bridge_namespace(namespace_name);
+    return analyse_expression_text(text, context.namespace_name.c_str(),
+                                   context.file.c_str(), context.line,
+                                   forward_report);
+}
+
+void expression_image(const CExpr *tree, std::string &out)
+{
+    expr_image(tree, out);
+}
+
+void free_expression(CExpr *tree)
+{
+    free_expr(tree);
 }
 
 void end_preprocessing()

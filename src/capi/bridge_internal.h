@@ -5,11 +5,10 @@
 #ifndef ZRS_CAPI_BRIDGE_INTERNAL_H
 #define ZRS_CAPI_BRIDGE_INTERNAL_H
 
+#include "model.h"
 #include "report_hook.h"
 
 #include <string>
-
-struct CSymbolTable;
 
 /* Process-wide bridge context: where the C text being analysed comes from. */
 struct BridgeContext {
@@ -17,7 +16,6 @@ struct BridgeContext {
     int line = 0;
     std::string namespace_name; /* empty = global */
     int restriction = 2;        /* 0 K&R, 1 ANSI, 2 none */
-    CSymbolTable *table = nullptr;
 };
 
 BridgeContext &bridge_context();
@@ -26,5 +24,9 @@ void forward_report(int severity, const char *code, const char *text,
                     const char *file, int line);
 /* Installs the forwarding hook and reports at the context's position. */
 void bridge_report(int severity, const char *code, const char *text);
+/* The qualifier of a namespace given by name: global for an empty name or
+** one the table does not know (then `known` is false). */
+NamespaceQualifier qualifier_of_name(const char *namespace_name,
+                                     bool *known = nullptr);
 
 #endif

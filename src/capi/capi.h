@@ -8,15 +8,41 @@
 ** about names and types; code generation asks it for declaration texts.
 ** The analysis never prints: it reports through a hook that the bridge
 ** points at the diagnostics, with the script's file and line.
+**
+** Types, symbols and expression trees are opaque here.  Ownership: a
+** `CType` returned by `type_from_text` or `expression_type` belongs to the
+** caller (release it with `free_type`); a tree returned by
+** `analyse_expression` or `analyse_script_value` belongs to the caller
+** (release it with `free_expression`); symbols and the types reached from
+** them belong to the symbol table, which lives until the end of the run.
 */
 #ifndef ZRS_CAPI_H
 #define ZRS_CAPI_H
 
 #include "support.h"
 
+#include <string>
+#include <vector>
+
 struct CType;
 struct CSymbol;
-struct DisplayFormat;
+struct CExpr;
+
+/* Display format of a type: code 0 hex, 1 decimal, 2 binary, 3 unsigned,
+** 4 fixed-point, 5 exponent, 6 default. */
+struct DisplayFormat {
+    unsigned code = 6;
+    unsigned width = 0;
+    int precision = -1; /* -1 = not set */
+};
+
+/* Options of the declaration images. */
+enum ImageFlags : unsigned {
+    IMG_BODIES = 1,          /* print class and enum bodies */
+    IMG_TEMPLATE_HEADER = 2, /* "template <...> class" before a class template */
+    IMG_EXPAND_TYPEDEFS = 4, /* print what typedef names stand for */
+    IMG_STORAGE = 8          /* char pointers as "[200]", open arrays as "[100]" */
+};
 
 /* ---- Start and end ---- */
 /* restriction: 0 K&R, 1 ANSI, 2 none; std_define_file may be null. */
@@ -38,13 +64,88 @@ void flatten_preprocessed_text(const char *text, std::string &result);
 void analyse_declaration_text(const char *text, const char *namespace_name,
                               const char *file, int line);
 
-/* ---- Symbols and formats ---- */
+/* ---- Expressions ---- */
+/* One C/C++ expression of the script, in the named namespace (empty =
+** global) at the context's position; null when the text is empty or wrong
+** (the diagnostics have been reported).  The namespace becomes the
+** context's namespace, in which `expression_type` resolves names. */
+CExpr *analyse_expression(const char *text, const char *namespace_name);
+/* The type of an expression, owned by the caller; null after a warning
+** (NONTABLEA, NONFONCTI, INVCHASTR, POINSTRUC, NOPOSTRUC, CHAMPINCO,
+** INCPOIMEM, NONPOINTE, OPERSCALA, OPERENTIE, OPERARITH, TYPESDIFF,
+** CONSTRINC, IDENTIINC) or an internal report (ERRINTERN). */
+CType *expression_type(const CExpr *tree);
+void expression_image(const CExpr *tree, std::string &out);
+void free_expression(CExpr *tree);
+
+/* ---- Types and names ---- */
+/* The type written in `text`, in the context's namespace; null (and
+** nothing reported) when the text is not a type. */
+CType *type_from_text(const char *text);
+void free_type(CType *type);
+/* Lookups by name in a namespace given by name (empty or null = global).
+** A namespace name the table does not know stands for the global scope,
+** except for the strict form, which then finds nothing. */
+CSymbol *lookup_type_name(const char *name, const char *namespace_name);
+/* The visible ordinary name (variable, constant, function, typedef name)
+** as found: the namespace, its enclosing namespaces, then global names. */
+CSymbol *lookup_ordinary(const char *name, const char *namespace_name);
+/* Only a symbol owned by exactly that namespace (global when empty). */
+CSymbol *lookup_ordinary_strict(const char *name, const char *namespace_name);
+const char *symbol_name(const CSymbol *symbol); /* null when nameless */
+CType *symbol_type(const CSymbol *symbol);
 /* 0 nameless, function or typedef name; 1 variable or constant; 2 static. */
 int symbol_category(const CSymbol *symbol);
+/* Appends the global symbols declared in `file`, in bucket order. */
+void symbols_of_file(const char *file, std::vector<CSymbol *> &out);
+
+/* ---- Images and formats ---- */
+/* A declaration of `name` with this type (ImageFlags), one tab per depth
+** level; the two-text form splits it around the name. */
+void type_image(const CType *type, const char *name, unsigned flags, int depth,
+                std::string &out);
+void type_image_parts(const CType *type, const char *name, unsigned flags,
+                      int depth, std::string &before, std::string &after);
 bool parse_display_format(const char *text, unsigned *code, int *width);
 DisplayFormat type_display_format(const CType *type);
 /* Appends the C storage declaration of `name` for a message type. */
 void message_storage_text(const CType *type, const char *name,
                           std::string &out, int depth);
+
+/* ---- Fields of structs, unions and enums ----
+** Positions count from 1 over the fields generated code may reach, in
+** declaration order, the fields of anonymous members in their place;
+** typedef names and modifiers are followed. */
+int field_position(CType *record, const char *name);   /* 0: none */
+CSymbol *field_at_position(CType *record, int position); /* null: none */
+/* Nested structs count their own fields when `recursive`. */
+int field_count(CType *record, bool recursive);
+bool is_union_type(CType *type);
+bool has_base_classes(CType *type);
+
+/* ---- Script values ---- */
+enum ScriptValueKind {
+    SV_FAILED = -1, /* not analysed: diagnostics reported */
+    SV_EXPRESSION,  /* *tree holds the expression */
+    SV_NONIL        /* the bare identifier NONIL: no tree */
+};
+/* A value text of the script: preprocessed at the context's position,
+** flattened and analysed as an expression in the context's namespace. */
+int analyse_script_value(const char *text, CExpr **tree);
+
+/* Semantic analysis' comparison of a value's type with a declared type. */
+typedef bool (*TypeComparison)(CType *value_type, CType *declared_type);
+/* The expression's type against the type written in `type_text`, by
+** `compare` (structural equality when null): 1 match, 0 mismatch, -1 when
+** either type cannot be had (only the expression's typing reports). */
+int compare_with_type_text(const CExpr *value, const char *type_text,
+                           TypeComparison compare);
+/* A value list ("{...}", nested at will) against a struct, union or array
+** type: every designated field must exist (CHAMPINCO), a union takes one
+** value (ONEFLDUNN), no more positional values than fields (NBVALINCO),
+** and a class with base classes needs designations (INHERITED).  Errors
+** at the context's position; false when any was reported.  Values that
+** are not lists are not checked here. */
+bool check_structured_value(CType *type, const CExpr *value);
 
 #endif

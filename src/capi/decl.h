@@ -170,6 +170,7 @@ CExpr *parse_initializer_list(DeclParser *p);    /* after "{" */
 /* Type names inside expressions (decl_spec.cc). */
 bool starts_type_name(DeclParser *p, size_t offset);
 CType *parse_type_name(DeclParser *p);
+CType *parse_type_specifier(DeclParser *p);   /* no declarator */
 
 /* ---- Model side (decl_model.cc) ---- */
 void decl_free_type(CType *type);

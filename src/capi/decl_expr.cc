@@ -182,7 +182,7 @@ bool call_arguments(DeclParser *p, CExpr *owner)
 /* A type followed by "(": functional cast or constructor call. */
 CExpr *construct_call(DeclParser *p, size_t start)
 {
-    CType *type = parse_type_name(p);
+    CType *type = parse_type_specifier(p);
     if (!type)
         return nullptr;
     CExpr *n = node_at(p, EX_CONSTRUCT, 0, nullptr, nullptr, nullptr);

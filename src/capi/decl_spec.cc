@@ -71,6 +71,23 @@ bool starts_type_name(DeclParser *p, size_t offset)
            named_type_ahead(p, offset);
 }
 
+/* type_specifier: specifiers alone, as before the "(" of a functional
+** cast or constructor call */
+CType *parse_type_specifier(DeclParser *p)
+{
+    DeclSpecs specs;
+    CType *type = nullptr;
+    if (parse_decl_specs(p, &specs) && (specs.has_type || specs.type)) {
+        Declarator d;
+        type = declared_type(p, &specs, &d);
+        release_declarator(&d);
+    } else if (!p->failed) {
+        syntax_error(p);
+    }
+    release_specs(&specs);
+    return type;
+}
+
 /* type_name: specifiers abstract_declarator */
 CType *parse_type_name(DeclParser *p)
 {

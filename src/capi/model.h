@@ -35,6 +35,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "capi.h" /* DisplayFormat, ImageFlags */
+
 /* ---- Kinds ---- */
 
 enum CTypeKind : unsigned {
@@ -96,14 +98,6 @@ struct CType;
 struct CSymbol;
 struct CNamespace;
 struct CExpr; /* expression tree of the declaration analysis (opaque here) */
-
-/* Display format of a type: code 0 hex, 1 decimal, 2 binary, 3 unsigned,
-** 4 fixed-point, 5 exponent, 6 default. */
-struct DisplayFormat {
-    unsigned code = 6;
-    unsigned width = 0;
-    int precision = -1; /* -1 = not set */
-};
 
 /* Payload of kinds 0 and 1. */
 struct CBaseRecord {
@@ -417,13 +411,7 @@ bool is_union_type(CType *type);
 
 /* ---- model_image.cc: declarations as C text ---- */
 
-enum ImageFlags : unsigned {
-    IMG_BODIES = 1,          /* print class and enum bodies */
-    IMG_TEMPLATE_HEADER = 2, /* "template <...> class" before a class template */
-    IMG_EXPAND_TYPEDEFS = 4, /* print what typedef names stand for */
-    IMG_STORAGE = 8          /* char pointers as "[200]", open arrays as "[100]" */
-};
-
+/* ImageFlags: see capi.h. */
 void type_image(const CType *type, const char *name, unsigned flags, int depth,
                 std::string &out);
 void type_image_parts(const CType *type, const char *name, unsigned flags,

@@ -22,7 +22,7 @@ std::set<std::string> reported_codes()
 {
     /* report_xxx(["SEV_..." ,] "CODE" and capi_report(sev, "CODE". */
     static const std::regex call(
-        R"((?:report_[a-z_]*|capi_report|report_hook_call)\s*\(\s*(?:[A-Za-z_][A-Za-z_0-9]*\s*,\s*)?"([A-Z][A-Z_0-9]{3,11})\")");
+        R"((?:report_[a-z_]*|capi_report|bridge_report|report_hook_call)\s*\(\s*(?:[A-Za-z_0-9][A-Za-z_0-9]*\s*,\s*)?"([A-Z][A-Z_0-9]{3,11})\")");
     std::set<std::string> codes;
     for (const auto &entry :
          fs::recursive_directory_iterator(ZRS_SOURCE_ROOT "/src")) {

@@ -1,0 +1,1 @@
+__extension__ typedef int i_t;
