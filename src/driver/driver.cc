@@ -85,18 +85,6 @@ void report_banner()
                 QString());
 }
 
-std::string start_routine_name()
-{
-    const std::string &thread = setting_thread();
-    if (thread != "<start>")
-        return thread;
-    std::string base;
-    file_base_name(setting_root().c_str(), base);
-    std::string name = base_of(base), result;
-    checked_sprintf(result, "%s_start", name.c_str());
-    return result;
-}
-
 void analyse_interface_files()
 {
     for (const std::string &file : setting_interface_files()) {
@@ -193,6 +181,20 @@ void analyse_and_generate(RunContext &run)
 
 } // namespace
 
+/* The -THREAD name, or for "<start>" the root's file name without its
+** suffix followed by "_start". */
+std::string start_routine_name(const std::string &thread,
+                               const std::string &root)
+{
+    if (thread != "<start>")
+        return thread;
+    std::string base;
+    file_base_name(root.c_str(), base);
+    std::string name = base_of(base), result;
+    checked_sprintf(result, "%s_start", name.c_str());
+    return result;
+}
+
 std::string cut_command_line(const std::string &text)
 {
     if (text.size() <= COMMAND_LINE_LIMIT)
@@ -223,7 +225,7 @@ void run_compiler(int argc, char **argv)
     ** before any analysis. */
     setting_set();
     generated_list.path = setting_studio_log();
-    run.start_routine = start_routine_name();
+    run.start_routine = start_routine_name(setting_thread(), setting_root());
     init_intern_table();
 
     std::string std_define = setting_std_define();

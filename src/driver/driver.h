@@ -21,6 +21,8 @@ extern const char *const ProductTitle;
 /* The command line as recorded in the TDC file: at most 1900 characters,
 ** a longer one cut and marked with " (...)". */
 std::string cut_command_line(const std::string &text);
+std::string start_routine_name(const std::string &thread,
+                               const std::string &root);
 
 void path_join(const char *directory, const char *name, std::string &result);
 void split_suffix(std::string &name, std::string &suffix);

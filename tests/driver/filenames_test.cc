@@ -97,4 +97,13 @@ TEST(FileNames, RelativePath)
     EXPECT_EQ(relative_path(nullptr, "/b"), nullptr);
 }
 
+TEST(FileNames, StartRoutineName)
+{
+    EXPECT_EQ(start_routine_name("<start>", "dir/r.c"), "r_start");
+    EXPECT_EQ(start_routine_name("<start>", "r"), "r_start");
+    EXPECT_EQ(start_routine_name("<start>", "a.b/r"), "r_start");
+    EXPECT_EQ(start_routine_name("<main>", "dir/r.c"), "<main>");
+    EXPECT_EQ(start_routine_name("go", "dir/r.c"), "go");
+}
+
 } // namespace
