@@ -37,17 +37,6 @@ bool fits_bits(const pint *a, int bits)
     return true;
 }
 
-int digit_value(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return 99;
-}
-
 /* Reads the suffix letters; false when they are not u/l/ll combinations. */
 bool read_suffix(const char *p, DeclToken *t)
 {
@@ -110,8 +99,8 @@ long long escape_value(const char **p, const char *end, bool *unknown)
     }
     if (c == 'x') {
         long long v = 0;
-        while (q < end && digit_value(*q) < 16)
-            v = (v * 16 + digit_value(*q++)) & 0xffffffffLL;
+        while (q < end && text_digit_value(*q) < 16)
+            v = (v * 16 + text_digit_value(*q++)) & 0xffffffffLL;
         *p = q;
         return v;
     }
@@ -135,13 +124,13 @@ void scan_integer_value(const char *spelling, DeclToken *t, const char *file,
     t->value = PINT_ZERO;
     bool saturated = false;
     const char *digits = p;
-    for (; *p && digit_value(*p) < radix; p++) {
+    for (; *p && text_digit_value(*p) < radix; p++) {
         if (saturated || !fits_bits(&t->value, SATURATION_BITS)) {
             saturated = true;
             continue;
         }
         pint_mul_small(&t->value, &t->value, radix);
-        pint_add_small(&t->value, &t->value, digit_value(*p));
+        pint_add_small(&t->value, &t->value, text_digit_value(*p));
     }
     if ((radix == 16 && p == digits) || !read_suffix(p, t)) {
         t->kind = TK_INVALID;

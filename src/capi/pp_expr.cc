@@ -53,17 +53,6 @@ bool at_punct(const Eval &ev, const char *op)
            ev.tokens[ev.pos].kind == PK_PUNCT && ev.tokens[ev.pos].is(op);
 }
 
-int digit_value(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return 99;
-}
-
 /* 0x hexadecimal, leading 0 octal, else decimal; any mix of L, l, U, u
 ** after it, U making it unsigned.  False for anything else. */
 bool parse_number(const PpToken &t, Value *out)
@@ -76,15 +65,15 @@ bool parse_number(const PpToken &t, Value *out)
     if (s.size() > 1 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
         base = 16;
         i = 2;
-        if (i >= s.size() || digit_value(s[i]) >= 16)
+        if (i >= s.size() || text_digit_value(s[i]) >= 16)
             return false;
     } else if (s[0] == '0') {
         base = 8;
     }
     uint64_t v = 0;
-    for (; i < s.size() && digit_value(s[i]) < base; i++)
-        v = v * base + digit_value(s[i]);
-    if (i < s.size() && base != 16 && digit_value(s[i]) < 10)
+    for (; i < s.size() && text_digit_value(s[i]) < base; i++)
+        v = v * base + text_digit_value(s[i]);
+    if (i < s.size() && base != 16 && text_digit_value(s[i]) < 10)
         return false;   /* 8 or 9 in an octal number */
     bool is_unsigned = false;
     for (; i < s.size() && strchr("uUlL", s[i]); i++)
@@ -118,8 +107,8 @@ unsigned char_escape(const std::string &s, size_t &i)
         return c == '?' ? 127 : (static_cast<unsigned char>(c) & 159);
     case 'x': {
         unsigned v = 0;
-        while (i < s.size() && digit_value(s[i]) < 16)
-            v = v * 16 + digit_value(s[i++]);
+        while (i < s.size() && text_digit_value(s[i]) < 16)
+            v = v * 16 + text_digit_value(s[i++]);
         return v;
     }
     default:

@@ -162,3 +162,14 @@ int text_compare(const char *first, const char *second)
     }
     return *a - *b;
 }
+
+int text_digit_value(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return 99;
+}

@@ -64,6 +64,8 @@ const char *intern_text(const char *text);   /* null for null or "" */
 void text_copy(const char *source, char *destination);
 const char *text_or_empty(const char *text);
 int text_compare(const char *first, const char *second);
+/* Value of a decimal or hexadecimal digit (either case), 99 for others. */
+int text_digit_value(char c);
 
 /* ---- Big integers: 168-bit two's complement ----
 ** Byte 0 is the signed most significant byte; bytes 1..20 are the 160 low
