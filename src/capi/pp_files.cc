@@ -21,21 +21,6 @@ PpSearch pp_search;
 
 namespace {
 
-bool read_whole_file(const std::string &path, std::string &data)
-{
-    FILE *stream = fopen(path.c_str(), "rb");
-    if (!stream)
-        return false;
-    data.clear();
-    char block[65536];
-    size_t n;
-    while ((n = fread(block, 1, sizeof block, stream)) > 0)
-        data.append(block, n);
-    bool ok = !ferror(stream);
-    fclose(stream);
-    return ok;
-}
-
 std::string directory_of(const char *path)
 {
     if (!path)
@@ -180,13 +165,13 @@ void pp_include_file(const std::string &name, bool next)
     int count = static_cast<int>(dirs.size());
     std::string data, path;
     int found = -2;
-    if (as_written && !name.empty() && read_whole_file(name, data)) {
+    if (as_written && !name.empty() && read_whole_file(name.c_str(), data)) {
         found = -1;
         path = name;
     }
     for (int k = start; found == -2 && k <= count; k++) {
         std::string candidate = (k < count ? dirs[k] : includer_dir) + "/" + name;
-        if (!name.empty() && read_whole_file(candidate, data)) {
+        if (!name.empty() && read_whole_file(candidate.c_str(), data)) {
             found = k;
             path = candidate;
         }

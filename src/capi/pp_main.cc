@@ -148,20 +148,6 @@ void reset_run_state()
     pp_free_retired_macros();
 }
 
-bool read_file(const char *path, std::string &data)
-{
-    FILE *stream = fopen(path, "rb");
-    if (!stream)
-        return false;
-    char block[65536];
-    size_t n;
-    while ((n = fread(block, 1, sizeof block, stream)) > 0)
-        data.append(block, n);
-    bool ok = !ferror(stream);
-    fclose(stream);
-    return ok;
-}
-
 } // namespace
 
 void pp_emit_token(const PpToken &t)
@@ -219,7 +205,7 @@ void pp_start(const PpStartOptions &options, const TextList &definitions,
         apply_definition(definition);
     if (file) {
         std::string data;
-        if (!read_file(file, data)) {
+        if (!read_whole_file(file, data)) {
             pp_report(PP_FATAL, "IMPOUVFIC", file);
         } else {
             pp_out.discard = true;

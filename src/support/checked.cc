@@ -155,6 +155,21 @@ int open_file(const char *path, const char *mode, FILE **stream)
     return *stream ? 1 : 0;
 }
 
+bool read_whole_file(const char *path, std::string &data)
+{
+    FILE *stream = fopen(path, "rb");
+    if (!stream)
+        return false;
+    data.clear();
+    char block[65536];
+    size_t n;
+    while ((n = fread(block, 1, sizeof block, stream)) > 0)
+        data.append(block, n);
+    bool ok = !ferror(stream);
+    fclose(stream);
+    return ok;
+}
+
 void terminate_run(int status)
 {
     fflush(stderr);

@@ -45,6 +45,8 @@ void checked_fclose(FILE *stream);
 
 /* ---- Unchecked conveniences ---- */
 int open_file(const char *path, const char *mode, FILE **stream);
+/* Replaces `data` with the file's bytes; false when it cannot be read. */
+bool read_whole_file(const char *path, std::string &data);
 [[noreturn]] void terminate_run(int status);
 std::string getenv_copy(const char *name);
 void file_base_name(const char *path, std::string &out);
