@@ -167,7 +167,7 @@ CExpr *parse_assignment(DeclParser *p);          /* one value */
 CExpr *parse_conditional(DeclParser *p);         /* constant expression */
 CExpr *parse_initializer_list(DeclParser *p);    /* after "{" */
 
-/* Type names inside expressions (decl_spec.cc). */
+/* Type names inside expressions (decl_specifiers.cc). */
 bool starts_type_name(DeclParser *p, size_t offset);
 CType *parse_type_name(DeclParser *p);
 CType *parse_type_specifier(DeclParser *p);   /* no declarator */

@@ -7,7 +7,7 @@
 ** increments and comma expressions are refused, and value lists accept
 ** ranges, designations and OTHERS) and for the expressions inside
 ** declarations (initialisers, dimensions, enumerator values, default
-** arguments).  Type names come from the declaration side (decl_spec.cc).
+** arguments).  Type names come from the declaration side (decl_specifiers.cc).
 */
 #include "decl.h"
 

@@ -355,7 +355,7 @@ bool points_to_char(const CType *pointer)
 /* The walk from the name outwards.  `left` and `right` surround the name;
 ** `pending` holds qualifiers waiting for what they apply to. */
 struct Declarator {
-    std::string left, right, pending, spec;
+    std::string left, right, pending, specifier;
     bool prefix_open = false; /* a prefix was added since the last suffix */
 
     void prefix(const char *op)
@@ -414,29 +414,29 @@ const CType *declarator_step(const CType *type, Declarator &d, ImageState &state
     case CT_TYPEDEF:
         if ((state.flags & IMG_EXPAND_TYPEDEFS) && type->target)
             return type->target;
-        d.spec = d.pending + text_or_empty(type->name);
+        d.specifier = d.pending + text_or_empty(type->name);
         return nullptr;
     case CT_BASE: case CT_COMPOSED:
-        d.spec = d.pending + base_text(type);
+        d.specifier = d.pending + base_text(type);
         return nullptr;
     case CT_VOID:
-        d.spec = d.pending + "void";
+        d.specifier = d.pending + "void";
         return nullptr;
     case CT_ELLIPSIS:
-        d.spec = "...";
+        d.specifier = "...";
         return nullptr;
     case CT_ENUM: case CT_UNION: case CT_STRUCT: case CT_TEMPLATE:
-        d.spec = d.pending + tag_text(type, state, depth);
+        d.specifier = d.pending + tag_text(type, state, depth);
         return nullptr;
     case CT_INSTANCE:
-        d.spec = d.pending + instance_text(type, state);
+        d.specifier = d.pending + instance_text(type, state);
         return nullptr;
     default:
-        d.spec = d.pending + "int";
+        d.specifier = d.pending + "int";
         return nullptr;
     }
     if (!type->target)
-        d.spec = d.pending + "int";
+        d.specifier = d.pending + "int";
     return type->target;
 }
 
@@ -446,11 +446,11 @@ void declaration_parts(const CType *type, const char *name, ImageState &state,
 {
     Declarator d;
     if (!type)
-        d.spec = "int";
+        d.specifier = "int";
     for (int steps = 0; type && steps < DEPTH_LIMIT * 100; steps++)
         type = declarator_step(type, d, state, depth, no_return);
     bool named = name && *name;
-    before = d.spec;
+    before = d.specifier;
     if ((!d.left.empty() || named) && !before.empty())
         before += " ";
     before += d.left;

@@ -1,5 +1,5 @@
 /*
-** src/capi/decl_spec.cc
+** src/capi/decl_specifiers.cc
 ** Type names inside expressions: casts, sizeof, new, template arguments
 ** and conversion operators.
 **
