@@ -198,8 +198,8 @@ void pp_init_char_classes()
         char_class[c] |= CC_IDSTART;
     for (int c = 'A'; c <= 'Z'; c++)
         char_class[c] |= CC_IDSTART;
-    char_class['_'] |= CC_IDSTART;
-    char_class['$'] |= CC_IDSTART;
+    char_class[static_cast<unsigned char>('_')] |= CC_IDSTART;
+    char_class[static_cast<unsigned char>('$')] |= CC_IDSTART;
     for (int c = '0'; c <= '9'; c++)
         char_class[c] |= CC_DIGIT;
     for (const char *p = " \t\f\v\r"; *p; p++)
