@@ -155,6 +155,7 @@ struct PpInput {
     std::vector<std::unique_ptr<PpText>> texts;   /* buffers of this run */
     std::unordered_set<std::string> names;        /* interned file names */
     bool aborted = false;      /* a fatal report returned */
+    size_t expanded = 0;       /* tokens produced by expansion in this text */
     int errors = 0;            /* severity-2 reports of this run */
     bool in_if = false;        /* "defined" is an operator */
     bool expand = true;        /* the process-text expand flag */
@@ -192,6 +193,10 @@ void pp_report_at(int severity, const char *code, const std::string &text,
 /* ---- pp_macro.cc ---- */
 
 enum { PP_MACRO_BUCKETS = 1403, PP_VARIADIC_LIMIT = 9999 };
+/* Tokens that macro expansion may produce for one processed text.  Nested
+** calls can grow exponentially ("#define d(x) x x" applied to itself), so
+** past this budget the text is abandoned as a runaway expansion. */
+const size_t PP_EXPANSION_LIMIT = size_t(1) << 24;
 
 /* Macro kinds: 0 ordinary, the others built-in. */
 enum PpMacroKind {

@@ -384,6 +384,19 @@ PpToken stringize(const std::vector<PpToken> &arg)
     return t;
 }
 
+/* Charges `count` produced tokens to the text's expansion budget; past it,
+** NBRECURSI (fatal) abandons the text. */
+bool charge_expansion(size_t count, const std::string &name)
+{
+    pp_input.expanded += count;
+    if (pp_input.expanded <= PP_EXPANSION_LIMIT)
+        return true;
+    if (!pp_input.aborted)
+        pp_report(PP_FATAL, "NBRECURSI", name);
+    pp_input.aborted = true;
+    return false;
+}
+
 void append_arg(std::vector<PpToken> &out, const std::vector<PpToken> &arg,
                 uint8_t body_flags)
 {
@@ -468,6 +481,8 @@ void substitute(const PpMacro &m, const ArgList &args,
             }
             arg = &expanded[b.param];
         }
+        if (!charge_expansion(arg->size(), m.name))
+            return;
         if (!arg->empty()) {
             append_arg(out, *arg, b.flags);
         } else if (by_paste) {
@@ -496,7 +511,11 @@ bool enter_macro(PpMacro *m, const PpToken &name)
             return true;
     }
     PpEntry ctx;
+    if (!charge_expansion(m->body.size(), m->name))
+        return true;
     substitute(*m, args, ctx.tokens);
+    if (pp_input.aborted)
+        return true;
     for (PpToken &t : ctx.tokens) {
         t.line = name.line;
         t.flags &= ~PF_BOL;

@@ -193,6 +193,7 @@ void pp_start(const PpStartOptions &options, const TextList &definitions,
     pp_input.stack.clear();
     pp_input.conds.clear();
     pp_input.aborted = false;
+    pp_input.expanded = 0;
     pp_input.options = options;
     pp_input.analysis = true;
     pp_input.expand = true;
@@ -223,6 +224,7 @@ int pp_process_text(const char *text, bool expand, const char *file,
     pp_out.text.reserve(30);
     pp_input.errors = 0;
     pp_input.aborted = false;
+    pp_input.expanded = 0;
     pp_input.expand = expand;
     run_text(text ? text : "", text ? strlen(text) : 0, file, line);
     end_output_line();

@@ -50,6 +50,19 @@ TEST(PpRobust, MillionTokenExpansion)
     EXPECT_EQ(run.out.size(), (2u << 20) + strlen("#line 22 \"t.c\"\n"));
 }
 
+TEST(PpRobust, ExponentialExpansionIsStopped)
+{
+    /* Doubling through arguments: 2^40 tokens if nothing stopped it. */
+    std::string text = "#define d(x) x x\n#define L0 y\n";
+    for (int i = 1; i <= 40; i++)
+        text += "#define L" + std::to_string(i) + " d(L" +
+                std::to_string(i - 1) + ")\n";
+    text += "L40\nnext\n";
+    PpRun run = pp_run(text);
+    EXPECT_TRUE(run.has("NBRECURSI"));
+    EXPECT_LT(run.out.size(), size_t(1) << 26);
+}
+
 TEST(PpRobust, DeepNestingHitsTheStackLimit)
 {
     std::string text = "#define f(x) x\n";
