@@ -196,7 +196,7 @@ enum { PP_MACRO_BUCKETS = 1403, PP_VARIADIC_LIMIT = 9999 };
 /* Tokens that macro expansion may produce for one processed text.  Nested
 ** calls can grow exponentially ("#define d(x) x x" applied to itself), so
 ** past this budget the text is abandoned as a runaway expansion. */
-const size_t PP_EXPANSION_LIMIT = size_t(1) << 23;
+const size_t PP_EXPANSION_LIMIT = size_t(1) << 24;
 
 /* Macro kinds: 0 ordinary, the others built-in. */
 enum PpMacroKind {
