@@ -453,17 +453,20 @@ CType *type_of_binary(const CExpr *n)
     return result;
 }
 
+/* The type two values share: the usual conversions for numbers, else the
+** first value's type. */
+CType *common_type(CType *first, CType *second)
+{
+    CType *a = value_type(first), *b = value_type(second);
+    return is_numeric(a) && is_numeric(b) ? converted(a, b) : copy_type(first);
+}
+
 CType *type_of_conditional(const CExpr *n)
 {
     CType *condition = type_of(n->a);
     CType *then = condition ? type_of(n->b) : nullptr;
     CType *otherwise = then ? type_of(n->c) : nullptr;
-    CType *result = nullptr;
-    if (otherwise) {
-        CType *a = value_type(then), *b = value_type(otherwise);
-        result = is_numeric(a) && is_numeric(b) ? converted(a, b)
-                                                : copy_type(then);
-    }
+    CType *result = otherwise ? common_type(then, otherwise) : nullptr;
     release(condition);
     release(then);
     release(otherwise);
@@ -594,12 +597,7 @@ CType *type_of_range(const CExpr *n)
 {
     CType *low = type_of(n->a);
     CType *high = low ? type_of(n->b) : nullptr;
-    CType *result = nullptr;
-    if (high) {
-        CType *a = value_type(low), *b = value_type(high);
-        result = is_numeric(a) && is_numeric(b) ? converted(a, b)
-                                                : copy_type(low);
-    }
+    CType *result = high ? common_type(low, high) : nullptr;
     release(low);
     release(high);
     return result;
