@@ -190,14 +190,24 @@ void check_after_else(const PpCond &c, const DirectiveLine &d)
     pp_report(PP_INFO, "MATCHLINE", where);
 }
 
-void do_else(DirectiveLine &d)
+/* The conditional that #else or #elif continues, moved to this
+** directive's line; null after NOCONDITI. */
+PpCond *continue_cond(const DirectiveLine &d)
 {
     PpCond *c = current_cond(d);
     if (!c)
-        return;
+        return nullptr;
     check_after_else(*c, d);
     c->kind = d.kind;
     c->line = d.line;
+    return c;
+}
+
+void do_else(DirectiveLine &d)
+{
+    PpCond *c = continue_cond(d);
+    if (!c)
+        return;
     c->else_seen = true;
     if (!c->dead)
         set_branch(*c, !c->taken);
@@ -205,12 +215,9 @@ void do_else(DirectiveLine &d)
 
 void do_elif(DirectiveLine &d)
 {
-    PpCond *c = current_cond(d);
+    PpCond *c = continue_cond(d);
     if (!c)
         return;
-    check_after_else(*c, d);
-    c->kind = d.kind;
-    c->line = d.line;
     if (c->dead || c->taken) {
         c->skipping = true;
         return;
