@@ -60,7 +60,7 @@ void BM_AnalyseCorpus(benchmark::State &state)
     TextList dirs = {"/usr/include", "/usr/include/x86_64-linux-gnu",
                      compiler_include_dir()};
     std::string std_file = std::string(ZRS_SOURCE_ROOT) +
-                           "/src/capi/gnu_linux.def";
+                           "/src/capi/decl/gnu_linux.def";
     set_report_hook(count_report);
     size_t bytes = 0;
     for (auto _ : state) {

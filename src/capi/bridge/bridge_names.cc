@@ -1,0 +1,104 @@
+/*
+** src/capi/bridge/bridge_names.cc
+** The bridge's questions about names, types and fields.
+**
+** Lookups take the namespace as a name and turn it into the qualifier of
+** the model through the namespace table; a name the table does not know
+** stands for the global scope (a unit that declared nothing has no
+** namespace yet, and still sees the global names).  Field questions go to
+** the member enumeration of the model.
+*/
+#include "capi.h"
+#include "bridge_internal.h"
+#include "decl.h"
+#include "model.h"
+
+NamespaceQualifier qualifier_of_name(const char *namespace_name, bool *known)
+{
+    CNamespace *ns = nullptr;
+    if (namespace_name && *namespace_name)
+        ns = lookup_namespace(decl_table(), namespace_name);
+    if (known)
+        *known = ns || !namespace_name || !*namespace_name;
+    return scope_qualifier(ns);
+}
+
+namespace {
+
+CSymbol *symbol_of(CTableEntry *entry)
+{
+    return entry ? entry->symbol : nullptr;
+}
+
+} // namespace
+
+CType *type_from_text(const char *text)
+{
+    const BridgeContext &c = bridge_context();
+    return type_from_text(text, c.namespace_name.c_str(), c.file.c_str(),
+                          c.line);
+}
+
+void free_type(CType *type)
+{
+    free_type(type, FREE_ALL);
+}
+
+CSymbol *lookup_type_name(const char *name, const char *namespace_name)
+{
+    return symbol_of(lookup_type_name(decl_table(), name,
+                                      qualifier_of_name(namespace_name)));
+}
+
+CSymbol *lookup_ordinary(const char *name, const char *namespace_name)
+{
+    return symbol_of(lookup_ordinary(decl_table(), name,
+                                     qualifier_of_name(namespace_name)));
+}
+
+CSymbol *lookup_ordinary_strict(const char *name, const char *namespace_name)
+{
+    bool known = false;
+    NamespaceQualifier q = qualifier_of_name(namespace_name, &known);
+    if (!known)
+        return nullptr;
+    return symbol_of(lookup_ordinary(decl_table(), name, q, true));
+}
+
+const char *symbol_name(const CSymbol *symbol)
+{
+    return symbol ? symbol->name : nullptr;
+}
+
+CType *symbol_type(const CSymbol *symbol)
+{
+    return symbol ? symbol->type : nullptr;
+}
+
+void symbols_of_file(const char *file, std::vector<CSymbol *> &out)
+{
+    symbols_of_file(decl_table(), file, out);
+}
+
+int field_position(CType *record, const char *name)
+{
+    return member_position(record, name);
+}
+
+CSymbol *field_at_position(CType *record, int position)
+{
+    CMember *member = member_at_position(record, position);
+    return member ? member->symbol : nullptr;
+}
+
+int field_count(CType *record, bool recursive)
+{
+    return count_fields(record, recursive);
+}
+
+bool has_base_classes(CType *type)
+{
+    CType *real = real_type(type);
+    return real && (real->kind == CT_STRUCT || real->kind == CT_UNION) &&
+           real->class_body && !real->class_body->bases.empty();
+}
