@@ -4,7 +4,10 @@
 **
 ** The TDC writer runs first and allots the TDC identifiers, the trace
 ** description writer allots the trace node numbers, and the source
-** generator, run last, uses both.
+** generator, run last, uses both.  The folder keeps one file per generated
+** artefact or concern: the line emitter, the TDC writer, the trace and
+** scenario descriptions, the source layout, statement code, message code
+** and the probe-mode output.
 */
 #ifndef ZRS_CODEGEN_H
 #define ZRS_CODEGEN_H
@@ -12,7 +15,7 @@
 #include "support.h"
 
 struct ScriptFile;
-struct SemanticTables;
+struct Scope;
 
 /* Everything the generators need from the driver for one run. */
 struct GenerationRequest {
@@ -37,12 +40,12 @@ struct GenerationRequest {
     const char *start_routine;
     int notshared;
     int bufsize;
-    SemanticTables *tables;
+    Scope *global;            /* the semantic tables */
 };
 
 void write_scenario_description(const char *name, ScriptFile *files,
                                 const TextList &families,
-                                SemanticTables *tables);
+                                Scope *global);
 void write_tdc_file(const GenerationRequest &request);
 void write_trace_description(const GenerationRequest &request);
 void generate_source(const GenerationRequest &request);

@@ -5,7 +5,7 @@
 #include "codegen.h"
 
 void write_scenario_description(const char *, ScriptFile *, const TextList &,
-                                SemanticTables *)
+                                Scope *)
 {
 }
 

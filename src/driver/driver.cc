@@ -13,6 +13,7 @@
 #include "codegen.h"
 #include "diag.h"
 #include "script.h"
+#include "sema.h"
 #include "support.h"
 
 #include <QCoreApplication>
@@ -129,7 +130,7 @@ void generate_outputs(RunContext &run)
     request.timer_count = run.analysed.timer_count;
     request.trace = setting_trace();
     request.probe = setting_probe();
-    request.tables = run.analysed.tables;
+    request.global = run.analysed.global;
     write_tdc_file(request);
 
     std::string trace = derived_name(base_of(root) + "_dyn", "tsf", "ZRS_TSF");
@@ -170,13 +171,13 @@ void analyse_and_generate(RunContext &run)
     if (setting_spvgen()) {
         note_generated_file("SPG", spg);
         write_scenario_description(spg.c_str(), run.parsed.files,
-                                   setting_family(), run.analysed.tables);
+                                   setting_family(), run.analysed.global);
     }
     end_preprocessing();
     if (error_count() == 0 && !setting_spvgen())
         generate_outputs(run);
-    free_semantic_tables(run.analysed.tables);
-    run.analysed.tables = nullptr;
+    free_semantic_tables(run.analysed.global);
+    run.analysed.global = nullptr;
 }
 
 } // namespace

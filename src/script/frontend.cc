@@ -1,8 +1,6 @@
 /*
 ** src/script/frontend.cc
 ** Script front end entry: parse the script into the tree and file list.
-**
-** Semantic analysis is not built yet: it yields empty tables.
 */
 #include "script_int.h"
 
@@ -21,18 +19,9 @@ void parse_script(const char *file, const TextList &include_dirs,
     reader_close();
 }
 
-void analyse_script(const SemanticRequest &, SemanticResult *out)
-{
-    *out = SemanticResult();
-}
-
 void free_syntax_tree(SyntaxNode *tree)
 {
     free_tree(tree, 1);
-}
-
-void free_semantic_tables(SemanticTables *)
-{
 }
 
 void free_script_files(ScriptFile *files)

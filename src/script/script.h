@@ -126,18 +126,16 @@ struct SemanticEntry {
     SemanticEntry *link;           /* unit chain */
 };
 
-/* Zero-filled at creation: a field its creator does not set reads as null
-** or 0.  The fields after `code` are specific to the code; analysis adds
-** the ones it needs at the end of the record (the constructor zero-fills
-** whatever is there).  Which codes use the shared fields:
-**   flag          137, 138 referenced (set by find_channel/find_commtype);
-**                 139 used (set by find_callback); 132 used (DEF_MESSAGE);
-**                 104 called (set by mark_reachable)
-**   target        105 called procedure (null for a C function);
-**                 139 message type entry; 131 trigger reception entry
-**   target2       139 communication type entry
-**   second_scope  109 ELSE block; 108 polls; 111 labels
-**   texts         texts owned by the DR_OWNED codes, released with them */
+struct CType;
+
+/* Zero-filled at creation: a slot its creator does not set reads as null
+** or 0.  The slots after `code` mean what descriptor_fields.def says for
+** the code, which also defines a named accessor per slot and code
+** (`scenario_qualified_name(d)`, `channel_index(d)`, ...); use those.
+** The lookups of the global scope set `flag` (referenced, used), and the
+** reachability walk sets it for procedures (called).  Texts and the
+** second scope are owned and released with the descriptor; entries and
+** types are references. */
 struct SemanticDescriptor {
     Scope *inner;                  /* block owned by the descriptor, or null */
     SemanticEntry *entry;          /* owning entry (entry->descriptor == this) */
@@ -145,9 +143,30 @@ struct SemanticDescriptor {
     int32_t flag;
     SemanticEntry *target;
     SemanticEntry *target2;
+    SemanticEntry *target3;
     Scope *second_scope;
-    char *texts[4];
+    char *texts[6];
+    int32_t number;
+    int32_t number2;
+    int32_t number3;
+    int32_t type_class;
+    int32_t line;
+    int32_t low, high;
+    CType *ctype;
 };
+
+/* The named accessors of descriptor_fields.def. */
+#define FIELD_TYPE_TEXT char *
+#define FIELD_TYPE_INT int32_t
+#define FIELD_TYPE_ENTRY SemanticEntry *
+#define FIELD_TYPE_SCOPE Scope *
+#define FIELD_TYPE_CTYPE CType *
+#define FIELD(code, type, slot, accessor)                                    \
+    inline FIELD_TYPE_##type &accessor(SemanticDescriptor *d) { return d->slot; }
+#define SHARED(code, type, slot, accessor)
+#include "descriptor_fields.def"
+#undef FIELD
+#undef SHARED
 
 /* Process-wide state of the semantic tables. */
 struct SemanticState {
@@ -189,31 +208,7 @@ void mark_reachable(Scope *scope);
 /* "EK_CALL" for EK_CALL; null for a number no kind has. */
 const char *entry_kind_name(uint32_t kind);
 
-/* ---- Semantic analysis ---- */
-
-struct SemanticTables;
-
-struct SemanticRequest {
-    SyntaxNode *tree;
-    ScriptFile *files;
-    const TextList *family, *exfamily, *scn, *exscn;
-    int fast;
-    int trace;
-    int scanner_flags;
-    const char *instance;   /* empty when not given */
-};
-
-struct SemanticResult {
-    SemanticTables *tables = nullptr;
-    int instance_mode = 3;    /* 3: no instance name is passed on */
-    int instance_rank = 0;
-    int timer_count = 0;
-};
-
-void analyse_script(const SemanticRequest &request, SemanticResult *out);
-
 void free_syntax_tree(SyntaxNode *tree);
-void free_semantic_tables(SemanticTables *tables);
 void free_script_files(ScriptFile *files);
 
 #endif

@@ -21,7 +21,7 @@ SemanticState semantic_state;
 
 namespace {
 
-enum ReleaseRule { DR_PLAIN, DR_OWNED, DR_UNUSED };
+enum ReleaseRule { DR_USED, DR_RESERVED, DR_UNUSED };
 
 struct DescriptorRow {
     uint32_t code;
@@ -142,8 +142,7 @@ void release_descriptor(SemanticDescriptor *d, const SemanticEntry *entry)
                   entry->file, int(entry->line));
         return;
     }
-    if (rule == DR_OWNED)
-        release_owned(d);
+    release_owned(d);
     free_entries(d->inner);
     xfree(d);
 }

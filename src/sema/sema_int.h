@@ -1,0 +1,136 @@
+/*
+** src/sema/sema_int.h
+** Semantic analysis internals shared by its files; not included outside
+** src/sema (tests excepted).
+**
+** One walk over the syntax tree: analyse.cc runs it (built-in
+** declarations, global scope, instance mode, declaration pass, summary),
+** declarations.cc analyses the declarations, units.cc procedures,
+** callbacks, procsends and catches, body.cc the bodies and their instance
+** sections, statements.cc and call.cc the statements, types.cc reduces C
+** types to type classes, scenarios.cc the scenario tree and its
+** selection, waittil.cc the WAITTIL conditions, values.cc DEF_MESSAGE, VAR
+** and the value descriptions, print.cc prints the tables.
+*/
+#ifndef ZRS_SEMA_INT_H
+#define ZRS_SEMA_INT_H
+
+#include "sema.h"
+
+#include "capi.h"
+#include "diag.h"
+#include "script.h"
+
+#include <cstdint>
+#include <string>
+
+/* Consecutive native declaration lines waiting for the C/C++ analysis. */
+struct PendingNative {
+    std::string text;              /* the lines, a newline between them */
+    const char *file = nullptr;    /* file of the first line */
+    uint32_t line = 0;             /* line of the first line */
+    bool empty = true;
+};
+
+/* Run-wide state of one analysis, set up by analyse_script. */
+struct AnalysisState {
+    const SemanticRequest *request = nullptr;
+    Scope *global = nullptr;
+    int instance_mode = 0;         /* 0 none, 1 selected, 2 declared, 3 unknown */
+    int instance_rank = 1;         /* rank of the selected instance */
+    /* counters */
+    int message_types = 0;         /* next message type number */
+    int commtypes = 0;             /* next communication type number */
+    int highest_channel = 0;       /* highest channel index of all channels */
+    int timers = 0;                /* next timer number */
+    int waittils = 0;              /* next WAITTIL number */
+    int def_messages = 1;          /* next DEF_MESSAGE number */
+    int instances = 2;             /* next instance number */
+    int temporaries = 0;           /* "zrk_return_%d" and "zrk_p_%d" */
+    int ignored_trace_on = 0, ignored_trace_off = 0, ignored_flush_trace = 0;
+    int open_instance_blocks = 0;
+    bool msgrcv_declared = false;  /* "int zrk_msgrcv;" handed over */
+    PendingNative pending;
+    /* the body being analysed */
+    std::string unit;              /* its name for the C/C++ analysis */
+    bool statements_seen = false;  /* a statement group was analysed */
+    bool in_proc_body = false;     /* inside a PROC body */
+};
+extern AnalysisState analysis;
+
+/* ---- util.cc: positions, entries, texts ---- */
+/* report_at with the node's file and line. */
+void sema_report(int severity, const char *code, const QString &arg,
+                 const SyntaxNode *node);
+/* add_entry at the node's position; name and aux are copied (may be null). */
+SemanticEntry *add_node_entry(Scope *scope, uint32_t kind, const char *name,
+                              const SyntaxNode *node, const char *aux = nullptr);
+char *copy_text(const char *text);          /* null stays null */
+/* The script text of an NK_EXPR chain: its pieces joined by one blank,
+** MATCHED-family terms in their script form. */
+std::string expression_text(const SyntaxNode *expr);
+/* Hands one declaration text to the C/C++ analysis in the current unit,
+** at the node's position (preprocessed first). */
+void declare_text(const char *text, const char *file, uint32_t line);
+
+/* ---- analyse.cc ---- */
+void flush_native_text();
+
+/* ---- declarations.cc ---- */
+void analyse_declaration(SyntaxNode *node, Scope *scope);
+void analyse_timer(SyntaxNode *node, Scope *scope);
+void analyse_format(SyntaxNode *node);
+
+/* ---- units.cc ---- */
+void analyse_proc(SyntaxNode *node, Scope *scope);
+void analyse_callback(SyntaxNode *node, Scope *scope);
+void analyse_procsend(SyntaxNode *node, Scope *scope);
+void analyse_catch(SyntaxNode *node, Scope *scope, const char *filter);
+
+/* ---- body.cc ---- */
+/* An NK_BLOCK/NK_DECL_BLOCK chain in the scope of its unit. */
+void analyse_body(SyntaxNode *body, Scope *scope);
+/* Each instance name of an NK_INSTANCE_LIST must be declared (UNDECISTN);
+** true when the selected instance (mode 1) is among them. */
+bool check_instance_names(SyntaxNode *names, Scope *scope, bool add_refs);
+
+/* ---- statements.cc ---- */
+void analyse_statement(SyntaxNode *statement, Scope *scope);
+/* The statements of an NK_INNER_BLOCK. */
+void analyse_inner_block(SyntaxNode *block, Scope *scope);
+
+/* ---- call.cc ---- */
+void analyse_call(SyntaxNode *node, Scope *scope, const char *filter);
+/* The arguments of a script procedure, as CALL checks them; the
+** EK_CALL_ARG entries go into `scope`. */
+void check_procedure_arguments(SyntaxNode *args, SemanticEntry *proc,
+                               Scope *scope, const SyntaxNode *at);
+
+/* ---- types.cc: type classes ---- */
+/* The class of a type (17 when null is given as "no type"), with its
+** printed text when `text` is not null. */
+int type_class(const CType *type, std::string *text);
+bool classes_compatible(int a, int b);
+/* Types a value text in the current unit: its class, and the first array
+** dimension in *dimension (0 when not an array).  -1 when the text cannot
+** be analysed; 8 for NONIL. */
+int value_text_class(const char *text, int *dimension);
+/* Derivation steps from class type `from` to its base `to`: 0 for the
+** same type, -1 when `to` is not a base of `from`. */
+int class_distance(const CType *from, const CType *to);
+
+/* ---- scenarios.cc ---- */
+void analyse_scenario_items(SyntaxNode *items, Scope *scope);
+int select_scenario(const char *qualified_name);
+
+/* ---- waittil.cc ---- */
+enum TermForm { TERM_C, TERM_SCRIPT };
+void analyse_waittil(SyntaxNode *node, Scope *scope, const char *filter);
+/* The C or script text of a MATCHED-family term; false after UNKMSGNAM. */
+bool term_text(const SyntaxNode *term, TermForm form, std::string &out);
+
+/* ---- values.cc ---- */
+void analyse_def_message(SyntaxNode *node, Scope *scope, const char *filter);
+void analyse_var(SyntaxNode *node, Scope *scope, const char *filter);
+
+#endif

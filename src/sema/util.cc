@@ -1,0 +1,56 @@
+/*
+** src/sema/util.cc
+** Small helpers of semantic analysis: positions, entries and texts.
+*/
+#include "sema_int.h"
+
+#include <cstring>
+
+AnalysisState analysis;
+
+void sema_report(int severity, const char *code, const QString &arg,
+                 const SyntaxNode *node)
+{
+    report_at(severity, code, arg, node ? node->file : nullptr,
+              node ? int(node->line) : 0);
+}
+
+char *copy_text(const char *text)
+{
+    return text ? xstrdup(text) : nullptr;
+}
+
+SemanticEntry *add_node_entry(Scope *scope, uint32_t kind, const char *name,
+                              const SyntaxNode *node, const char *aux)
+{
+    return add_entry(scope, kind, copy_text(name), node->file,
+                     node->file_number, node->line, copy_text(aux));
+}
+
+std::string expression_text(const SyntaxNode *expr)
+{
+    std::string out;
+    for (const SyntaxNode *e = expr; e && e->kind == NK_EXPR; e = e->child2) {
+        const SyntaxNode *piece = e->child1;
+        std::string text;
+        if (!piece || piece->kind == NK_EMPTY)
+            continue;
+        if (piece->kind == NK_NATIVE_EXPR)
+            text = piece->text ? piece->text : "";
+        else
+            term_text(piece, TERM_SCRIPT, text);
+        if (!out.empty() && !text.empty())
+            out += ' ';
+        out += text;
+    }
+    return out;
+}
+
+void declare_text(const char *text, const char *file, uint32_t line)
+{
+    std::string preprocessed;
+    if (preprocess_text(text, true, file ? file : "", int(line), preprocessed,
+                        nullptr))
+        analyse_declaration_text(preprocessed.c_str(), analysis.unit.c_str(),
+                                 file ? file : "", int(line));
+}
