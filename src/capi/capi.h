@@ -108,6 +108,11 @@ void type_image_parts(const CType *type, const char *name, unsigned flags,
                       int depth, std::string &before, std::string &after);
 bool parse_display_format(const char *text, unsigned *code, int *width);
 DisplayFormat type_display_format(const CType *type);
+/* FORMAT=name of the script: the display format written `name` ("H16",
+** "D", "E12", ...; as after "#") becomes the format of the type named by
+** `subject`, a type name or else a variable (its own type node).  False
+** when the format is wrong (reported) or the subject names neither. */
+bool register_display_format(const char *name, const char *subject);
 /* Appends the C storage declaration of `name` for a message type. */
 void message_storage_text(const CType *type, const char *name,
                           std::string &out, int depth);

@@ -201,6 +201,9 @@ SemanticEntry *find_message_type(const char *name);
 SemanticEntry *find_message(const char *name);
 SemanticEntry *find_proc(const char *name);
 SemanticEntry *find_callback(const SyntaxNode *message_type, const char *commtype);
+/* The same first-match lookup for any kind, without setting any flag:
+** for checks that a name is declared, which are not uses of it. */
+SemanticEntry *find_global_entry(uint32_t kind, const char *name);
 
 void free_entries(Scope *scope);
 bool scope_contains(Scope *scope, uint32_t kind);

@@ -14,6 +14,8 @@
 #include "diag.h"
 
 #include <cstring>
+#include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -105,15 +107,63 @@ bool unit_owner(const SemanticEntry *owner)
     }
 }
 
-SemanticEntry *find_global(uint32_t kind, const char *name)
+/* The global lookups answer the first entry of a kind and name in list
+** order; a script of many declarations would make that walk quadratic, so
+** the global scope is indexed as entries enter it.  The index follows
+** the scope it was built for and is rebuilt when another one is global. */
+struct GlobalIndex {
+    const Scope *scope = nullptr;
+    std::unordered_map<std::string, SemanticEntry *> first;
+    std::vector<SemanticEntry *> callbacks;     /* in list order */
+};
+
+GlobalIndex global_index;
+
+std::string index_key(uint32_t kind, const char *name)
+{
+    std::string key = std::to_string(kind);
+    key += ':';
+    key += name;
+    return key;
+}
+
+/* An entry appended to the global scope is first only when its key is
+** new; one put at the front always is. */
+void index_entry(SemanticEntry *entry, bool at_front)
+{
+    if (entry->kind == EK_CALLBACK)
+        global_index.callbacks.push_back(entry);
+    if (!entry->name)
+        return;
+    SemanticEntry *&slot = global_index.first[index_key(entry->kind, entry->name)];
+    if (!slot || at_front)
+        slot = entry;
+}
+
+void note_global_entry(const Scope *scope, SemanticEntry *entry, bool at_front)
+{
+    if (scope && scope == global_index.scope)
+        index_entry(entry, at_front);
+}
+
+void refresh_index()
 {
     Scope *global = semantic_state.global;
-    if (!global || !name)
+    if (global_index.scope == global)
+        return;
+    global_index = GlobalIndex();
+    global_index.scope = global;
+    for (SemanticEntry *e = global ? global->first : nullptr; e; e = e->next)
+        index_entry(e, false);
+}
+
+SemanticEntry *find_global(uint32_t kind, const char *name)
+{
+    if (!semantic_state.global || !name)
         return nullptr;
-    for (SemanticEntry *e = global->first; e; e = e->next)
-        if (e->kind == kind && e->name && strcmp(e->name, name) == 0)
-            return e;
-    return nullptr;
+    refresh_index();
+    auto found = global_index.first.find(index_key(kind, name));
+    return found == global_index.first.end() ? nullptr : found->second;
 }
 
 void set_flag(SemanticEntry *entry)
@@ -214,6 +264,7 @@ SemanticEntry *add_entry(Scope *scope, uint32_t kind, char *name,
     SemanticEntry *entry = new_entry(scope, kind, name, file, line, aux);
     entry->file_number = file_number;
     link_last(scope, entry);
+    note_global_entry(scope, entry, false);
     return entry;
 }
 
@@ -224,6 +275,7 @@ SemanticEntry *add_entry_front(Scope *scope, uint32_t kind, char *name,
     check_scope(scope, file, line);
     SemanticEntry *entry = new_entry(scope, kind, name, file, line, aux);
     link_first(scope, entry);
+    note_global_entry(scope, entry, true);
     return entry;
 }
 
@@ -243,6 +295,7 @@ SemanticEntry *add_value_entry(Scope *scope, uint32_t kind, char *name,
     check_scope(scope, file, line);
     SemanticEntry *entry = new_entry(scope, kind, name, file, line, nullptr);
     link_last(scope, entry);
+    note_global_entry(scope, entry, false);
     return entry;
 }
 
@@ -318,10 +371,12 @@ SemanticEntry *find_callback(const SyntaxNode *message_type, const char *commtyp
 {
     SemanticEntry *type = find_message_type(message_type ? message_type->text : nullptr);
     SemanticEntry *comm = find_commtype(commtype);
-    Scope *global = semantic_state.global;
-    for (SemanticEntry *e = global ? global->first : nullptr; e; e = e->next) {
+    if (!semantic_state.global)
+        return nullptr;
+    refresh_index();
+    for (SemanticEntry *e : global_index.callbacks) {
         SemanticDescriptor *d = e->descriptor;
-        if (e->kind == EK_CALLBACK && d && d->target == type && d->target2 == comm) {
+        if (d && d->target == type && d->target2 == comm) {
             d->flag = 1;
             return e;
         }
@@ -329,10 +384,17 @@ SemanticEntry *find_callback(const SyntaxNode *message_type, const char *commtyp
     return nullptr;
 }
 
+SemanticEntry *find_global_entry(uint32_t kind, const char *name)
+{
+    return find_global(kind, name);
+}
+
 void free_entries(Scope *scope)
 {
     if (!scope)
         return;
+    if (scope == global_index.scope)
+        global_index = GlobalIndex();
     SemanticEntry *entry = scope->first;
     while (entry) {
         SemanticEntry *next = entry->next;

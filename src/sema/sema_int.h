@@ -72,6 +72,9 @@ std::string expression_text(const SyntaxNode *expr);
 /* Hands one declaration text to the C/C++ analysis in the current unit,
 ** at the node's position (preprocessed first). */
 void declare_text(const char *text, const char *file, uint32_t line);
+/* Pushes a unit (scenario, procedure, callback, procsend, block, wait
+** function) on the front of the unit chain kept in the global scope. */
+void push_on_unit_chain(SemanticEntry *entry);
 
 /* ---- analyse.cc ---- */
 void flush_native_text();

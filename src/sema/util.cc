@@ -54,3 +54,9 @@ void declare_text(const char *text, const char *file, uint32_t line)
         analyse_declaration_text(preprocessed.c_str(), analysis.unit.c_str(),
                                  file ? file : "", int(line));
 }
+
+void push_on_unit_chain(SemanticEntry *entry)
+{
+    entry->link = analysis.global->unit_chain;
+    analysis.global->unit_chain = entry;
+}

@@ -121,3 +121,26 @@ DisplayFormat type_display_format(const CType *type)
     }
     return result;
 }
+
+/* The format is kept on the named type's own node (a typedef name's node,
+** a tag's class node) with its precision set, so that the lookup above
+** stops there and types it is built from keep their own formats. */
+bool register_display_format(const char *name, const char *subject)
+{
+    std::string written = std::string("#") + (name ? name : "");
+    unsigned code = 6;
+    int width = 0;
+    if (!parse_display_format(written.c_str(), &code, &width))
+        return false;
+    const BridgeContext &c = bridge_context();
+    CSymbol *symbol = lookup_type_name(subject, c.namespace_name.c_str());
+    if (!symbol)
+        symbol = lookup_ordinary(subject, c.namespace_name.c_str());
+    CType *type = symbol ? symbol_type(symbol) : nullptr;
+    if (!type)
+        return false;
+    type->format.code = code;
+    type->format.width = unsigned(width < 0 ? -width : width);
+    type->format.precision = 0;
+    return true;
+}
