@@ -208,7 +208,7 @@ void check_scalar(const ValueItem &item, const SyntaxNode *at)
         for (const CExpr *bound : {item.range_low, item.range_high}) {
             std::string text;
             int c = value_class(bound, text);
-            if (!classes_compatible(c, field) || field > 5)
+            if (!classes_compatible(c, field) || (field > 5 && field != 17))
                 incompatible(text, expected, at);
         }
         return;

@@ -1,0 +1,144 @@
+/*
+** tests/sema/values_test.cc
+** Value descriptions of VAR and DEF_MESSAGE: the shape checks, the type
+** checks and the entries built for structs, unions, arrays with index
+** ranges and OTHERS, pointers, ranges and whole values.
+*/
+#include "sema_fixture.h"
+
+namespace {
+
+class Values : public SemaTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        SemaTest::SetUpTestSuite();
+        declare_c("struct vP { int x; int y; };\n"
+                  "union vU { int i; float f; };\n"
+                  "struct vR { struct vP at; char name[8]; int v[4]; union vU u;"
+                  " int *p; };\n"
+                  "struct vP pv; struct vR rv; int iv; int av[4]; int *pp;"
+                  " union vU uv; int i;\n");
+    }
+    /* VAR `variable`, EV=`values` (or INIT= with code 112): the printed
+    ** description, or "-" when none was built; `err` gets the output. */
+    std::string var(const char *variable, const char *values, std::string &err,
+                    uint32_t code = DC_VALUE_CHECK)
+    {
+        ValueCheck check;
+        check.variable = variable;
+        check.values = values;
+        check.code = code;
+        check.at = &node;
+        SemanticEntry *root = nullptr;
+        err = printed([&] { root = check_values(check, analysis.global, nullptr); });
+        if (!root)
+            return "-";
+        std::string out = print_values(analysis.global);
+        free_entries(analysis.global);
+        analysis.global = new_scope(nullptr, nullptr);
+        semantic_state.global = analysis.global;
+        return out;
+    }
+};
+
+struct DescriptionCase {
+    const char *variable, *values, *description;
+};
+
+const DescriptionCase description_cases[] = {
+    {"iv", "5", "root iv=5{val=5}"},
+    {"iv", "[1..5]", "root iv=[1..5]{range~1..5}"},
+    {"pv", "{y => 2, x => 1}",
+     "root pv={y => 2, x => 1}{struct={y => 2, x => 1}{val x=1 val y=2}}"},
+    {"rv", "{at => {1, 2}, name => \"ab\"}",
+     "root rv={at => {1, 2}, name => \"ab\"}{struct={at => {1, 2}, name => \"ab\"}"
+     "{struct at={1, 2}{val x=1 val y=2} val name=\"ab\"}}"},
+    {"uv", "{f => 1.5}", "root uv={f => 1.5}{union={f => 1.5}#1{val f=1.5}}"},
+    {"av", "{1, 2, 3, 4}",
+     "root av={1, 2, 3, 4}{array={1, 2, 3, 4}[0..3]{elem=1[0..0]{val=1[0..0]} "
+     "elem=2[1..1]{val=2[1..1]} elem=3[2..2]{val=3[2..2]} elem=4[3..3]{val=4[3..3]}}}"},
+    /* OTHERS: every index not given before it, one entry per gap */
+    {"av", "{1..1 => 5, 3..3 => 6, OTHERS => 0}",
+     "root av={1..1 => 5, 3..3 => 6, OTHERS => 0}{array={1..1 => 5, 3..3 => 6, "
+     "OTHERS => 0}[0..3]{elem=5[1..1]{val=5[1..1]} elem=6[3..3]{val=6[3..3]} "
+     "elem=0[0..0]{val=0[0..0]} elem=0[2..2]{val=0[2..2]}}}"},
+    {"av", "{2..0 => 7, OTHERS => 1}",
+     "root av={2..0 => 7, OTHERS => 1}{array={2..0 => 7, OTHERS => 1}[0..3]"
+     "{elem=7[0..2]{val=7[0..2]} elem=1[3..3]{val=1[3..3]}}}"},
+    {"rv", "{v => {OTHERS => 9}, p => NIL}",
+     "root rv={v => {OTHERS => 9}, p => 0}{struct={v => {OTHERS => 9}, p => 0}"
+     "{array v={OTHERS => 9}[0..3]{elem=9[0..3]{val=9[0..3]}} val p=0}}"},
+    {"pp", "NONIL", "root pp=NONIL{val=NONIL}"},
+    /* whole values: walked over the type, scalars without values */
+    {"pv", "pv", "root pv=pv{struct=pv*{path x path y}}"},
+    {"rv.at", "{x => 1}", "root (rv.at)={x => 1}{struct={x => 1}{val x=1}}"},
+    {"iv", "(iv)", "root iv=(iv){val=(iv)}"},
+};
+
+TEST_F(Values, DescriptionsFollowTheType)
+{
+    for (const DescriptionCase &c : description_cases) {
+        std::string err;
+        EXPECT_EQ(var(c.variable, c.values, err), c.description) << c.values;
+        EXPECT_EQ(err, "") << c.values;
+    }
+}
+
+struct ErrorCase {
+    const char *variable, *values;
+    std::string reports;       /* before VARNOGOOD */
+};
+
+TEST_F(Values, BadValuesAreReportedAndDescribeNothing)
+{
+    const ErrorCase cases[] = {
+        {"pv", "", error_line("FORBEMPTY", "Empty expression forbidden")},
+        {"pv", "{1, , 2}", error_line("FORBEMPTY", "Empty expression forbidden")},
+        {"pv", "{1, y => 2}",
+         error_line("VARPOSNAM", "Designation by position and name mixed : {1, y => 2}")},
+        {"av", "{OTHERS => 0, 1..2 => 3}",
+         error_line("ENDOTHERS",
+                    "Keyword OTHERS only at the end of the list : {OTHERS => 0, 1..2 => 3}")},
+        {"pv", "{x => 1, x => 2}", error_line("STRFLDALR", "Structure field already used : x")},
+        {"av", "{0..2 => 1, 3..2 => 2}", error_line("COMBNDSEC", "Mixing two area (0..2) (2..3)")},
+        {"rv", "{at => {x => 1, x => 2}}",
+         error_line("STRFLDALR", "Structure field already used : x")},
+        {"av", "{i..2 => 1}", ""},                       /* bound not constant */
+        {"pv", "{x => 1, z => 2}", error_line("CHAMPINCO", "Unknown field z")},
+        {"pv", "{1, 2, 3}", error_line("NBVALINCO", "Too many INIT or VA values: {1, 2, 3}")},
+        {"uv", "{i => 1, f => 2}",
+         error_line("ONEFLDUNN", "Only one field of the union accepted : {i => 1, f => 2}")},
+        {"pv", "{x => \"text\"}", error_line("INCOMPTYP", "Incompatible types (char *,int)", 'W')},
+        {"iv", "{1, 2}", error_line("INCOMPTYP", "Incompatible types ({1, 2},int)", 'W')},
+        {"iv", "[1..\"a\"]", error_line("INCOMPTYP", "Incompatible types (char *,int)", 'W')},
+        {"pp", "5", error_line("NONIL", "5")},
+        {"rv", "{p => &iv}", error_line("NONIL", "&iv")},
+        {"pv", "iv", error_line("INCOMPTYP", "Incompatible types (int,struct vP)", 'W')},
+        {"pv", "{x => zz}", error_line("IDENTIINC", "Unknown ident zz", 'W')},
+        {"nothing", "1", error_line("IDENTIINC", "Unknown ident nothing", 'W')},
+    };
+    for (const ErrorCase &c : cases) {
+        std::string err;
+        EXPECT_EQ(var(c.variable, c.values, err), "-") << c.values;
+        std::string variable = c.variable;
+        EXPECT_EQ(err, c.reports + error_line("VARNOGOOD", "Incorrect expression (" +
+                                                               variable + ")"))
+            << c.values;
+    }
+}
+
+TEST_F(Values, IndexesOutsideTheArrayAndEmptyOthersStillDescribe)
+{
+    std::string err;
+    EXPECT_EQ(var("av", "{2..5 => 1, 0..1 => 2}", err),
+              "root av={2..5 => 1, 0..1 => 2}{array={2..5 => 1, 0..1 => 2}[0..3]"
+              "{elem=2[0..1]{val=2[0..1]}}}");
+    EXPECT_EQ(err, error_line("BNDOUTARR", "Array interval out of range : (2..5)"));
+    EXPECT_EQ(var("av", "{0..3 => 1, OTHERS => 0}", err),
+              "root av={0..3 => 1, OTHERS => 0}{array={0..3 => 1, OTHERS => 0}[0..3]"
+              "{elem=1[0..3]{val=1[0..3]} elem=0[4..3]{val=0[4..3]}}}");
+    EXPECT_EQ(err, error_line("OTHERSEMP", "OTHERS empty av", 'W'));
+}
+
+} // namespace
