@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "run_program.h"
 #include "sema_int.h"
@@ -77,6 +78,21 @@ protected:
         analyse_declaration_text(pre.c_str(), "", "t.h", 1);
     }
 
+    /* The statement nodes (NK_STATEMENT's child2) of one scenario body
+    ** holding `statements`, in order. */
+    std::vector<SyntaxNode *> statements(const std::string &statements)
+    {
+        std::vector<SyntaxNode *> out;
+        SyntaxNode *items = parse_items("SCENARIO s\n" + statements + "END SCENARIO\n");
+        SyntaxNode *root = items ? items->child1 : nullptr;
+        SyntaxNode *level = root ? root->child2->child3 : nullptr;
+        SyntaxNode *body = level ? level->child1->child2->child3 : nullptr;
+        for (SyntaxNode *b = body; b; b = b->child3)
+            if (b->kind == NK_BLOCK && b->child1 && b->child1->kind == NK_STATEMENT)
+                out.push_back(b->child1->child2);
+        return out;
+    }
+
     /* ---- Hand-made script declarations ---- */
     SemanticEntry *global_entry(uint32_t kind, const char *name, uint32_t code)
     {
@@ -130,17 +146,25 @@ protected:
     }
 
     /* Runs `f`, returning what it printed. */
+    /* Positions in parsed scripts read "[t.pts:line]". */
     template <typename F>
     static std::string printed(F f)
     {
         testing::internal::CaptureStderr();
         f();
-        return testing::internal::GetCapturedStderr();
+        std::string out = testing::internal::GetCapturedStderr();
+        for (size_t at = out.find("[/"); at != std::string::npos; at = out.find("[/", at + 1)) {
+            size_t name = out.find("/t.pts:", at);
+            if (name != std::string::npos && name < out.find(']', at))
+                out.erase(at + 1, name + 1 - (at + 1));
+        }
+        return out;
     }
     static std::string error_line(const char *code, const std::string &text,
-                                  char letter = 'E', int line = 7)
+                                  char letter = 'E', int line = 7,
+                                  const char *file = "s.pts")
     {
-        return std::string("Korvat-") + letter + "-" + code + ",  [s.pts:" +
+        return std::string("Korvat-") + letter + "-" + code + ",  [" + file + ":" +
                std::to_string(line) + "] " + text + "\n";
     }
 
@@ -155,18 +179,22 @@ protected:
                 out += ' ';
             out += value_kind_name(e->kind);
             SemanticDescriptor *d = e->descriptor;
+            bool value = d && (d->code == DC_VALUE_INIT || d->code == DC_VALUE_CHECK ||
+                               d->code == DC_VALUE_COMPARE);
             if (e->name)
                 out += std::string(" ") + e->name;
-            if (d && value_min(d))
+            if (!value)
+                ;
+            else if (value_min(d))
                 out += std::string("~") + value_min(d) + ".." + value_max(d);
-            else if (d && value_text(d))
+            else if (value_text(d))
                 out += std::string("=") + value_text(d);
-            if (d && (value_low(d) != -1 || value_high(d) != -1))
+            if (value && (value_low(d) != -1 || value_high(d) != -1))
                 out += "[" + std::to_string(value_low(d)) + ".." +
                        std::to_string(value_high(d)) + "]";
-            if (d && e->kind == EK_VALUE_UNION)
+            if (value && e->kind == EK_VALUE_UNION)
                 out += "#" + std::to_string(value_member(d));
-            if (d && value_whole(d))
+            if (value && value_whole(d))
                 out += "*";
             if (d && d->inner)
                 out += "{" + print_values(d->inner) + "}";

@@ -18,7 +18,8 @@ protected:
                   "struct vR { struct vP at; char name[8]; int v[4]; union vU u;"
                   " int *p; };\n"
                   "struct vP pv; struct vR rv; int iv; int av[4]; int *pp;"
-                  " union vU uv; int i;\n");
+                  " union vU uv; int i;\n"
+                  "typedef struct vP vPt;\n");
     }
     /* VAR `variable`, EV=`values` (or INIT= with code 112): the printed
     ** description, or "-" when none was built; `err` gets the output. */
@@ -139,6 +140,75 @@ TEST_F(Values, IndexesOutsideTheArrayAndEmptyOthersStillDescribe)
               "root av={0..3 => 1, OTHERS => 0}{array={0..3 => 1, OTHERS => 0}[0..3]"
               "{elem=1[0..3]{val=1[0..3]} elem=0[4..3]{val=0[4..3]}}}");
     EXPECT_EQ(err, error_line("OTHERSEMP", "OTHERS empty av", 'W'));
+}
+
+using Statements = Values;
+
+TEST_F(Statements, VarTakesTheTextAfterItsEqualsSign)
+{
+    SemanticEntry *m = message("vm", "vPt");
+    std::vector<SyntaxNode *> nodes =
+        statements("VAR iv, INIT=  3 \nVAR pv, EV={x => 1}\nVAR vm, EV==\nVAR av, VA={OTHERS => 2}\n");
+    Scope *body = new_scope(nullptr, analysis.global);
+    EXPECT_EQ(printed([&] {
+                  for (SyntaxNode *n : nodes)
+                      analyse_var(n, body, "A");
+              }),
+              "");
+    EXPECT_EQ(print_values(body),
+              "root iv=3{val=3} root pv={x => 1}{struct={x => 1}{val x=1}} "
+              "root vm=(vm){struct=(vm)*{path x path y}} "
+              "root av={OTHERS => 2}{array={OTHERS => 2}[0..3]{elem=2[0..3]{val=2[0..3]}}}");
+    EXPECT_EQ(body->first->descriptor->code, (uint32_t)DC_VALUE_INIT);
+    EXPECT_EQ(body->last->descriptor->code, (uint32_t)DC_VALUE_CHECK);
+    EXPECT_STREQ(body->first->aux, "A");
+    EXPECT_EQ(message_used(m->descriptor), 1);
+    free_entries(body);
+}
+
+TEST_F(Statements, DefMessageBuildsReferenceReceptionAndComparison)
+{
+    SemanticEntry *dm = message("dm", "vPt");
+    message("dm2", "vPt");
+    SemanticEntry *type = message_type(dm->descriptor);
+    std::vector<SyntaxNode *> nodes =
+        statements("DEF_MESSAGE zz, EV={x => 1}\nDEF_MESSAGE dm, EV={z => 1}\n"
+                   "DEF_MESSAGE dm, EV={x => 1}\nDEF_MESSAGE dm2, EV=dm\n");
+    Scope *body = new_scope(nullptr, analysis.global);
+    analysis.in_proc_body = true;
+    EXPECT_EQ(printed([&] {
+                  for (SyntaxNode *n : nodes)
+                      analyse_def_message(n, body, nullptr);
+              }),
+              error_line("UNDECTRGV", "Event Variable 'zz' not declared", 'E', 3, "t.pts") +
+                  error_line("CHAMPINCO", "Unknown field z", 'E', 4, "t.pts") +
+                  error_line("VARNOGOOD", "Incorrect expression (dm)", 'E', 4, "t.pts"));
+    ASSERT_EQ(body->first, body->last->prev);   /* two entries */
+    SemanticDescriptor *first = body->first->descriptor;
+    EXPECT_EQ(body->first->kind, (uint32_t)EK_DEF_MESSAGE);
+    EXPECT_EQ(def_number(first), 1);
+    EXPECT_EQ(def_message(first), dm);
+    EXPECT_EQ(print_values(first->inner), "root dm={x => 1}{struct={x => 1}{val x=1}}");
+    EXPECT_EQ(first->inner->first->descriptor->code, (uint32_t)DC_VALUE_INIT);
+    SemanticDescriptor *use = def_trigger_use(first)->descriptor;
+    EXPECT_EQ(use_number(use), 1);
+    EXPECT_EQ(use_message(use), dm);
+    EXPECT_EQ(use_not_in_proc(use), 0);
+    EXPECT_EQ(print_values(use->inner), "root zrk_msgrcv={x => 1}{struct={x => 1}{val x=1}}");
+    EXPECT_EQ(use->inner->first->descriptor->code, (uint32_t)DC_VALUE_COMPARE);
+    EXPECT_EQ(def_number(body->last->descriptor), 2);
+    /* the type's scope: one default reception, then the two reception
+    ** records */
+    SemanticEntry *reception = type_default_reception(type->descriptor);
+    ASSERT_NE(reception, nullptr);
+    EXPECT_EQ(reception, type->descriptor->inner->first);
+    EXPECT_EQ(reception->descriptor->code, (uint32_t)DC_VALUE_CHECK);
+    EXPECT_EQ(print_values(type->descriptor->inner),
+              "root dm=zrk_msgrcv{struct=zrk_msgrcv*{path x path y}} "
+              "EK_TRIGGER_USE dm{root zrk_msgrcv={x => 1}{struct={x => 1}{val x=1}}} "
+              "EK_TRIGGER_USE dm2{root zrk_msgrcv=dm{struct=dm*{path x path y}}}");
+    EXPECT_EQ(analysis.def_messages, 3);
+    free_entries(body);
 }
 
 } // namespace
