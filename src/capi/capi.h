@@ -123,6 +123,29 @@ int field_count(CType *record, bool recursive);
 bool is_union_type(CType *type);
 bool has_base_classes(CType *type);
 
+/* ---- Type structure, for the type classes of semantic analysis ----
+** One node of a type as the model holds it: no typedef name or modifier
+** is followed, so the caller walks `target` itself. */
+struct CTypeView {
+    int kind = -1;                 /* model kind number (0 base ... 15); -1 null */
+    const char *name = nullptr;    /* base name, typedef or modifier name, tag */
+    int attribute = 0;             /* kinds 0 and 1: the attribute word */
+    CType *target = nullptr;       /* pointed, element, aliased, return,
+                                      modified or referred type */
+    const char *dimension = nullptr; /* kind 4: the dimension as written */
+    bool string_pointer = false;   /* pointer or array of a signed character
+                                      base type with its attribute set */
+};
+CTypeView type_view(const CType *type);
+/* The direct base classes of a struct or class (typedef names, modifiers
+** and template instances followed), in declaration order. */
+void base_class_types(CType *type, std::vector<CType *> &out);
+/* The parameters of a function type (typedef names followed), in order;
+** an ellipsis is a parameter of kind 13. */
+void function_parameters(CType *function, std::vector<CSymbol *> &out);
+/* True when both stand for the same registered struct, union or class. */
+bool same_class_type(CType *first, CType *second);
+
 /* ---- Script values ---- */
 enum ScriptValueKind {
     SV_FAILED = -1, /* not analysed: diagnostics reported */

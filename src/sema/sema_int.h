@@ -91,6 +91,10 @@ void analyse_proc(SyntaxNode *node, Scope *scope);
 void analyse_callback(SyntaxNode *node, Scope *scope);
 void analyse_procsend(SyntaxNode *node, Scope *scope);
 void analyse_catch(SyntaxNode *node, Scope *scope, const char *filter);
+/* SEND (message, channel) with its procsend choice. */
+void analyse_send(SyntaxNode *node, Scope *scope, const char *filter);
+/* Closes the C/C++ scope of the unit whose body was analysed. */
+void close_unit();
 
 /* ---- body.cc ---- */
 /* An NK_BLOCK/NK_DECL_BLOCK chain in the scope of its unit. */
