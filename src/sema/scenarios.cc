@@ -88,13 +88,6 @@ bool given(const TextList *list)
     return list && !list->empty();
 }
 
-/* The C/C++ scope of a unit ends with its body. */
-void leave_unit()
-{
-    analysis.unit.clear();
-    set_bridge_namespace("");
-}
-
 /* ---- INITIALIZATION, TERMINATION, EXCEPTION ---- */
 
 /* The call form: the procedure must exist, its arguments are checked as
@@ -124,7 +117,7 @@ void analyse_handler_call(SyntaxNode *node, const HandlerItem &h, Scope *scope)
         proc_called(proc->descriptor) = 1;
         mark_reachable(proc->descriptor->inner);
     }
-    leave_unit();
+    close_unit();
 }
 
 /* The block form: a nameless unit at the item's opening line, whose
@@ -141,7 +134,7 @@ void analyse_handler_block(SyntaxNode *node, const HandlerItem &h, Scope *scope)
     Scope *body = new_scope(d, scope);
     analysis.unit = std::string(level_name(scope)) + h.suffix;
     analyse_body(node->child2, body);
-    leave_unit();
+    close_unit();
 }
 
 /* One handler item per kind at a level: a second one is reported and
@@ -256,8 +249,9 @@ void analyse_scenario_content(SyntaxNode *content, SemanticEntry *entry, bool ro
         return;
     }
     analysis.statements_seen = false;
+    analysis.unit = scenario_qualified_name(d);
     analyse_body(content, inner);
-    leave_unit();
+    close_unit();
 }
 
 /* A scenario of the current level.                 SCENALREX, FNAMNOTUS */

@@ -52,9 +52,9 @@ const DescriptionCase description_cases[] = {
     {"iv", "[1..5]", "root iv=[1..5]{range~1..5}"},
     {"pv", "{y => 2, x => 1}",
      "root pv={y => 2, x => 1}{struct={y => 2, x => 1}{val x=1 val y=2}}"},
-    {"rv", "{at => {1, 2}, name => \"ab\"}",
-     "root rv={at => {1, 2}, name => \"ab\"}{struct={at => {1, 2}, name => \"ab\"}"
-     "{struct at={1, 2}{val x=1 val y=2} val name=\"ab\"}}"},
+    {"rv", "{at => {1, 2}, u => {i => 3}}",
+     "root rv={at => {1, 2}, u => {i => 3}}{struct={at => {1, 2}, u => {i => 3}}"
+     "{struct at={1, 2}{val x=1 val y=2} union u={i => 3}#0{val i=3}}}"},
     {"uv", "{f => 1.5}", "root uv={f => 1.5}{union={f => 1.5}#1{val f=1.5}}"},
     {"av", "{1, 2, 3, 4}",
      "root av={1, 2, 3, 4}{array={1, 2, 3, 4}[0..3]{elem=1[0..0]{val=1[0..0]} "
@@ -110,11 +110,13 @@ TEST_F(Values, BadValuesAreReportedAndDescribeNothing)
         {"pv", "{1, 2, 3}", error_line("NBVALINCO", "Too many INIT or VA values: {1, 2, 3}")},
         {"uv", "{i => 1, f => 2}",
          error_line("ONEFLDUNN", "Only one field of the union accepted : {i => 1, f => 2}")},
-        {"pv", "{x => \"text\"}", error_line("INCOMPTYP", "Incompatible types (char *,int)", 'W')},
+        {"pv", "{x => pv}", error_line("INCOMPTYP", "Incompatible types (struct vP,int)", 'W')},
         {"iv", "{1, 2}", error_line("INCOMPTYP", "Incompatible types ({1, 2},int)", 'W')},
-        {"iv", "[1..\"a\"]", error_line("INCOMPTYP", "Incompatible types (char *,int)", 'W')},
-        {"pp", "5", error_line("NONIL", "5")},
-        {"rv", "{p => &iv}", error_line("NONIL", "&iv")},
+        {"iv", "[1..pv]", error_line("INCOMPTYP", "Incompatible types (struct vP,int)", 'W')},
+        {"pp", "[0..1]", error_line("INCOMPTYP", "Incompatible types (int,int *)", 'W') +
+                             error_line("INCOMPTYP", "Incompatible types (int,int *)", 'W')},
+        {"pp", "5", "Korvat-E-NONIL,  \n"},     /* a code without text */
+        {"rv", "{p => &iv}", "Korvat-E-NONIL,  \n"},
         {"pv", "iv", error_line("INCOMPTYP", "Incompatible types (int,struct vP)", 'W')},
         {"pv", "{x => zz}", error_line("IDENTIINC", "Unknown ident zz", 'W')},
         {"nothing", "1", error_line("IDENTIINC", "Unknown ident nothing", 'W')},
