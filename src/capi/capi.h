@@ -128,6 +128,29 @@ int field_count(CType *record, bool recursive);
 bool is_union_type(CType *type);
 bool has_base_classes(CType *type);
 
+/* ---- Type structure, for the type classes of semantic analysis ----
+** One node of a type as the model holds it: no typedef name or modifier
+** is followed, so the caller walks `target` itself. */
+struct CTypeView {
+    int kind = -1;                 /* model kind number (0 base ... 15); -1 null */
+    const char *name = nullptr;    /* base name, typedef or modifier name, tag */
+    int attribute = 0;             /* kinds 0 and 1: the attribute word */
+    CType *target = nullptr;       /* pointed, element, aliased, return,
+                                      modified or referred type */
+    const char *dimension = nullptr; /* kind 4: the dimension as written */
+    bool string_pointer = false;   /* pointer or array of a signed character
+                                      base type with its attribute set */
+};
+CTypeView type_view(const CType *type);
+/* The direct base classes of a struct or class (typedef names, modifiers
+** and template instances followed), in declaration order. */
+void base_class_types(CType *type, std::vector<CType *> &out);
+/* The parameters of a function type (typedef names followed), in order;
+** an ellipsis is a parameter of kind 13. */
+void function_parameters(CType *function, std::vector<CSymbol *> &out);
+/* True when both stand for the same registered struct, union or class. */
+bool same_class_type(CType *first, CType *second);
+
 /* ---- Script values ---- */
 enum ScriptValueKind {
     SV_FAILED = -1, /* not analysed: diagnostics reported */
@@ -137,6 +160,8 @@ enum ScriptValueKind {
 /* A value text of the script: preprocessed at the context's position,
 ** flattened and analysed as an expression in the context's namespace. */
 int analyse_script_value(const char *text, CExpr **tree);
+/* True for the bare identifier NONIL (inside a value list, say). */
+bool is_nonil_value(const CExpr *tree);
 
 /* Semantic analysis' comparison of a value's type with a declared type. */
 typedef bool (*TypeComparison)(CType *value_type, CType *declared_type);
@@ -152,5 +177,82 @@ int compare_with_type_text(const CExpr *value, const char *type_text,
 ** at the context's position; false when any was reported.  Values that
 ** are not lists are not checked here. */
 bool check_structured_value(CType *type, const CExpr *value);
+
+/* ---- Value lists element by element ----
+** What semantic analysis needs to check the shape of a value list without
+** seeing the tree: each element's form and its parts. */
+enum ValueElementKind {
+    VE_VALUE,  /* a positional value */
+    VE_NAMED,  /* name => value */
+    VE_RANGE,  /* low .. high => value */
+    VE_OTHERS, /* OTHERS [=> value] */
+    VE_EMPTY   /* nothing between two commas or braces */
+};
+struct ValueElement {
+    int kind;                     /* ValueElementKind */
+    const char *name;             /* VE_NAMED: the field name */
+    const CExpr *low, *high;      /* VE_RANGE: the bounds as written */
+    const CExpr *value;           /* null for VE_EMPTY and a bare OTHERS */
+    const CExpr *element;         /* the whole element, for messages */
+};
+/* The elements of a value list ("{...}") in order; false, with `out`
+** untouched, when the value is not a list. */
+bool value_list_elements(const CExpr *value, std::vector<ValueElement> &out);
+/* The value of an integer constant expression (literals, enumerators,
+** sizeof, casts and operators); false when it is not constant. */
+bool expression_constant(const CExpr *tree, long long *value);
+/* Hands an owned type to the symbol table, which keeps it as long as the
+** table (the whole run); returns it.  For types that the semantic tables
+** refer to, as they refer to the table's own types. */
+CType *keep_type(CType *type);
+
+/* ---- Value items: a value matched against a C type ----
+** The matcher walks a value and its type together and lists, in the
+** type's order, what a value description is built from.  A level is
+** opened by one item (VI_STRUCT, VI_UNION, VI_ARRAY, VI_ELEMENT or
+** VI_OTHERS) and closed by a VI_END; VI_SCALAR items are the values
+** between.  Fields the value does not give have no items.  A struct,
+** union or array given by one expression instead of a list is walked
+** whole: its level is marked `whole` and carries the expression, its
+** unions list every member, its arrays one element over all indexes, and
+** its scalars are VK_PATH items whose expected value is the same path in
+** that expression.  Arrays of characters are scalars unless given a list.
+** Types belong to the symbol table (the top one is the caller's);
+** values point into the value's tree, which must outlive the items. */
+enum ValueItemKind {
+    VI_STRUCT,  /* opens a struct or class */
+    VI_UNION,   /* opens a union; `member`: the member given */
+    VI_ARRAY,   /* opens an array; low..high: its bounds */
+    VI_ELEMENT, /* opens the elements low..high of the enclosing array */
+    VI_OTHERS,  /* opens the OTHERS value of the enclosing array */
+    VI_END,     /* closes the level opened last */
+    VI_SCALAR   /* a value (value_kind) */
+};
+enum ValueKind {
+    VK_VALUE, /* an expected value */
+    VK_RANGE, /* "[min..max]": range_low and range_high */
+    VK_PATH   /* inside a whole value: no value of its own */
+};
+struct ValueItem {
+    int kind = VI_SCALAR;            /* ValueItemKind */
+    int value_kind = VK_VALUE;       /* VI_SCALAR */
+    const char *field = nullptr;     /* the field's name; null for elements */
+    CType *type = nullptr;           /* the part's type */
+    const CExpr *value = nullptr;    /* as written; null inside a whole value */
+    const CExpr *range_low = nullptr, *range_high = nullptr; /* VK_RANGE */
+    long long low = 0, high = -1;    /* VI_ARRAY bounds, VI_ELEMENT indexes */
+    bool bounded = false;            /* VI_ARRAY: its dimension is known */
+    int member = -1;                 /* VI_UNION: the member given, from 0;
+                                        -1 for all (a whole value) */
+    bool whole = false;              /* a level walked whole */
+};
+/* Matches `value` against `type` (unknown field CHAMPINCO, one field of a
+** union ONEFLDUNN, too many values NBVALINCO, positional values for a
+** class with base classes INHERITED; errors at the context's position)
+** and appends the items.  False when anything was reported, or when an
+** index range is not constant (the caller checks the list's shape first
+** and reports that). */
+bool match_value_items(CType *type, const CExpr *value,
+                       std::vector<ValueItem> &items);
 
 #endif

@@ -202,7 +202,8 @@ void release_entry(SemanticEntry *entry)
     if (entry->name && *entry->name && entry->kind != EK_INITIALIZATION)
         xfree(entry->name);
     xfree(entry->aux);
-    if (entry->descriptor)
+    /* A wait function shares its WAITTIL's descriptor, released there. */
+    if (entry->descriptor && entry->kind != EK_WAIT_FUNCTION)
         release_descriptor(entry->descriptor, entry);
     xfree(entry);
 }

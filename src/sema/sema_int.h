@@ -23,6 +23,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 /* Consecutive native declaration lines waiting for the C/C++ analysis. */
 struct PendingNative {
@@ -55,6 +56,10 @@ struct AnalysisState {
     std::string unit;              /* its name for the C/C++ analysis */
     bool statements_seen = false;  /* a statement group was analysed */
     bool in_proc_body = false;     /* inside a PROC body */
+    /* waittil.cc: the callbacks of the global scope seen so far, and the
+    ** last global entry looked at for them */
+    std::vector<SemanticEntry *> callbacks;
+    SemanticEntry *callbacks_scanned = nullptr;
 };
 extern AnalysisState analysis;
 
@@ -89,6 +94,10 @@ void analyse_proc(SyntaxNode *node, Scope *scope);
 void analyse_callback(SyntaxNode *node, Scope *scope);
 void analyse_procsend(SyntaxNode *node, Scope *scope);
 void analyse_catch(SyntaxNode *node, Scope *scope, const char *filter);
+/* SEND (message, channel) with its procsend choice. */
+void analyse_send(SyntaxNode *node, Scope *scope, const char *filter);
+/* Closes the C/C++ scope of the unit whose body was analysed. */
+void close_unit();
 
 /* ---- body.cc ---- */
 /* An NK_BLOCK/NK_DECL_BLOCK chain in the scope of its unit. */
@@ -125,6 +134,9 @@ int class_distance(const CType *from, const CType *to);
 /* ---- scenarios.cc ---- */
 void analyse_scenario_items(SyntaxNode *items, Scope *scope);
 int select_scenario(const char *qualified_name);
+/* Pushes a unit (scenario, block handler, wait function) on the front of
+** the unit chain kept in the global scope. */
+void push_on_unit_chain(SemanticEntry *entry);
 
 /* ---- waittil.cc ---- */
 enum TermForm { TERM_C, TERM_SCRIPT };
@@ -135,5 +147,17 @@ bool term_text(const SyntaxNode *term, TermForm form, std::string &out);
 /* ---- values.cc ---- */
 void analyse_def_message(SyntaxNode *node, Scope *scope, const char *filter);
 void analyse_var(SyntaxNode *node, Scope *scope, const char *filter);
+/* One values text to check against a variable and describe. */
+struct ValueCheck {
+    std::string variable;      /* the variable's script text */
+    CType *type = nullptr;     /* its type; null: typed from the text */
+    std::string values;        /* the text after "=" */
+    uint32_t code = 0;         /* DC_VALUE_INIT, DC_VALUE_CHECK, DC_VALUE_COMPARE */
+    const SyntaxNode *at = nullptr;
+};
+/* Checks the values and builds their description under a root entry
+** added to `scope` (with `filter` as its aux); null after VARNOGOOD.
+** The type, when given, must stay alive as long as the tables. */
+SemanticEntry *check_values(const ValueCheck &check, Scope *scope, const char *filter);
 
 #endif

@@ -2,28 +2,234 @@
 ** src/sema/types.cc
 ** Type classes: C types reduced to the small classes analysis compares.
 **
-** Not built yet.
+** Analysis never compares C types structurally: it reduces each type to
+** a class (a small signed number: arithmetic, character, string, pointer,
+** struct, array, ...) with a printed text, and two types fit when their
+** classes are compatible.  The type nodes are read through the bridge's
+** type view; typedef names and modifiers take the class of what they
+** stand for.  Class distance, for the choice of callbacks and procsends,
+** walks the base lists of the class model.
 */
 #include "sema_int.h"
 
-int type_class(const CType *, std::string *)
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+/* Typedef names, modifiers and references are peeled off at most this
+** deep; the model's own chains are far shorter. */
+const int PEEL_LIMIT = 64;
+
+/* Arrays: their dimensions "[n]" in order, then the element's class. */
+int array_class(const CType *type, std::string *text, int depth);
+
+int class_of(const CType *type, std::string *text, int depth);
+
+/* Class 7 is an array whose element, typedef names and modifiers
+** followed, is a character base type (attribute word set). */
+bool character_element(const CType *element)
 {
-    return 17;
+    for (int i = 0; element && i < PEEL_LIMIT; i++) {
+        CTypeView v = type_view(element);
+        if (v.kind == 7 || v.kind == 11) {
+            element = v.target;
+            continue;
+        }
+        return v.kind == 0 && v.attribute;
+    }
+    return false;
 }
 
-bool classes_compatible(int, int)
+int array_class(const CType *type, std::string *text, int depth)
 {
-    return true;
+    std::string dims;
+    const CType *element = type;
+    for (int i = 0; i < PEEL_LIMIT; i++) {
+        CTypeView v = type_view(element);
+        if (v.kind != 4)
+            break;
+        dims += "[";
+        dims += v.dimension && *v.dimension ? v.dimension : "0";
+        dims += "]";
+        element = v.target;
+    }
+    class_of(element, text, depth + 1);
+    if (text)
+        *text += dims;
+    return character_element(type_view(type).target) ? 7 : 11;
 }
 
-int value_text_class(const char *, int *dimension)
+int pointer_class(const CType *type, const CTypeView &v, std::string *text,
+                  int depth)
+{
+    int stars = 0;
+    const CType *pointed = type;
+    for (int i = 0; i < PEEL_LIMIT && type_view(pointed).kind == 3; i++) {
+        stars++;
+        pointed = type_view(pointed).target;
+    }
+    class_of(pointed, text, depth + 1);
+    if (text)
+        *text += " " + std::string(size_t(stars), '*');
+    return v.string_pointer ? 6 : 9;
+}
+
+int base_class(const CTypeView &v, std::string *text)
+{
+    const char *name = v.name ? v.name : "";
+    if (text)
+        *text = name;
+    if (v.kind == 1)
+        return strcmp(name, "double") == 0 ? 5 : 4;
+    if (v.attribute)
+        return 1;
+    return strstr(name, "long") ? 3 : 2;
+}
+
+/* The tag's text for enumerations, unions and classes. */
+int tagged_class(const CTypeView &v, int cls, const char *word, std::string *text)
+{
+    if (text)
+        *text = std::string(word) + (v.name ? std::string(" ") + v.name : "");
+    return cls;
+}
+
+int class_of(const CType *type, std::string *text, int depth)
+{
+    if (!type) {
+        if (text)
+            *text = "int";
+        return 2;
+    }
+    if (depth > PEEL_LIMIT)
+        return -1;
+    CTypeView v = type_view(type);
+    switch (v.kind) {
+    case 0: case 1: return base_class(v, text);
+    case 3: return pointer_class(type, v, text, depth);
+    case 4: return array_class(type, text, depth);
+    case 5: return tagged_class(v, 0, "enum", text);
+    case 6: return tagged_class(v, 12, "union", text);
+    case 10: return tagged_class(v, 10, "struct", text);
+    case 8: if (text) *text = "function"; return 13;
+    case 9: if (text) *text = "void"; return 14;
+    case 13: if (text) *text = "..."; return 15;
+    case 7: {
+        int cls = class_of(v.target, nullptr, depth + 1);
+        if (text)
+            *text = v.name ? v.name : "";
+        return cls;
+    }
+    case 11: {
+        int cls = class_of(v.target, text, depth + 1);
+        if (text)
+            *text = std::string(v.name ? v.name : "") + " " + *text;
+        return cls;
+    }
+    case 12: {
+        int refs = 0;
+        const CType *referred = type;
+        for (int i = 0; i < PEEL_LIMIT && type_view(referred).kind == 12; i++) {
+            refs++;
+            referred = type_view(referred).target;
+        }
+        int cls = class_of(referred, text, depth + 1);
+        if (text)
+            *text += " " + std::string(size_t(refs), '&');
+        return cls;
+    }
+    default:
+        if (text)
+            *text = v.name ? v.name : "";
+        return -1;
+    }
+}
+
+} // namespace
+
+int type_class(const CType *type, std::string *text)
+{
+    if (text)
+        text->clear();
+    return class_of(type, text, 0);
+}
+
+/* Compatibility of two classes: equal; either the ellipsis (15) or "no
+** type" (17); NONIL or a pointer against anything up to a pointer; string
+** against character array; any two arithmetic or character classes. */
+bool classes_compatible(int a, int b)
+{
+    if (a == b || a == 15 || b == 15 || a == 17 || b == 17)
+        return true;
+    if ((a == 8 || a == 9) && b <= 9)
+        return true;
+    if ((b == 8 || b == 9) && a <= 9)
+        return true;
+    if ((a == 6 || a == 7) && (b == 6 || b == 7))
+        return true;
+    return a >= 0 && a <= 5 && b >= 0 && b <= 5;
+}
+
+/* A value text in the unit's C/C++ scope: NONIL is class 8 without
+** analysis; an array also gives its first dimension. */
+int value_text_class(const char *text, int *dimension)
 {
     if (dimension)
         *dimension = 0;
-    return 17;
+    if (!text)
+        return -1;
+    if (strcmp(text, "NONIL") == 0)
+        return 8;
+    set_bridge_namespace(analysis.unit.c_str());
+    CExpr *tree = nullptr;
+    if (analyse_script_value(text, &tree) != SV_EXPRESSION || !tree)
+        return -1;
+    CType *type = expression_type(tree);
+    free_expression(tree);
+    if (!type)
+        return -1;
+    int cls = type_class(type, nullptr);
+    if (dimension && cls >= 0) {
+        const CType *t = type;
+        for (int i = 0; i < PEEL_LIMIT; i++) {
+            CTypeView v = type_view(t);
+            if (v.kind != 7 && v.kind != 11)
+                break;
+            t = v.target;
+        }
+        CTypeView v = type_view(t);
+        if (v.kind == 4 && v.dimension)
+            *dimension = atoi(v.dimension);
+    }
+    free_type(type);
+    return cls;
 }
 
-int class_distance(const CType *, const CType *)
+/* Class distance: the number of derivation steps from `from` up its base
+** lists to `to`, 0 for the same class, the shortest path when a class is
+** reached twice (the search runs level by level), -1 when `to` is no base
+** of `from`.  The levels are bounded so that a malformed cycle ends. */
+int class_distance(const CType *from, const CType *to)
 {
+    CType *target = const_cast<CType *>(to);
+    std::vector<CType *> level{const_cast<CType *>(from)};
+    std::vector<CType *> seen;
+    for (int distance = 0; !level.empty() && distance < PEEL_LIMIT; distance++) {
+        std::vector<CType *> next;
+        for (CType *t : level) {
+            if (same_class_type(t, target))
+                return distance;
+            bool again = false;
+            for (CType *s : seen)
+                again = again || same_class_type(s, t);
+            if (again)
+                continue;       /* a shared base is walked once */
+            seen.push_back(t);
+            base_class_types(t, next);
+        }
+        level.swap(next);
+    }
     return -1;
 }

@@ -1,15 +1,574 @@
 /*
 ** src/sema/values.cc
-** DEF_MESSAGE, VAR and the value descriptions.
+** DEF_MESSAGE, VAR and the value descriptions: expected values checked
+** against the C type of a message or variable and kept as a tree of
+** value entries for code generation.
 **
-** Not built yet.
+** A values text is parsed with the C expression grammar (value lists,
+** "name => value", "low..high => value", OTHERS, "[min..max]").  Its
+** shape is checked here, the bridge matches it against the type into a
+** flat list of value items in the type's order, the scalars are typed
+** here, and the description is built from the items: one entry per
+** struct, union, array, index range and scalar, nested levels in nested
+** scopes.  Nothing is built when a check reported anything.
 */
 #include "sema_int.h"
 
-void analyse_def_message(SyntaxNode *, Scope *, const char *)
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <unordered_set>
+
+namespace {
+
+std::string image_of(const CExpr *e)
 {
+    std::string out;
+    if (e)
+        expression_image(e, out);
+    return out;
 }
 
-void analyse_var(SyntaxNode *, Scope *, const char *)
+std::string type_text(const CType *type)
 {
+    std::string out;
+    type_image(type, "", 0, 0, out);
+    while (!out.empty() && out.back() == ' ')
+        out.pop_back();
+    return out;
+}
+
+std::string trimmed(const char *text)
+{
+    std::string s = text ? text : "";
+    size_t b = s.find_first_not_of(" \t\r\n");
+    if (b == std::string::npos)
+        return "";
+    size_t e = s.find_last_not_of(" \t\r\n");
+    return s.substr(b, e - b + 1);
+}
+
+/* The text after the "=" of an INIT=, EV= or VA= token. */
+std::string text_after_equals(const SyntaxNode *value)
+{
+    const char *text = value && value->text ? value->text : "";
+    const char *equals = strchr(text, '=');
+    return trimmed(equals ? equals + 1 : text);
+}
+
+bool plain_identifier(const std::string &text)
+{
+    if (text.empty() || !(isalpha((unsigned char)text[0]) || text[0] == '_'))
+        return false;
+    for (char c : text)
+        if (!(isalnum((unsigned char)c) || c == '_'))
+            return false;
+    return true;
+}
+
+int32_t clamped(long long v)
+{
+    return v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : int32_t(v);
+}
+
+/* ---- The shape of a value list ---- */
+
+enum ShapeResult { SHAPE_OK, SHAPE_REPORTED, SHAPE_UNUSABLE };
+
+struct IndexRange {
+    long long low, high;
+};
+
+ShapeResult check_shape(const CExpr *value, const SyntaxNode *at);
+
+/* Overlapping index ranges of one list.                       COMBNDSEC */
+ShapeResult check_ranges(std::vector<IndexRange> &ranges, const SyntaxNode *at)
+{
+    std::sort(ranges.begin(), ranges.end(),
+              [](const IndexRange &a, const IndexRange &b) { return a.low < b.low; });
+    for (size_t i = 1; i < ranges.size(); i++)
+        if (ranges[i].low <= ranges[i - 1].high) {
+            std::string text;
+            checked_sprintf(text, "(%lld..%lld) (%lld..%lld)", ranges[i - 1].low,
+                            ranges[i - 1].high, ranges[i].low, ranges[i].high);
+            sema_report(SEV_ERROR, "COMBNDSEC", text.c_str(), at);
+            return SHAPE_REPORTED;
+        }
+    return SHAPE_OK;
+}
+
+/* One list: no empty element, positional and designated elements not
+** mixed, OTHERS last, each field designated once, index ranges apart
+** (bounds taken in increasing order); then the lists inside it.  A range
+** bound that is not constant makes the value unusable.
+**               FORBEMPTY, VARPOSNAM, ENDOTHERS, STRFLDALR, COMBNDSEC */
+ShapeResult check_list(const CExpr *list, const std::vector<ValueElement> &elements,
+                       const SyntaxNode *at)
+{
+    bool positional = false, designated = false;
+    std::unordered_set<std::string> names;
+    std::vector<IndexRange> ranges;
+    for (size_t i = 0; i < elements.size(); i++) {
+        const ValueElement &e = elements[i];
+        switch (e.kind) {
+        case VE_EMPTY:
+            sema_report(SEV_ERROR, "FORBEMPTY", QString(), at);
+            return SHAPE_REPORTED;
+        case VE_OTHERS:
+            if (i + 1 != elements.size()) {
+                sema_report(SEV_ERROR, "ENDOTHERS", image_of(list).c_str(), at);
+                return SHAPE_REPORTED;
+            }
+            break;
+        case VE_NAMED:
+            designated = true;
+            if (!names.insert(e.name ? e.name : "").second) {
+                sema_report(SEV_ERROR, "STRFLDALR", e.name, at);
+                return SHAPE_REPORTED;
+            }
+            break;
+        case VE_RANGE: {
+            designated = true;
+            IndexRange r{0, 0};
+            if (!expression_constant(e.low, &r.low) || !expression_constant(e.high, &r.high))
+                return SHAPE_UNUSABLE;
+            if (r.low > r.high)
+                std::swap(r.low, r.high);
+            ranges.push_back(r);
+            break;
+        }
+        default:
+            positional = true;
+        }
+        if (positional && designated) {
+            sema_report(SEV_ERROR, "VARPOSNAM", image_of(list).c_str(), at);
+            return SHAPE_REPORTED;
+        }
+    }
+    return check_ranges(ranges, at);
+}
+
+ShapeResult check_shape(const CExpr *value, const SyntaxNode *at)
+{
+    std::vector<ValueElement> elements;
+    if (!value_list_elements(value, elements))
+        return SHAPE_OK;
+    ShapeResult result = check_list(value, elements, at);
+    for (const ValueElement &e : elements) {
+        if (result != SHAPE_OK)
+            break;
+        result = check_shape(e.value, at);
+    }
+    return result;
+}
+
+/* ---- Typing the values ---- */
+
+/* The class of a value, with its type's text; NONIL is class 8. */
+int value_class(const CExpr *value, std::string &text)
+{
+    if (is_nonil_value(value)) {
+        text = "NONIL";
+        return 8;
+    }
+    CType *type = expression_type(value);
+    if (!type)
+        return 17;   /* the typing has reported */
+    int c = type_class(type, &text);
+    if (text.empty())
+        text = type_text(type);
+    free_type(type);
+    return c;
+}
+
+void incompatible(const std::string &value, const std::string &expected,
+                  const SyntaxNode *at)
+{
+    std::string text;
+    checked_sprintf(text, "%s,%s", value.c_str(), expected.c_str());
+    sema_report(SEV_WARNING, "INCOMPTYP", text.c_str(), at);
+}
+
+bool is_null_pointer(const CExpr *value)
+{
+    long long v = 1;
+    return is_nonil_value(value) || (expression_constant(value, &v) && v == 0);
+}
+
+/* A scalar must fit its field; a pointer field takes only NIL or NONIL;
+** a range only fits an arithmetic or character field.  INCOMPTYP, NONIL */
+void check_scalar(const ValueItem &item, const SyntaxNode *at)
+{
+    std::string expected;
+    int field = type_class(item.type, &expected);
+    if (expected.empty())
+        expected = type_text(item.type);
+    std::vector<ValueElement> elements;
+    if (item.value_kind == VK_RANGE) {
+        for (const CExpr *bound : {item.range_low, item.range_high}) {
+            std::string text;
+            int c = value_class(bound, text);
+            if (!classes_compatible(c, field) || (field > 5 && field != 17))
+                incompatible(text, expected, at);
+        }
+        return;
+    }
+    if (value_list_elements(item.value, elements)) {
+        incompatible(image_of(item.value), expected, at);
+        return;
+    }
+    std::string text;
+    int c = value_class(item.value, text);
+    if (!classes_compatible(c, field))
+        incompatible(text, expected, at);
+    else if (field == 9 && !is_null_pointer(item.value))
+        sema_report(SEV_ERROR, "NONIL", image_of(item.value).c_str(), at);
+}
+
+/* A part given by one expression must have a type of its class. INCOMPTYP */
+void check_whole(const ValueItem &item, const SyntaxNode *at)
+{
+    std::string expected, text;
+    int field = type_class(item.type, &expected);
+    if (expected.empty())
+        expected = type_text(item.type);
+    int c = value_class(item.value, text);
+    if (!classes_compatible(c, field))
+        incompatible(text, expected, at);
+}
+
+/* The typing of the items; the default reception takes the received
+** message as it is. */
+void check_items(const std::vector<ValueItem> &items, bool default_reception,
+                 const SyntaxNode *at)
+{
+    for (size_t i = 0; i < items.size(); i++) {
+        const ValueItem &item = items[i];
+        if (default_reception && i == 0)
+            continue;
+        if (item.kind == VI_SCALAR && item.value_kind != VK_PATH)
+            check_scalar(item, at);
+        else if (item.kind != VI_SCALAR && item.kind != VI_END && item.whole &&
+                 item.value)
+            check_whole(item, at);
+    }
+}
+
+/* ---- Building the description ---- */
+
+struct Builder {
+    const std::vector<ValueItem> &items;
+    std::vector<size_t> end_of;     /* the VI_END closing each opening item */
+    uint32_t code;
+    const SyntaxNode *at;
+    const std::string &variable;    /* for messages about the top level */
+
+    void build(size_t from, size_t to, Scope *scope, IndexRange range,
+               const ValueItem *array);
+    SemanticEntry *entry(Scope *scope, uint32_t kind, const ValueItem &item,
+                         IndexRange range);
+    void element(size_t i, Scope *scope, IndexRange range);
+    void others(size_t i, Scope *scope, const ValueItem &array,
+                const std::vector<IndexRange> &covered);
+};
+
+void match_ends(const std::vector<ValueItem> &items, std::vector<size_t> &end_of)
+{
+    std::vector<size_t> open;
+    end_of.assign(items.size(), items.size());
+    for (size_t i = 0; i < items.size(); i++) {
+        if (items[i].kind == VI_END && !open.empty()) {
+            end_of[open.back()] = i;
+            open.pop_back();
+        } else if (items[i].kind != VI_END && items[i].kind != VI_SCALAR)
+            open.push_back(i);
+    }
+}
+
+uint32_t entry_kind_of(const ValueItem &item)
+{
+    switch (item.kind) {
+    case VI_STRUCT: return EK_VALUE_STRUCT;
+    case VI_UNION: return EK_VALUE_UNION;
+    case VI_ARRAY: return EK_VALUE_ARRAY;
+    case VI_ELEMENT: case VI_OTHERS: return EK_VALUE_ELEMENT;
+    default:
+        return item.value_kind == VK_RANGE  ? EK_VALUE_RANGE
+               : item.value_kind == VK_PATH ? EK_VALUE_PATH
+                                            : EK_VALUE_SCALAR;
+    }
+}
+
+SemanticEntry *Builder::entry(Scope *scope, uint32_t kind, const ValueItem &item,
+                              IndexRange range)
+{
+    SemanticEntry *e = add_value_entry(scope, kind, copy_text(item.field), at->file,
+                                       at->line);
+    e->file_number = at->file_number;
+    SemanticDescriptor *d = add_descriptor(e, code);
+    std::string type;
+    value_class(d) = type_class(item.type, &type);
+    value_type_text(d) = xstrdup(type_text(item.type).c_str());
+    value_type(d) = item.type;
+    if (item.value && item.value_kind == VK_RANGE) {
+        value_min(d) = xstrdup(image_of(item.range_low).c_str());
+        value_max(d) = xstrdup(image_of(item.range_high).c_str());
+    }
+    if (item.value)
+        value_text(d) = xstrdup(image_of(item.value).c_str());
+    value_low(d) = clamped(range.low);
+    value_high(d) = clamped(range.high);
+    value_member(d) = item.kind == VI_UNION ? item.member : -1;
+    value_whole(d) = item.whole ? 1 : 0;
+    return e;
+}
+
+Scope *nested_scope(SemanticEntry *e)
+{
+    Scope *scope = new_scope(nullptr, e->scope);
+    e->descriptor->inner = scope;
+    return scope;
+}
+
+/* An index range of an array: inside its bounds.             BNDOUTARR */
+void Builder::element(size_t i, Scope *scope, IndexRange range)
+{
+    SemanticEntry *e = entry(scope, EK_VALUE_ELEMENT, items[i], range);
+    build(i + 1, end_of[i], nested_scope(e), range, nullptr);
+}
+
+/* OTHERS covers every index of the array not given before it: one entry
+** per uncovered range; none left is a warning, and the entry is made all
+** the same, over no index.                                    OTHERSEMP */
+void Builder::others(size_t i, Scope *scope, const ValueItem &array,
+                     const std::vector<IndexRange> &covered)
+{
+    std::vector<IndexRange> gaps;
+    long long next = array.low;
+    for (const IndexRange &r : covered) {
+        if (r.low > next)
+            gaps.push_back({next, r.low - 1});
+        next = std::max(next, r.high + 1);
+    }
+    if (array.bounded && next <= array.high)
+        gaps.push_back({next, array.high});
+    if (gaps.empty()) {
+        const char *name = array.field ? array.field : variable.c_str();
+        sema_report(SEV_WARNING, "OTHERSEMP", name, at);
+        gaps.push_back({array.high + 1, array.high});
+    }
+    for (const IndexRange &gap : gaps)
+        element(i, scope, gap);
+}
+
+void Builder::build(size_t from, size_t to, Scope *scope, IndexRange range,
+                    const ValueItem *array)
+{
+    std::vector<IndexRange> covered;
+    for (size_t i = from; i < to; i++) {
+        const ValueItem &item = items[i];
+        if (item.kind == VI_SCALAR) {
+            entry(scope, entry_kind_of(item), item, range);
+            continue;
+        }
+        if (item.kind == VI_END)
+            continue;
+        size_t end = end_of[i];
+        if (item.kind == VI_ELEMENT && array) {
+            IndexRange r{item.low, item.high};
+            if (array->bounded && (r.low < array->low || r.high > array->high)) {
+                std::string text;
+                checked_sprintf(text, "(%lld..%lld)", r.low, r.high);
+                sema_report(SEV_ERROR, "BNDOUTARR", text.c_str(), at);
+            } else {
+                covered.push_back(r);
+                element(i, scope, r);
+            }
+        } else if (item.kind == VI_OTHERS && array) {
+            others(i, scope, *array, covered);
+        } else if (item.kind == VI_ARRAY) {
+            SemanticEntry *e = entry(scope, EK_VALUE_ARRAY, item,
+                                     {item.low, item.high});
+            build(i + 1, end, nested_scope(e), {-1, -1}, &item);
+        } else {
+            SemanticEntry *e = entry(scope, entry_kind_of(item), item, range);
+            build(i + 1, end, nested_scope(e), {-1, -1}, nullptr);
+        }
+        i = end;
+    }
+}
+
+} // namespace
+
+/* ---- Checking a values text ---- */
+
+/* One values text against a variable, in the unit's C/C++ scope: parsed,
+** its shape checked, matched against the type and typed; then the
+** description is built under a root entry named by the variable.  Null,
+** after "VARNOGOOD" with the variable's text, when anything was reported
+** or a text cannot be analysed.                     FORBEMPTY, VARNOGOOD */
+SemanticEntry *check_values(const ValueCheck &check, Scope *scope, const char *filter)
+{
+    const SyntaxNode *at = check.at;
+    int reported = error_count() + warning_count();
+    set_bridge_position(at->file, int(at->line));
+    set_bridge_namespace(analysis.unit.c_str());
+    std::string values = trimmed(check.values.c_str());
+    bool default_reception = values == "zrk_msgrcv";
+    bool usable = true;
+    CExpr *tree = nullptr, *variable = nullptr;
+    CType *type = check.type, *owned = nullptr;
+    if (values.empty())
+        sema_report(SEV_ERROR, "FORBEMPTY", QString(), at);
+    else if (analyse_script_value(values.c_str(), &tree) == SV_NONIL)
+        tree = analyse_expression("NONIL", analysis.unit.c_str());
+    if (!type) {
+        if (analyse_script_value(check.variable.c_str(), &variable) == SV_EXPRESSION)
+            type = owned = expression_type(variable);
+        usable = type != nullptr;
+    }
+    std::vector<ValueItem> items;
+    usable = usable && tree;
+    if (usable) {
+        ShapeResult shape = check_shape(tree, at);
+        usable = shape != SHAPE_UNUSABLE;
+        if (shape == SHAPE_OK && match_value_items(type, tree, items))
+            check_items(items, default_reception, at);
+    }
+    SemanticEntry *root = nullptr;
+    std::string name = plain_identifier(check.variable) ? check.variable
+                                                        : "(" + check.variable + ")";
+    if (!usable || error_count() + warning_count() != reported) {
+        sema_report(SEV_ERROR, "VARNOGOOD", check.variable.c_str(), at);
+        free_type(owned);
+    } else {
+        keep_type(owned);
+        root = add_entry(scope, EK_VALUE_ROOT, xstrdup(name.c_str()), at->file,
+                         at->file_number, at->line, copy_text(filter));
+        SemanticDescriptor *d = add_descriptor(root, check.code);
+        value_text(d) = xstrdup(image_of(tree).c_str());
+        value_type(d) = type;
+        value_type_text(d) = xstrdup(type_text(type).c_str());
+        std::string ignored;
+        value_class(d) = type_class(type, &ignored);
+        value_low(d) = value_high(d) = value_member(d) = -1;
+        Builder builder{items, {}, check.code, at, name};
+        match_ends(items, builder.end_of);
+        builder.build(0, items.size(), nested_scope(root), {-1, -1}, nullptr);
+    }
+    free_expression(tree);
+    free_expression(variable);
+    return root;
+}
+
+/* ---- The statements ---- */
+
+/* VAR variable, INIT=values | EV=values | EV==: an initialisation (112)
+** or a check (113) of the variable; EV== checks the variable against
+** itself.  A message named as the variable is marked used. */
+void analyse_var(SyntaxNode *node, Scope *scope, const char *filter)
+{
+    ValueCheck check;
+    check.variable = expression_text(node->child1);
+    check.at = node;
+    SyntaxNode *value = node->child2;
+    if (SemanticEntry *message = find_message(check.variable.c_str()))
+        message_used(message->descriptor) = 1;
+    check.code = value->kind == NK_VAR_INIT ? DC_VALUE_INIT : DC_VALUE_CHECK;
+    if (value->kind == NK_VAR_EV_EQ)
+        check.values = "(" + check.variable + ")";
+    else
+        check.values = text_after_equals(value);
+    check_values(check, scope, filter);
+}
+
+namespace {
+
+void declare_received_message(const SyntaxNode *at)
+{
+    if (analysis.msgrcv_declared)
+        return;
+    analysis.msgrcv_declared = true;
+    std::string text;
+    if (preprocess_text("int zrk_msgrcv;", true, at->file, int(at->line), text, nullptr))
+        analyse_declaration_text(text.c_str(), "", at->file, int(at->line));
+}
+
+Scope *type_scope(SemanticEntry *type)
+{
+    SemanticDescriptor *d = type->descriptor;
+    return d->inner ? d->inner : new_scope(d, analysis.global);
+}
+
+/* The scope that will hold a description, attached once it is built. */
+void attach(SemanticDescriptor *d, Scope *holder)
+{
+    d->inner = holder;
+    holder->owner = nullptr;
+}
+
+} // namespace
+
+/* DEF_MESSAGE message, EV=values: the reference message (112), the
+** type's default reception (113, once per type) and the comparison with
+** a received message (135) in a reception record of the type, numbered
+** run-wide from 1.  A DEF_MESSAGE that fails leaves no entry. UNDECTRGV */
+void analyse_def_message(SyntaxNode *node, Scope *scope, const char *filter)
+{
+    std::string name = expression_text(node->child1);
+    SemanticEntry *message = find_message(name.c_str());
+    if (!message || !message->descriptor || !message_type(message->descriptor)) {
+        sema_report(SEV_ERROR, "UNDECTRGV", name.c_str(), node);
+        return;
+    }
+    SemanticEntry *type_entry = message_type(message->descriptor);
+    set_bridge_position(node->file, int(node->line));
+    set_bridge_namespace(analysis.unit.c_str());
+    CType *type = type_from_text(type_entry->name);
+    ValueCheck check;
+    check.variable = name;
+    check.type = type;
+    check.values = text_after_equals(node->child2);
+    check.code = DC_VALUE_INIT;
+    check.at = node;
+    Scope *reference = new_scope(nullptr, scope);
+    if (!type || !check_values(check, reference, nullptr)) {
+        if (!type)
+            sema_report(SEV_ERROR, "VARNOGOOD", name.c_str(), node);
+        free_entries(reference);
+        free_type(type);
+        return;
+    }
+    keep_type(type);
+    declare_received_message(node);
+    SemanticDescriptor *td = type_entry->descriptor;
+    if (!type_default_reception(td)) {
+        ValueCheck reception = check;
+        reception.values = "zrk_msgrcv";
+        reception.code = DC_VALUE_CHECK;
+        type_default_reception(td) = check_values(reception, type_scope(type_entry), nullptr);
+    }
+    ValueCheck comparison = check;
+    comparison.variable = "zrk_msgrcv";
+    comparison.code = DC_VALUE_COMPARE;
+    Scope *compared = new_scope(nullptr, type_scope(type_entry));
+    if (!check_values(comparison, compared, nullptr)) {
+        free_entries(compared);
+        free_entries(reference);
+        return;
+    }
+    int number = analysis.def_messages++;
+    SemanticEntry *use = add_node_entry(type_scope(type_entry), EK_TRIGGER_USE,
+                                        message->name, node);
+    SemanticDescriptor *ud = add_descriptor(use, DC_TRIGGER_USE);
+    use_message(ud) = message;
+    use_number(ud) = number;
+    use_not_in_proc(ud) = analysis.in_proc_body ? 0 : 1;
+    attach(ud, compared);
+    SemanticEntry *def = add_node_entry(scope, EK_DEF_MESSAGE, message->name, node, filter);
+    SemanticDescriptor *dd = add_descriptor(def, DC_DEF_MESSAGE);
+    def_trigger_use(dd) = use;
+    def_message(dd) = message;
+    def_number(dd) = number;
+    attach(dd, reference);
 }

@@ -102,3 +102,50 @@ bool has_base_classes(CType *type)
     return real && (real->kind == CT_STRUCT || real->kind == CT_UNION) &&
            real->class_body && !real->class_body->bases.empty();
 }
+
+/* ---- Type structure ---- */
+
+CTypeView type_view(const CType *type)
+{
+    CTypeView view;
+    if (!type)
+        return view;
+    view.kind = int(type->kind);
+    view.target = type->target;
+    if (type->kind == CT_BASE || type->kind == CT_COMPOSED) {
+        view.name = type->base.name;
+        view.attribute = type->base.attribute;
+    } else {
+        view.name = type->name;
+    }
+    if (type->kind == CT_ARRAY)
+        view.dimension = type->dim_text;
+    view.string_pointer = type->kind == CT_POINTER &&
+                          is_wide_string_type(const_cast<CType *>(type));
+    return view;
+}
+
+void base_class_types(CType *type, std::vector<CType *> &out)
+{
+    CType *real = real_type(type);
+    if (!real || (real->kind != CT_STRUCT && real->kind != CT_UNION) ||
+        !real->class_body)
+        return;
+    for (const CBaseClass &base : real->class_body->bases)
+        if (base.type)
+            out.push_back(base.type);
+}
+
+bool same_class_type(CType *first, CType *second)
+{
+    CType *a = real_type(first), *b = real_type(second);
+    return a && a == b;
+}
+
+void function_parameters(CType *function, std::vector<CSymbol *> &out)
+{
+    CType *real = resolve_type(function);
+    if (real && real->kind == CT_FUNCTION && real->function)
+        for (CSymbol *param : real->function->params)
+            out.push_back(param);
+}

@@ -44,7 +44,8 @@ enum PpTokenFlag : uint8_t {
     PF_NO_EXPAND = 2,   /* named its macro inside that macro's expansion */
     PF_PASTE_LEFT = 4,  /* "##" follows in the macro body */
     PF_STRINGIFY = 8,   /* PK_PARAM preceded by "#" */
-    PF_BOL = 16         /* first token of a line */
+    PF_BOL = 16,        /* first token of a line */
+    PF_EXPANDED = 32    /* produced by a macro expansion */
 };
 
 /* A token: a view of its spelling in a file buffer or an arena. */
@@ -158,6 +159,7 @@ struct PpInput {
     size_t expanded = 0;       /* tokens produced by expansion in this text */
     int errors = 0;            /* severity-2 reports of this run */
     bool in_if = false;        /* "defined" is an operator */
+    bool expansion_seen = false; /* a macro was expanded since the last token out */
     bool expand = true;        /* the process-text expand flag */
     bool analysis = true;      /* zirko stop/start_analyse */
     PpStartOptions options;

@@ -267,7 +267,7 @@ bool expand_builtin(const PpMacro &m, const PpToken &name)
         return true;
     t.text = pp_store_scratch(text.data(), text.size());
     t.len = static_cast<uint32_t>(text.size());
-    t.flags = name.flags & PF_WHITE;
+    t.flags = (name.flags & PF_WHITE) | PF_EXPANDED;
     t.line = name.line;
     push_back_token(t);
     return true;
@@ -500,6 +500,7 @@ void substitute(const PpMacro &m, const ArgList &args,
 ** returns false for a function-like name without "(". */
 bool enter_macro(PpMacro *m, const PpToken &name)
 {
+    pp_input.expansion_seen = true;
     if (m->kind != MK_ORDINARY)
         return expand_builtin(*m, name);
     ArgList args;
@@ -518,7 +519,7 @@ bool enter_macro(PpMacro *m, const PpToken &name)
         return true;
     for (PpToken &t : ctx.tokens) {
         t.line = name.line;
-        t.flags &= ~PF_BOL;
+        t.flags = (t.flags & ~PF_BOL) | PF_EXPANDED;
     }
     if (!ctx.tokens.empty())
         ctx.tokens[0].flags = (ctx.tokens[0].flags & ~PF_WHITE) |

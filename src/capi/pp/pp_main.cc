@@ -156,8 +156,14 @@ void pp_emit_token(const PpToken &t)
         return;
     PpEntry *file = pp_current_file();
     sync_output(file ? file->name : nullptr, t.line);
+    /* Tokens adjacent in the source stay so ("=>" and ".." of script
+    ** values among them); where an expansion put tokens side by side a
+    ** blank keeps them from lexing as one. */
+    bool joined = pp_input.expansion_seen ||
+                  ((t.flags | pp_out.prev.flags) & PF_EXPANDED);
+    pp_input.expansion_seen = false;
     if (!pp_out.bol &&
-        ((t.flags & PF_WHITE) || pp_avoid_paste(pp_out.prev, t)))
+        ((t.flags & PF_WHITE) || (joined && pp_avoid_paste(pp_out.prev, t))))
         pp_out.text.push_back(' ');
     pp_out.text.append(t.text, t.len);
     pp_out.bol = false;

@@ -1,0 +1,103 @@
+/*
+** tests/fuzz/script_fuzz.cc
+** libFuzzer target for the whole script path: the script is read,
+** parsed and, when it parsed without error, analysed against a fixed
+** interface header, as the driver does.
+**
+** Every input starts from a fresh symbol table and preprocessor, with the
+** header analysed again, so runs stay independent.  Inputs that end the
+** run by design are skipped: an INCLUDE (a missing file is a fatal
+** report) and texts longer than the scanner's token limit.  Any other
+** end of the process (an internal report) is a finding.
+*/
+#include "decl.h"
+#include "diag.h"
+#include "model.h"
+#include "script.h"
+#include "sema.h"
+#include "target_sizes.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+const char *const interface_header =
+    "typedef unsigned short id_t16;\n"
+    "enum colour { RED, AMBER, GREEN = 4 };\n"
+    "struct lamp { id_t16 id; enum colour c; int secs; int *p; };\n"
+    "union payload { struct lamp l; unsigned char raw[8]; };\n"
+    "struct report { int n; struct lamp lamps[4]; union payload u; };\n"
+    "class Base { public: int b; }; class Derived : public Base { public: int d; };\n"
+    "typedef int line_t;\n"
+    "int reset(int hard); int set_lamp(struct lamp *l, int c);\n"
+    "int counter; static int shared_value;\n";
+
+std::string script_path;
+
+void start_once()
+{
+    static bool started = false;
+    if (started)
+        return;
+    started = true;
+    init_intern_table();
+    init_script_messages();
+    init_bibli_messages();
+    init_modbas_messages();
+    init_anaccpp_messages();
+    char dir[] = "/tmp/zrs_script_fuzz.XXXXXX";
+    if (mkdtemp(dir))
+        script_path = std::string(dir) + "/fuzz.pts";
+    /* Reports go to a listing only, not to the terminal. */
+    open_listing((script_path + ".lis").c_str(), false);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    start_once();
+    std::string text(reinterpret_cast<const char *>(data), size);
+    if (size > 14000 || text.find("INCLUDE") != std::string::npos || script_path.empty())
+        return 0;
+    FILE *f = fopen(script_path.c_str(), "wb");
+    if (!f)
+        return 0;
+    fwrite(text.data(), 1, text.size(), f);
+    fclose(f);
+
+    CSymbolTable *table = create_symbol_table("ZIRKO");
+    decl_set_table(table);
+    reset_target_sizes();
+    start_interface_analysis(2, {}, {}, nullptr);
+    std::string pre;
+    preprocess_text(interface_header, true, "fuzz.h", 1, pre, nullptr);
+    analyse_declaration_text(pre.c_str(), "", "fuzz.h", 1);
+
+    int errors = error_count();
+    ParseResult parsed;
+    parse_script(script_path.c_str(), TextList(), 1, &parsed);
+    if (parsed.tree && error_count() == errors) {
+        static const TextList none, family{"f1"}, scn{"A.B"};
+        bool select = size % 2;
+        SemanticRequest request{parsed.tree, parsed.files, select ? &family : &none,
+                                &none, select ? &scn : &none, &none, int(size % 3 != 0),
+                                50, parsed.scanner_flags, ""};
+        SemanticResult result;
+        analyse_script(request, &result);
+        std::string printed;
+        print_semantic_tables(result.global, printed);
+        free_semantic_tables(result.global);
+    }
+    end_preprocessing();
+    free_syntax_tree(parsed.tree);
+    free_script_files(parsed.files);
+    decl_set_table(nullptr);
+    release_symbol_table(table);
+    return 0;
+}

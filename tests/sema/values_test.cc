@@ -1,0 +1,216 @@
+/*
+** tests/sema/values_test.cc
+** Value descriptions of VAR and DEF_MESSAGE: the shape checks, the type
+** checks and the entries built for structs, unions, arrays with index
+** ranges and OTHERS, pointers, ranges and whole values.
+*/
+#include "sema_fixture.h"
+
+namespace {
+
+class Values : public SemaTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        SemaTest::SetUpTestSuite();
+        declare_c("struct vP { int x; int y; };\n"
+                  "union vU { int i; float f; };\n"
+                  "struct vR { struct vP at; char name[8]; int v[4]; union vU u;"
+                  " int *p; };\n"
+                  "struct vP pv; struct vR rv; int iv; int av[4]; int *pp;"
+                  " union vU uv; int i;\n"
+                  "typedef struct vP vPt;\n");
+    }
+    /* VAR `variable`, EV=`values` (or INIT= with code 112): the printed
+    ** description, or "-" when none was built; `err` gets the output. */
+    std::string var(const char *variable, const char *values, std::string &err,
+                    uint32_t code = DC_VALUE_CHECK)
+    {
+        ValueCheck check;
+        check.variable = variable;
+        check.values = values;
+        check.code = code;
+        check.at = &node;
+        SemanticEntry *root = nullptr;
+        err = printed([&] { root = check_values(check, analysis.global, nullptr); });
+        if (!root)
+            return "-";
+        std::string out = print_values(analysis.global);
+        free_entries(analysis.global);
+        analysis.global = new_scope(nullptr, nullptr);
+        semantic_state.global = analysis.global;
+        return out;
+    }
+};
+
+struct DescriptionCase {
+    const char *variable, *values, *description;
+};
+
+const DescriptionCase description_cases[] = {
+    {"iv", "5", "root iv=5{val=5}"},
+    {"iv", "[1..5]", "root iv=[1..5]{range~1..5}"},
+    {"pv", "{y => 2, x => 1}",
+     "root pv={y => 2, x => 1}{struct={y => 2, x => 1}{val x=1 val y=2}}"},
+    {"rv", "{at => {1, 2}, u => {i => 3}}",
+     "root rv={at => {1, 2}, u => {i => 3}}{struct={at => {1, 2}, u => {i => 3}}"
+     "{struct at={1, 2}{val x=1 val y=2} union u={i => 3}#0{val i=3}}}"},
+    {"uv", "{f => 1.5}", "root uv={f => 1.5}{union={f => 1.5}#1{val f=1.5}}"},
+    {"av", "{1, 2, 3, 4}",
+     "root av={1, 2, 3, 4}{array={1, 2, 3, 4}[0..3]{elem=1[0..0]{val=1[0..0]} "
+     "elem=2[1..1]{val=2[1..1]} elem=3[2..2]{val=3[2..2]} elem=4[3..3]{val=4[3..3]}}}"},
+    /* OTHERS: every index not given before it, one entry per gap */
+    {"av", "{1..1 => 5, 3..3 => 6, OTHERS => 0}",
+     "root av={1..1 => 5, 3..3 => 6, OTHERS => 0}{array={1..1 => 5, 3..3 => 6, "
+     "OTHERS => 0}[0..3]{elem=5[1..1]{val=5[1..1]} elem=6[3..3]{val=6[3..3]} "
+     "elem=0[0..0]{val=0[0..0]} elem=0[2..2]{val=0[2..2]}}}"},
+    {"av", "{2..0 => 7, OTHERS => 1}",
+     "root av={2..0 => 7, OTHERS => 1}{array={2..0 => 7, OTHERS => 1}[0..3]"
+     "{elem=7[0..2]{val=7[0..2]} elem=1[3..3]{val=1[3..3]}}}"},
+    {"rv", "{v => {OTHERS => 9}, p => NIL}",
+     "root rv={v => {OTHERS => 9}, p => 0}{struct={v => {OTHERS => 9}, p => 0}"
+     "{array v={OTHERS => 9}[0..3]{elem=9[0..3]{val=9[0..3]}} val p=0}}"},
+    {"pp", "NONIL", "root pp=NONIL{val=NONIL}"},
+    /* whole values: walked over the type, scalars without values */
+    {"pv", "pv", "root pv=pv{struct=pv*{path x path y}}"},
+    {"rv.at", "{x => 1}", "root (rv.at)={x => 1}{struct={x => 1}{val x=1}}"},
+    {"iv", "(iv)", "root iv=(iv){val=(iv)}"},
+};
+
+TEST_F(Values, DescriptionsFollowTheType)
+{
+    for (const DescriptionCase &c : description_cases) {
+        std::string err;
+        EXPECT_EQ(var(c.variable, c.values, err), c.description) << c.values;
+        EXPECT_EQ(err, "") << c.values;
+    }
+}
+
+struct ErrorCase {
+    const char *variable, *values;
+    std::string reports;       /* before VARNOGOOD */
+};
+
+TEST_F(Values, BadValuesAreReportedAndDescribeNothing)
+{
+    const ErrorCase cases[] = {
+        {"pv", "", error_line("FORBEMPTY", "Empty expression forbidden")},
+        {"pv", "{1, , 2}", error_line("FORBEMPTY", "Empty expression forbidden")},
+        {"pv", "{1, y => 2}",
+         error_line("VARPOSNAM", "Designation by position and name mixed : {1, y => 2}")},
+        {"av", "{OTHERS => 0, 1..2 => 3}",
+         error_line("ENDOTHERS",
+                    "Keyword OTHERS only at the end of the list : {OTHERS => 0, 1..2 => 3}")},
+        {"pv", "{x => 1, x => 2}", error_line("STRFLDALR", "Structure field already used : x")},
+        {"av", "{0..2 => 1, 3..2 => 2}", error_line("COMBNDSEC", "Mixing two area (0..2) (2..3)")},
+        {"rv", "{at => {x => 1, x => 2}}",
+         error_line("STRFLDALR", "Structure field already used : x")},
+        {"av", "{i..2 => 1}", ""},                       /* bound not constant */
+        {"pv", "{x => 1, z => 2}", error_line("CHAMPINCO", "Unknown field z")},
+        {"pv", "{1, 2, 3}", error_line("NBVALINCO", "Too many INIT or VA values: {1, 2, 3}")},
+        {"uv", "{i => 1, f => 2}",
+         error_line("ONEFLDUNN", "Only one field of the union accepted : {i => 1, f => 2}")},
+        {"pv", "{x => pv}", error_line("INCOMPTYP", "Incompatible types (struct vP,int)", 'W')},
+        {"iv", "{1, 2}", error_line("INCOMPTYP", "Incompatible types ({1, 2},int)", 'W')},
+        {"iv", "[1..pv]", error_line("INCOMPTYP", "Incompatible types (struct vP,int)", 'W')},
+        {"pp", "[0..1]", error_line("INCOMPTYP", "Incompatible types (int,int *)", 'W') +
+                             error_line("INCOMPTYP", "Incompatible types (int,int *)", 'W')},
+        {"pp", "5", "Korvat-E-NONIL,  \n"},     /* a code without text */
+        {"rv", "{p => &iv}", "Korvat-E-NONIL,  \n"},
+        {"pv", "iv", error_line("INCOMPTYP", "Incompatible types (int,struct vP)", 'W')},
+        {"pv", "{x => zz}", error_line("IDENTIINC", "Unknown ident zz", 'W')},
+        {"nothing", "1", error_line("IDENTIINC", "Unknown ident nothing", 'W')},
+    };
+    for (const ErrorCase &c : cases) {
+        std::string err;
+        EXPECT_EQ(var(c.variable, c.values, err), "-") << c.values;
+        std::string variable = c.variable;
+        EXPECT_EQ(err, c.reports + error_line("VARNOGOOD", "Incorrect expression (" +
+                                                               variable + ")"))
+            << c.values;
+    }
+}
+
+TEST_F(Values, IndexesOutsideTheArrayAndEmptyOthersStillDescribe)
+{
+    std::string err;
+    EXPECT_EQ(var("av", "{2..5 => 1, 0..1 => 2}", err),
+              "root av={2..5 => 1, 0..1 => 2}{array={2..5 => 1, 0..1 => 2}[0..3]"
+              "{elem=2[0..1]{val=2[0..1]}}}");
+    EXPECT_EQ(err, error_line("BNDOUTARR", "Array interval out of range : (2..5)"));
+    EXPECT_EQ(var("av", "{0..3 => 1, OTHERS => 0}", err),
+              "root av={0..3 => 1, OTHERS => 0}{array={0..3 => 1, OTHERS => 0}[0..3]"
+              "{elem=1[0..3]{val=1[0..3]} elem=0[4..3]{val=0[4..3]}}}");
+    EXPECT_EQ(err, error_line("OTHERSEMP", "OTHERS empty av", 'W'));
+}
+
+using Statements = Values;
+
+TEST_F(Statements, VarTakesTheTextAfterItsEqualsSign)
+{
+    SemanticEntry *m = message("vm", "vPt");
+    std::vector<SyntaxNode *> nodes =
+        statements("VAR iv, INIT=  3 \nVAR pv, EV={x => 1}\nVAR vm, EV==\nVAR av, VA={OTHERS => 2}\n");
+    Scope *body = new_scope(nullptr, analysis.global);
+    EXPECT_EQ(printed([&] {
+                  for (SyntaxNode *n : nodes)
+                      analyse_var(n, body, "A");
+              }),
+              "");
+    EXPECT_EQ(print_values(body),
+              "root iv=3{val=3} root pv={x => 1}{struct={x => 1}{val x=1}} "
+              "root vm=(vm){struct=(vm)*{path x path y}} "
+              "root av={OTHERS => 2}{array={OTHERS => 2}[0..3]{elem=2[0..3]{val=2[0..3]}}}");
+    EXPECT_EQ(body->first->descriptor->code, (uint32_t)DC_VALUE_INIT);
+    EXPECT_EQ(body->last->descriptor->code, (uint32_t)DC_VALUE_CHECK);
+    EXPECT_STREQ(body->first->aux, "A");
+    EXPECT_EQ(message_used(m->descriptor), 1);
+    free_entries(body);
+}
+
+TEST_F(Statements, DefMessageBuildsReferenceReceptionAndComparison)
+{
+    SemanticEntry *dm = message("dm", "vPt");
+    message("dm2", "vPt");
+    SemanticEntry *type = message_type(dm->descriptor);
+    std::vector<SyntaxNode *> nodes =
+        statements("DEF_MESSAGE zz, EV={x => 1}\nDEF_MESSAGE dm, EV={z => 1}\n"
+                   "DEF_MESSAGE dm, EV={x => 1}\nDEF_MESSAGE dm2, EV=dm\n");
+    Scope *body = new_scope(nullptr, analysis.global);
+    analysis.in_proc_body = true;
+    EXPECT_EQ(printed([&] {
+                  for (SyntaxNode *n : nodes)
+                      analyse_def_message(n, body, nullptr);
+              }),
+              error_line("UNDECTRGV", "Event Variable 'zz' not declared", 'E', 3, "t.pts") +
+                  error_line("CHAMPINCO", "Unknown field z", 'E', 4, "t.pts") +
+                  error_line("VARNOGOOD", "Incorrect expression (dm)", 'E', 4, "t.pts"));
+    ASSERT_EQ(body->first, body->last->prev);   /* two entries */
+    SemanticDescriptor *first = body->first->descriptor;
+    EXPECT_EQ(body->first->kind, (uint32_t)EK_DEF_MESSAGE);
+    EXPECT_EQ(def_number(first), 1);
+    EXPECT_EQ(def_message(first), dm);
+    EXPECT_EQ(print_values(first->inner), "root dm={x => 1}{struct={x => 1}{val x=1}}");
+    EXPECT_EQ(first->inner->first->descriptor->code, (uint32_t)DC_VALUE_INIT);
+    SemanticDescriptor *use = def_trigger_use(first)->descriptor;
+    EXPECT_EQ(use_number(use), 1);
+    EXPECT_EQ(use_message(use), dm);
+    EXPECT_EQ(use_not_in_proc(use), 0);
+    EXPECT_EQ(print_values(use->inner), "root zrk_msgrcv={x => 1}{struct={x => 1}{val x=1}}");
+    EXPECT_EQ(use->inner->first->descriptor->code, (uint32_t)DC_VALUE_COMPARE);
+    EXPECT_EQ(def_number(body->last->descriptor), 2);
+    /* the type's scope: one default reception, then the two reception
+    ** records */
+    SemanticEntry *reception = type_default_reception(type->descriptor);
+    ASSERT_NE(reception, nullptr);
+    EXPECT_EQ(reception, type->descriptor->inner->first);
+    EXPECT_EQ(reception->descriptor->code, (uint32_t)DC_VALUE_CHECK);
+    EXPECT_EQ(print_values(type->descriptor->inner),
+              "root dm=zrk_msgrcv{struct=zrk_msgrcv*{path x path y}} "
+              "EK_TRIGGER_USE dm{root zrk_msgrcv={x => 1}{struct={x => 1}{val x=1}}} "
+              "EK_TRIGGER_USE dm2{root zrk_msgrcv=dm{struct=dm*{path x path y}}}");
+    EXPECT_EQ(analysis.def_messages, 3);
+    free_entries(body);
+}
+
+} // namespace
