@@ -281,12 +281,6 @@ void analyse_scenario(SyntaxNode *node, Scope *scope, LevelSeen &seen)
 
 } // namespace
 
-void push_on_unit_chain(SemanticEntry *entry)
-{
-    entry->link = analysis.global->unit_chain;
-    analysis.global->unit_chain = entry;
-}
-
 /* The items of one scenario level, in order.                 STXNODNWT */
 void analyse_scenario_items(SyntaxNode *items, Scope *scope)
 {

@@ -134,9 +134,6 @@ int class_distance(const CType *from, const CType *to);
 /* ---- scenarios.cc ---- */
 void analyse_scenario_items(SyntaxNode *items, Scope *scope);
 int select_scenario(const char *qualified_name);
-/* Pushes a unit (scenario, block handler, wait function) on the front of
-** the unit chain kept in the global scope. */
-void push_on_unit_chain(SemanticEntry *entry);
 
 /* ---- waittil.cc ---- */
 enum TermForm { TERM_C, TERM_SCRIPT };
