@@ -1,0 +1,111 @@
+/*
+** tests/sema/types_test.cc
+** Type classes, their compatibility and the class distance.
+**
+** The types come from declarations handed to the interface analysis, so
+** the classes are those analysis computes for real interface types.
+*/
+#include <gtest/gtest.h>
+
+#include "../../src/sema/sema_int.h"
+
+namespace {
+
+class TypeClasses : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        init_intern_table();
+        init_script_messages();
+        init_bibli_messages();
+        init_modbas_messages();
+        init_anaccpp_messages();
+        start_interface_analysis(2, {}, {}, nullptr);
+        analyse_declaration_text(
+            "enum E { E0 }; struct S { int a; }; union U { int i; };\n"
+            "typedef long T; typedef struct S SS;\n"
+            "class A { public: int a; }; class B : public A { public: int b; };\n"
+            "class C : public B { public: int c; };\n"
+            "class X { public: int x; }; class Y { public: int y; };\n"
+            "class M : public X, public Y { public: int m; };\n",
+            "", "t.h", 1);
+    }
+    int cls(const char *text, std::string *image = nullptr)
+    {
+        CType *type = type_from_text(text);
+        int c = type_class(type, image);
+        free_type(type);
+        return c;
+    }
+    int distance(const char *from, const char *to)
+    {
+        CType *a = type_from_text(from), *b = type_from_text(to);
+        int d = class_distance(a, b);
+        free_type(a);
+        free_type(b);
+        return d;
+    }
+};
+
+TEST_F(TypeClasses, ClassesOfInterfaceTypes)
+{
+    std::string image;
+    EXPECT_EQ(cls("enum E"), 0);
+    EXPECT_EQ(cls("int"), 2);
+    EXPECT_EQ(cls("char"), 2);
+    EXPECT_EQ(cls("long"), 3);
+    EXPECT_EQ(cls("T", &image), 3);   /* a typedef takes its type's class */
+    EXPECT_EQ(image, "T");
+    EXPECT_EQ(cls("struct S"), 10);
+    EXPECT_EQ(cls("SS"), 10);
+    EXPECT_EQ(cls("union U"), 12);
+    EXPECT_EQ(cls("int *", &image), 9);
+    EXPECT_EQ(image, "int *");
+    EXPECT_EQ(cls("int **", &image), 9);
+    EXPECT_EQ(image, "int **");
+    EXPECT_EQ(type_class(nullptr, &image), 2);
+    EXPECT_EQ(image, "int");
+}
+
+TEST(TypeCompatibility, Rule)
+{
+    EXPECT_TRUE(classes_compatible(0, 5));     /* arithmetic and character */
+    EXPECT_TRUE(classes_compatible(1, 3));
+    EXPECT_FALSE(classes_compatible(5, 6));
+    EXPECT_TRUE(classes_compatible(6, 7));     /* string and character array */
+    EXPECT_TRUE(classes_compatible(8, 2));     /* NONIL and pointers up to 9 */
+    EXPECT_TRUE(classes_compatible(7, 9));
+    EXPECT_FALSE(classes_compatible(9, 10));
+    EXPECT_TRUE(classes_compatible(10, 17));   /* no type fits every class */
+    EXPECT_TRUE(classes_compatible(12, 15));   /* ellipsis */
+    EXPECT_FALSE(classes_compatible(10, 12));
+    EXPECT_FALSE(classes_compatible(-1, 2));
+    EXPECT_TRUE(classes_compatible(-1, -1));
+}
+
+TEST_F(TypeClasses, DistanceThroughThreeLevels)
+{
+    EXPECT_EQ(distance("C", "C"), 0);
+    EXPECT_EQ(distance("C", "B"), 1);
+    EXPECT_EQ(distance("C", "A"), 2);
+    EXPECT_EQ(distance("A", "C"), -1);        /* a derived class is no base */
+    EXPECT_EQ(distance("C", "X"), -1);
+}
+
+TEST_F(TypeClasses, TwoBasesAtOneDistanceTie)
+{
+    /* both bases of M are one step away: the choice is ambiguous */
+    EXPECT_EQ(distance("M", "X"), 1);
+    EXPECT_EQ(distance("M", "Y"), 1);
+}
+
+TEST_F(TypeClasses, ValueTextClasses)
+{
+    analysis.unit.clear();
+    int dim = -1;
+    EXPECT_EQ(value_text_class("NONIL", &dim), 8);
+    EXPECT_EQ(dim, 0);
+    EXPECT_EQ(value_text_class("3", nullptr), 2);
+}
+
+} // namespace
