@@ -120,7 +120,7 @@ void analyse_body(SyntaxNode *body, Scope *scope)
         else
             expect_node(g, NK_BLOCK);
         if (!go_on)
-            return;
+            break;
     }
     flush_native_text();
 }

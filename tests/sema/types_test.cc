@@ -27,7 +27,8 @@ protected:
             "class A { public: int a; }; class B : public A { public: int b; };\n"
             "class C : public B { public: int c; };\n"
             "class X { public: int x; }; class Y { public: int y; };\n"
-            "class M : public X, public Y { public: int m; };\n",
+            "class M : public X, public Y { public: int m; };\n"
+            "typedef C *PC; typedef A *PA;\n",
             "", "t.h", 1);
     }
     int cls(const char *text, std::string *image = nullptr)
@@ -90,6 +91,7 @@ TEST_F(TypeClasses, DistanceThroughThreeLevels)
     EXPECT_EQ(distance("C", "A"), 2);
     EXPECT_EQ(distance("A", "C"), -1);        /* a derived class is no base */
     EXPECT_EQ(distance("C", "X"), -1);
+    EXPECT_EQ(distance("PC", "PA"), 2);       /* class pointers of virtual handlers */
 }
 
 TEST_F(TypeClasses, TwoBasesAtOneDistanceTie)
