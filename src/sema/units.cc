@@ -137,6 +137,10 @@ void declare_handler_variables(const HandlerParts &p, SemanticEntry *commtype)
         checked_sprintf(text, "%s %s;", id_type, p.connection->text);
         declare_in_unit(text, p.connection);
     }
+    /* an unknown message type is reported once, not again as C syntax */
+    if (!type_known(p.type->text))
+        return;
+    set_bridge_namespace(analysis.unit.c_str());
     checked_sprintf(text, "%s %s;", p.type->text, p.message_var->text);
     declare_in_unit(text, p.message_var);
 }

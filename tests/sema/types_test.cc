@@ -7,7 +7,7 @@
 */
 #include <gtest/gtest.h>
 
-#include "../../src/sema/sema_int.h"
+#include "sema_harness.h"
 
 namespace {
 
@@ -15,12 +15,7 @@ class TypeClasses : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        init_intern_table();
-        init_script_messages();
-        init_bibli_messages();
-        init_modbas_messages();
-        init_anaccpp_messages();
-        start_interface_analysis(2, {}, {}, nullptr);
+        harness_start();
         analyse_declaration_text(
             "enum E { E0 }; struct S { int a; }; union U { int i; };\n"
             "typedef long T; typedef struct S SS;\n"
