@@ -149,7 +149,6 @@ void declare_handler_variables(const HandlerParts &p, SemanticEntry *commtype)
 
 void close_unit()
 {
-    flush_native_text();
     analysis.unit.clear();
     set_bridge_namespace("");
 }

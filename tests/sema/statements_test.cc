@@ -290,3 +290,46 @@ TEST(Statements, PrintPauseAndInterStatements)
 }
 
 } // namespace
+
+namespace {
+
+/* Every statement kind in a clean script: nothing is reported. */
+TEST(Bodies, LargeCleanScript)
+{
+    std::string script =
+        "PROC handler(int e)\nNO_MESSAGE\nEND PROC\n"
+        "PROCSEND int : v ON ct : c\nRENDEZVOUS ps\nEND PROCSEND\n"
+        "CALLBACK int : v ON ct : c\n"
+        "IF (v == 0) THEN\nNO_MESSAGE\nEND IF\nMESSAGE_DATE\nEND CALLBACK\n";
+    script += "PROC work(int a, int b)\n"
+              "#int local;\n"
+              "@local = a;\n"
+              "COMMENT working\n"
+              "WHILE (local < b)\n"
+              "CASE (local) IS\nWHEN 0 =>\nWHEN 1 => SET(\"AB\")\nWHEN OTHERS => UNSET(\"AB\")\n"
+              "END CASE\n"
+              "@local++;\n"
+              "END WHILE\n"
+              "IF (a) THEN\nERROR\nELSE\nEXIT\nEND IF\n"
+              "END PROC\n";
+    script += "SCENARIO s1\n";
+    for (int i = 0; i < 200; i++)
+        script += "CALL work(" + std::to_string(i) + ", x)\n"
+                  "CALL f(x @ 1)\n"
+                  "SEND(m, ch)\n"
+                  "ADD_ID(ch, x)\nCLEAR_ID(ch)\n"
+                  "%A~B RENDEZVOUS r" + std::to_string(i) + "\n"
+                  "PAUSE 10\nPRINT out, x\n"
+                  "INTERSEND(x, 1)\nINTERRECV(x, 2)\n"
+                  "TRACE_ON\nFLUSH_TRACE\nTRACE_OFF\n"
+                  "CATCH int WITH handler\n";
+    script += "END SCENARIO\n";
+    HarnessRun r = run(script, 50);
+    EXPECT_EQ(r.messages, "");
+    EXPECT_EQ(count(r.tables, "EK_SEND "), 200);
+    EXPECT_EQ(count(r.tables, "EK_FUNCTION f"), 1);
+    EXPECT_TRUE(has(r.tables, "EK_TEMP_VAR zrk_p_398"));  /* two per round */
+    EXPECT_TRUE(has(r.tables, "EK_PROC work flag=1"));
+}
+
+} // namespace

@@ -17,12 +17,12 @@ protected:
     {
         harness_start();
         analyse_declaration_text(
-            "enum E { E0 }; struct S { int a; }; union U { int i; };\n"
-            "typedef long T; typedef struct S SS;\n"
+            "enum E { E0 }; struct S2 { int a; }; union U { int i; };\n"
+            "typedef long T; typedef struct S2 SS;\n"
             "class A { public: int a; }; class B : public A { public: int b; };\n"
             "class C : public B { public: int c; };\n"
-            "class X { public: int x; }; class Y { public: int y; };\n"
-            "class M : public X, public Y { public: int m; };\n"
+            "class X2 { public: int x; }; class Y2 { public: int y; };\n"
+            "class M2 : public X2, public Y2 { public: int m; };\n"
             "typedef C *PC; typedef A *PA;\n",
             "", "t.h", 1);
     }
@@ -52,7 +52,7 @@ TEST_F(TypeClasses, ClassesOfInterfaceTypes)
     EXPECT_EQ(cls("long"), 3);
     EXPECT_EQ(cls("T", &image), 3);   /* a typedef takes its type's class */
     EXPECT_EQ(image, "T");
-    EXPECT_EQ(cls("struct S"), 10);
+    EXPECT_EQ(cls("struct S2"), 10);
     EXPECT_EQ(cls("SS"), 10);
     EXPECT_EQ(cls("union U"), 12);
     EXPECT_EQ(cls("int *", &image), 9);
@@ -85,15 +85,15 @@ TEST_F(TypeClasses, DistanceThroughThreeLevels)
     EXPECT_EQ(distance("C", "B"), 1);
     EXPECT_EQ(distance("C", "A"), 2);
     EXPECT_EQ(distance("A", "C"), -1);        /* a derived class is no base */
-    EXPECT_EQ(distance("C", "X"), -1);
+    EXPECT_EQ(distance("C", "X2"), -1);
     EXPECT_EQ(distance("PC", "PA"), 2);       /* class pointers of virtual handlers */
 }
 
 TEST_F(TypeClasses, TwoBasesAtOneDistanceTie)
 {
     /* both bases of M are one step away: the choice is ambiguous */
-    EXPECT_EQ(distance("M", "X"), 1);
-    EXPECT_EQ(distance("M", "Y"), 1);
+    EXPECT_EQ(distance("M2", "X2"), 1);
+    EXPECT_EQ(distance("M2", "Y2"), 1);
 }
 
 TEST_F(TypeClasses, ValueTextClasses)
