@@ -333,3 +333,37 @@ TEST(Bodies, LargeCleanScript)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Units, DeclarationChecks)
+{
+    HarnessRun r = run("#typedef X *PX; class V { public: virtual int f(); }; typedef V *PV;\n"
+                       "MESSAGE PX : xm\nMESSAGE PV : vm\nMESSAGE S : sm\n"
+                       "PROC p(nosuchtype a)\nEXIT\nEND PROC\n"
+                       "PROC p()\nEXIT\nEND PROC\n"
+                       "VIRTUALCALLBACK S : v ON ct : c\nNO_MESSAGE\nMESSAGE_DATE\nEND CALLBACK\n"
+                       "VIRTUALCALLBACK PX : v ON ct : c\nNO_MESSAGE\nMESSAGE_DATE\nEND CALLBACK\n"
+                       "VIRTUALCALLBACK PV : v ON ct : c\nNO_MESSAGE\nMESSAGE_DATE\nEND CALLBACK\n"
+                       "VIRTUALPROCSEND S : v ON ct : c\nEXIT\nEND PROCSEND\n"
+                       "SCENARIO s1\nSEND(xm, ch)\nCALL q(1, x)\nEND SCENARIO\n"
+                       "PROC q(int a, int b)\nEXIT\nEND PROC\n");
+    EXPECT_TRUE(has(r.messages, "Unknown native type (nosuchtype)")) << r.messages;
+    EXPECT_TRUE(has(r.messages, "Procedure 'p' already declared"));
+    EXPECT_TRUE(has(r.messages, "Korvat-E-CBNPTTYPE"));
+    EXPECT_EQ(count(r.messages, "Korvat-E-CBWRNTYPE"), 1);   /* PX, not PV */
+    EXPECT_TRUE(has(r.messages, "Korvat-E-PSNPTTYPE"));
+    EXPECT_TRUE(has(r.messages, "No procsend is available for send instruction"));
+    /* procedures are known from their definition on */
+    EXPECT_TRUE(has(r.messages, "Function \"q\" is unknown"));
+}
+
+TEST(Statements, ProcedureArgumentsAreTyped)
+{
+    HarnessRun r = run("PROC p(int a, S b)\nEXIT\nEND PROC\n"
+                       "SCENARIO s1\nCALL p(s, 1)\nCALL p(1, )\nEND SCENARIO\n");
+    EXPECT_EQ(count(r.messages, "Korvat-W-INCOMPTYP"), 2) << r.messages;
+    EXPECT_TRUE(has(r.messages, "Expected argument in CALL (p)"));
+}
+
+} // namespace
