@@ -148,6 +148,9 @@ void base_class_types(CType *type, std::vector<CType *> &out);
 /* The parameters of a function type (typedef names followed), in order;
 ** an ellipsis is a parameter of kind 13. */
 void function_parameters(CType *function, std::vector<CSymbol *> &out);
+/* True when a struct or class (typedef names followed) declares or
+** inherits a virtual member function. */
+bool has_virtual_members(CType *type);
 /* True when both stand for the same registered struct, union or class. */
 bool same_class_type(CType *first, CType *second);
 

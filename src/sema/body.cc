@@ -25,6 +25,17 @@ bool section_selected(bool names_selected)
            (analysis.instance_mode == 1 && names_selected);
 }
 
+/* The gathered native lines of the body go to the C/C++ analysis as one
+** declaration text of the unit, at the position of their first line. */
+void hand_over_native_lines()
+{
+    PendingNative &p = analysis.pending;
+    if (p.empty)
+        return;
+    declare_text(p.text.c_str(), p.file, p.line);
+    p = PendingNative();
+}
+
 /* Native lines: one EK_NATIVE_DECL each, gathered for the C/C++ analysis. */
 void analyse_native_lines(SyntaxNode *lines, Scope *scope)
 {
@@ -84,7 +95,7 @@ bool analyse_decl_group(SyntaxNode *group, Scope *scope)
 /* A group of statements: pending native lines go first. */
 bool analyse_statement_group(SyntaxNode *group, Scope *scope)
 {
-    flush_native_text();
+    hand_over_native_lines();
     analysis.statements_seen = true;
     SyntaxNode *first = group->child1;
     if (!first)
@@ -120,9 +131,9 @@ void analyse_body(SyntaxNode *body, Scope *scope)
         else
             expect_node(g, NK_BLOCK);
         if (!go_on)
-            return;
+            break;
     }
-    flush_native_text();
+    hand_over_native_lines();
 }
 
 /* Each name must be an EK_INSTANCE (UNDECISTN); with add_refs one

@@ -133,7 +133,7 @@ void check_procedure_arguments(SyntaxNode *args, SemanticEntry *proc, Scope *sco
                         QString("1 (%1)").arg(QString::fromLocal8Bit(name)), at);
         return;
     }
-    if (no_args) {
+    if (no_args || (!ref && actual_empty(first))) {
         sema_report(SEV_ERROR, "TOOFEWARG", name, at);
         return;
     }
@@ -227,11 +227,11 @@ SemanticEntry *function_entry(CSymbol *symbol, const char *name, const SyntaxNod
 
 /* The parts of one interface argument, typed against its parameter.
 **                                                     NOTSTRUCT, INCOMPTYP */
-void interface_argument(SyntaxNode *actual, SemanticEntry *param, Scope *scope,
-                        Scope *unit, const SyntaxNode *at)
+void interface_argument(SyntaxNode *actual, bool ref, SemanticEntry *param,
+                        Scope *scope, const SyntaxNode *at)
 {
     SemanticDescriptor *pd = param->descriptor;
-    bool by_address = fparam_by_address(pd);
+    bool by_address = fparam_by_address(pd) || ref;
     int pclass = fparam_class(pd);
     SemanticEntry *e = add_node_entry(scope, EK_CALL_ARG, nullptr, actual);
     SemanticDescriptor *d = add_descriptor(e, DC_CALL_ARG);
@@ -274,7 +274,7 @@ void interface_argument(SyntaxNode *actual, SemanticEntry *param, Scope *scope,
     arg_dimension(d) = best_dim;
     if ((actual->child2 && !actual->child3) ||
         (by_address && has_input && !plain_variable(input))) {
-        SemanticEntry *t = temporary(unit, "zrk_p_%d", at, fparam_type_text(pd), pclass);
+        SemanticEntry *t = temporary(scope, "zrk_p_%d", at, fparam_type_text(pd), pclass);
         temp_param(t->descriptor) = param;
         temp_arg(t->descriptor) = e;
         arg_receiver(d) = t;
@@ -305,7 +305,7 @@ void interface_arguments(SyntaxNode *args, SemanticEntry *function, Scope *scope
         }
         SyntaxNode *actual = actual_of(a->child1, &ref);
         if (actual)
-            interface_argument(actual, param, scope, scope, at);
+            interface_argument(actual, ref, param, scope, at);
         if (fparam_class(param->descriptor) != 15)   /* an ellipsis takes the rest */
             param = param->next;
     }

@@ -373,6 +373,7 @@ void analyse_statement(SyntaxNode *statement, Scope *scope)
     if (statement->child1)
         check_filter(statement->child1, filter);
     SyntaxNode *node = statement->child2;
+    set_bridge_position(statement->file, int(statement->line));
     if (!node)
         report_at(SEV_INTERNAL, "STXNODNIL", QString(), statement->file,
                   int(statement->line));

@@ -147,6 +147,21 @@ int class_of(const CType *type, std::string *text, int depth)
     }
 }
 
+/* Message types of virtual handlers are class pointers: their distance
+** is that of the classes pointed to. */
+CType *pointed_class(const CType *type)
+{
+    const CType *t = type;
+    for (int i = 0; i < PEEL_LIMIT; i++) {
+        CTypeView v = type_view(t);
+        if (v.kind != 7 && v.kind != 11)
+            break;
+        t = v.target;
+    }
+    CTypeView v = type_view(t);
+    return const_cast<CType *>(v.kind == 3 ? v.target : type);
+}
+
 } // namespace
 
 int type_class(const CType *type, std::string *text)
@@ -210,11 +225,11 @@ int value_text_class(const char *text, int *dimension)
 /* Class distance: the number of derivation steps from `from` up its base
 ** lists to `to`, 0 for the same class, the shortest path when a class is
 ** reached twice (the search runs level by level), -1 when `to` is no base
-** of `from`.  The levels are bounded so that a malformed cycle ends. */
+** of `from`.  Two class pointers are measured by the classes they point to.  The levels are bounded so that a malformed cycle ends. */
 int class_distance(const CType *from, const CType *to)
 {
-    CType *target = const_cast<CType *>(to);
-    std::vector<CType *> level{const_cast<CType *>(from)};
+    CType *target = pointed_class(to);
+    std::vector<CType *> level{pointed_class(from)};
     std::vector<CType *> seen;
     for (int distance = 0; !level.empty() && distance < PEEL_LIMIT; distance++) {
         std::vector<CType *> next;

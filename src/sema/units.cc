@@ -40,10 +40,11 @@ void declare_in_unit(const std::string &text, const SyntaxNode *at)
 }
 
 /* A class pointer type: a pointer (typedef names and modifiers followed)
-** to a struct or class; `with_virtual` asks for a class with base classes
-** or virtual members, which the bridge reports as base classes only. */
-bool class_pointer(const char *name)
+** to a struct or class; `virtual_class` receives whether that class has
+** virtual member functions. */
+bool class_pointer(const char *name, bool *virtual_class)
 {
+    *virtual_class = false;
     set_bridge_namespace("");
     CType *type = name ? type_from_text(name) : nullptr;
     CTypeView v = type_view(type);
@@ -55,6 +56,7 @@ bool class_pointer(const char *name)
         for (int i = 0; i < 64 && (p.kind == 7 || p.kind == 11); i++)
             p = type_view(p.target);
         ok = p.kind == 10;
+        *virtual_class = ok && has_virtual_members(v.target);
     }
     free_type(type);
     return ok;
@@ -135,6 +137,10 @@ void declare_handler_variables(const HandlerParts &p, SemanticEntry *commtype)
         checked_sprintf(text, "%s %s;", id_type, p.connection->text);
         declare_in_unit(text, p.connection);
     }
+    /* an unknown message type is reported once, not again as C syntax */
+    if (!type_known(p.type->text))
+        return;
+    set_bridge_namespace(analysis.unit.c_str());
     checked_sprintf(text, "%s %s;", p.type->text, p.message_var->text);
     declare_in_unit(text, p.message_var);
 }
@@ -143,7 +149,6 @@ void declare_handler_variables(const HandlerParts &p, SemanticEntry *commtype)
 
 void close_unit()
 {
-    flush_native_text();
     analysis.unit.clear();
     set_bridge_namespace("");
 }
@@ -197,7 +202,7 @@ void analyse_callback(SyntaxNode *node, Scope *)
     SemanticEntry *commtype = find_commtype(p.commtype->text);
     if (find_handler(EK_CALLBACK, type, commtype, name.c_str()))
         sema_report(SEV_ERROR, "CBALRDEFI", name.c_str(), node->child1);
-    if (!type && !p.is_virtual)
+    if (!type)
         sema_report(SEV_ERROR, "UKNMSGTYP", p.type->text, p.type);
     if (!commtype)
         sema_report(SEV_ERROR, "COMMNODEC", p.commtype->text, p.commtype);
@@ -205,8 +210,11 @@ void analyse_callback(SyntaxNode *node, Scope *)
         sema_report(SEV_ERROR, "CBNOMATCH", "MULTIPLEXING", node->child2);
         return;
     }
-    if (p.is_virtual && !class_pointer(p.type->text))
+    bool virtual_class = false;
+    if (p.is_virtual && !class_pointer(p.type->text, &virtual_class))
         sema_report(SEV_ERROR, "CBNPTTYPE", p.type->text, p.type);
+    else if (p.is_virtual && !virtual_class)
+        sema_report(SEV_ERROR, "CBWRNTYPE", p.type->text, p.type);
     SemanticEntry *e = make_handler(p, EK_CALLBACK, DC_CALLBACK, name, type, commtype, node);
     Scope *body = new_scope(e->descriptor, analysis.global);
     open_unit(e);
@@ -231,11 +239,12 @@ void analyse_procsend(SyntaxNode *node, Scope *)
     SemanticEntry *commtype = find_commtype(p.commtype->text);
     if (find_handler(EK_PROCSEND, type, commtype, name.c_str()))
         sema_report(SEV_ERROR, "PSALRDEFI", name.c_str(), node->child1);
-    if (!type && !p.is_virtual)
+    if (!type)
         sema_report(SEV_ERROR, "UKNMSGTYP", p.type->text, p.type);
     if (!commtype)
         sema_report(SEV_ERROR, "COMMNODEC", p.commtype->text, p.commtype);
-    if (p.is_virtual && !class_pointer(p.type->text))
+    bool virtual_class = false;
+    if (p.is_virtual && !class_pointer(p.type->text, &virtual_class))
         sema_report(SEV_ERROR, "PSNPTTYPE", p.type->text, p.type);
     SemanticEntry *e = make_handler(p, EK_PROCSEND, DC_PROCSEND, name, type, commtype, node);
     Scope *body = new_scope(e->descriptor, analysis.global);

@@ -149,3 +149,14 @@ void function_parameters(CType *function, std::vector<CSymbol *> &out)
         for (CSymbol *param : real->function->params)
             out.push_back(param);
 }
+
+bool has_virtual_members(CType *type)
+{
+    CType *real = real_type(type);
+    if (!real || real->kind != CT_STRUCT || !real->class_body)
+        return false;
+    for (const CMember *member : real->class_body->members)
+        if (member->symbol && member->symbol->attributes[SA_VIRTUAL])
+            return true;
+    return false;
+}
