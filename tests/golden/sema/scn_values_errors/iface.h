@@ -1,0 +1,12 @@
+struct point { int x; int y; };
+union number { int i; float f; };
+class Base { public: int b; };
+class Derived : public Base { public: int d; };
+struct shape { struct point at; int v[4]; union number n; int *p; };
+struct point pt;
+union number num;
+struct shape sh;
+Derived dv;
+int iv;
+int av[4];
+int *ptr;
