@@ -369,12 +369,19 @@ void specialisation(DeclParser *p, size_t start)
 
 /* template_declaration: [ "export" ] "template" "<" parameters ">"
 **                       ( class_template | specialisation | declaration )
+**                     | "template" declaration    (explicit instantiation)
 **                                                     TEMPLADEC, TEMINSINC */
 void parse_template_declaration(DeclParser *p, bool in_class)
 {
     size_t start = peek_token(p).start;
     accept_token(p, TK_KW_export);
     next_token(p);
+    /* "template class Box<int>;" asks for an instance the first use makes
+    ** anyway: nothing to record. */
+    if (peek_kind(p) != TK_LT && starts_templated_declaration(p)) {
+        skip_declaration(p);
+        return;
+    }
     CSymbolTable *table = table_of(p);
     CType *templ = nullptr;
     TemplateFrame frame;

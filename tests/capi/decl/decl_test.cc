@@ -331,7 +331,9 @@ TEST_F(DeclTest, TemplateHeadersBeforeDeclarationsAreSilent)
             "template <class T> const T zero = T();\n"
             "template <class T> static inline unsigned f(T);\n"
             "template <class T> ::Box<T> *make();\n"
-            "template <class T> ~Box();\n");
+            "template <class T> ~Box();\n"
+            "template class Box<int>;\n"
+            "template int maximum<long>(long, long);\n");
     EXPECT_EQ(codes(), "");
     EXPECT_TRUE(tag("Box", CT_TEMPLATE));
 }
