@@ -50,6 +50,10 @@ void start_interface_analysis(int restriction, const TextList &include_dirs,
                               const TextList &definitions,
                               const char *std_define_file);
 void end_preprocessing();
+/* Every file the preprocessor has opened through "#include" since the
+** start (the standard-define file, the interface files and their headers,
+** system headers too), by the name it opened, in order; repeats kept. */
+const TextList &opened_interface_files();
 
 /* ---- Context: position and namespace of the C texts that follow ---- */
 void set_bridge_position(const char *file, int line);

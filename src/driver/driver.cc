@@ -38,12 +38,14 @@ const char *const legal_notice = QT_TRANSLATE_NOOP(
 struct GeneratedFilesList {
     std::string path;
     FILE *stream = nullptr;
+    TextList names;   /* every generated file, listed or not */
 };
 
 GeneratedFilesList generated_list;
 
 void note_generated_file(const char *tag, const std::string &name)
 {
+    generated_list.names.push_back(name);
     if (generated_list.path.empty())
         return;
     if (!generated_list.stream &&
@@ -104,7 +106,31 @@ struct RunContext {
     ParseResult parsed;
     SemanticResult analysed;
     const char *instance = nullptr;
+    TextList files_read;   /* the script and its included files, in order */
 };
+
+/* The script file list is newest first; the dependency file wants the
+** order of reading, the script first.  Taken before generation releases
+** the list. */
+void note_script_files(const ScriptFile *files, TextList &out)
+{
+    TextList newest_first;
+    for (const ScriptFile *f = files; f; f = f->next)
+        newest_first.push_back(f->name);
+    out.assign(newest_first.rbegin(), newest_first.rend());
+}
+
+/* Written only by a run that ends without error: the files it generated
+** depend on every script file and interface file it read. */
+void finish_dependency_file(const RunContext &run)
+{
+    if (error_count() != 0)
+        return;
+    TextList read = run.files_read;
+    const TextList &opened = opened_interface_files();
+    read.insert(read.end(), opened.begin(), opened.end());
+    write_dependency_file(generated_list.names, read);
+}
 
 void generate_outputs(RunContext &run)
 {
@@ -239,11 +265,13 @@ void run_compiler(int argc, char **argv)
 
     parse_script(run.script_name.c_str(), setting_incl(), setting_comment(),
                  &run.parsed);
+    note_script_files(run.parsed.files, run.files_read);
     if (error_count() == 0)
         analyse_and_generate(run);
 
     free_syntax_tree(run.parsed.tree);
     release_option_memory();
     close_generated_list();
+    finish_dependency_file(run);
     end_of_run();
 }

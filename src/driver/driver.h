@@ -11,6 +11,8 @@
 #ifndef ZRS_DRIVER_H
 #define ZRS_DRIVER_H
 
+#include "support.h"
+
 #include <string>
 
 [[noreturn]] void run_compiler(int argc, char **argv);
@@ -33,6 +35,14 @@ void append_default_suffix(std::string &name, const char *default_suffix,
 void add_suffix_unless_present(std::string &name, const char *default_suffix,
                                const char *variable);
 char *relative_path(const char *from, const char *to);
+
+/* The dependency file (ZRS_DEPFILE): one make rule from the generated
+** files to the files read. */
+std::string make_escaped(const std::string &name);
+std::string dependency_rule(const TextList &targets,
+                            const TextList &prerequisites);
+void write_dependency_file(const TextList &targets,
+                           const TextList &prerequisites);
 
 /* Sets up translation for the process; exits with 255 on failure. */
 void setup_translation(int &argc, char **argv);

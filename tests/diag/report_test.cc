@@ -55,27 +55,6 @@ TEST_F(Reporting, UnknownCodeGivesTheBarePrefix)
               "Korvat-I-NOSUCHCOD,  \n");
 }
 
-TEST_F(Reporting, SharedCodesKeepTheLaterModulesText)
-{
-    struct Case {
-        const char *code, *text;
-    } cases[] = {
-        {"NOMESSDEF", "Undefined message for code number %1"},
-        {"CONSTINIT", "%1Init value not allowed for %2 constant"},
-        {"NOMVARINC", "%1Bad variable name %2"},
-        {"ERRINTFCT", "%1Internal error in the function %2"},
-        {"ENDERRWAR", "End of execution with %1 error(s) and %2 warning(s)"},
-        {"ENDNOENWR", "End of execution with 0 error and 0 warning%1%2"},
-        {"FICERROPN", "File %1 opening problem"},
-        {"ERRINTERN", "%1Internal error in %2"},
-        {"EXPERRONE", "%1Bad expression: %2"},
-        {"UNEXPDFMS", "%1Unexpected instruction DEF_MESSAGE"},
-        {"UKNEVTSTC", "%1The event structure associated to \"%2\" is unknown"},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(catalogue_lookup(c.code), QString::fromUtf8(c.text)) << c.code;
-}
-
 TEST_F(Reporting, SecondInitialisationChangesNothing)
 {
     catalogue_add("NOMVARINC", "changed");

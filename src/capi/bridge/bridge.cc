@@ -107,6 +107,11 @@ void end_preprocessing()
     pp_end();
 }
 
+const TextList &opened_interface_files()
+{
+    return pp_included_files();
+}
+
 int symbol_category(const CSymbol *symbol)
 {
     if (!symbol->name || is_typedef_symbol(symbol) ||

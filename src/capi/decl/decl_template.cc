@@ -292,6 +292,29 @@ void free_arguments(std::vector<CTemplateArg> &args)
     args.clear();
 }
 
+/* Whether the token after a template header can begin the declaration
+** the header applies to: a name, or a keyword that may start a
+** declaration.  A constant, an operator or ";" declares nothing. */
+bool starts_templated_declaration(DeclParser *p)
+{
+    switch (peek_kind(p)) {
+    case TK_IDENT: case TK_SCOPE: case TK_TILDE: case TK_KW_operator:
+    case TK_KW_template: case TK_KW_typename: case TK_KW_typedef:
+    case TK_KW_using: case TK_KW_friend: case TK_KW_class:
+    case TK_KW_struct: case TK_KW_union: case TK_KW_enum:
+    case TK_KW_extern: case TK_KW_static: case TK_KW_inline:
+    case TK_KW_virtual: case TK_KW_explicit: case TK_KW_mutable:
+    case TK_KW_register: case TK_KW_auto: case TK_KW_overload:
+    case TK_KW_const: case TK_KW_volatile: case TK_KW_void:
+    case TK_KW_bool: case TK_KW_char: case TK_KW_wchar_t:
+    case TK_KW_short: case TK_KW_int: case TK_KW_long: case TK_KW_signed:
+    case TK_KW_unsigned: case TK_KW_float: case TK_KW_double:
+        return true;
+    default:
+        return false;
+    }
+}
+
 /* "template" "<" ">" class name "<" arguments ">" body: a specialisation
 ** of a known template, analysed as that instance.           TEMINSINC */
 void specialisation(DeclParser *p, size_t start)
@@ -346,17 +369,28 @@ void specialisation(DeclParser *p, size_t start)
 
 /* template_declaration: [ "export" ] "template" "<" parameters ">"
 **                       ( class_template | specialisation | declaration )
+**                     | "template" declaration    (explicit instantiation)
 **                                                     TEMPLADEC, TEMINSINC */
 void parse_template_declaration(DeclParser *p, bool in_class)
 {
     size_t start = peek_token(p).start;
     accept_token(p, TK_KW_export);
     next_token(p);
+    /* "template class Box<int>;" asks for an instance the first use makes
+    ** anyway: nothing to record. */
+    if (peek_kind(p) != TK_LT && starts_templated_declaration(p)) {
+        skip_declaration(p);
+        return;
+    }
     CSymbolTable *table = table_of(p);
     CType *templ = nullptr;
     TemplateFrame frame;
     CClassBody params;
-    if (!template_parameters(p, &params, &frame)) {
+    /* A header that fails, or that is followed by nothing a declaration
+    ** can begin with ("template <class T> ;", "template <class T> 42;"),
+    ** declares nothing. */
+    if (!template_parameters(p, &params, &frame) ||
+        !starts_templated_declaration(p)) {
         p->failed = false;
         report_template(p, "TEMPLADEC", start);
         skip_declaration(p);

@@ -298,6 +298,46 @@ TEST_F(DeclTest, ClassTemplatesMakeInstances)
     EXPECT_STREQ(cls->class_body->members[0]->symbol->type->dim_text, " 4 ");
 }
 
+TEST_F(DeclTest, TemplateHeaderThatDeclaresNothingIsMalformed)
+{
+    declare("template <class T> ;\n"
+            "template <class T> 42;\n"
+            "struct S { template <class U> ; int k; };\n"
+            "int after;\n"
+            "template <class T>\n");
+    ASSERT_EQ(codes(), "TEMPLADEC TEMPLADEC TEMPLADEC TEMPLADEC");
+    const char *quoted[] = {"template <class T> ;", "template <class T> 42",
+                            "template <class U> ;", "template <class T>"};
+    const int lines[] = {1, 2, 3, 5};
+    for (int i = 0; i < 4; i++) {
+        EXPECT_EQ(reports[i].text, quoted[i]);
+        EXPECT_EQ(reports[i].line, lines[i]) << quoted[i];
+        EXPECT_EQ(reports[i].severity, 3);
+    }
+    /* The declarations around them still land. */
+    EXPECT_TRUE(ordinary("after"));
+    CType *s = tag("S", CT_STRUCT);
+    ASSERT_TRUE(s && s->class_body);
+    EXPECT_EQ(s->class_body->members.size(), 1u);
+}
+
+TEST_F(DeclTest, TemplateHeadersBeforeDeclarationsAreSilent)
+{
+    declare("template <class T> struct Box { T v;\n"
+            "  template <class U> void put(U u);\n"
+            "  template <class U> friend struct Pal; };\n"
+            "template <class T> template <class U> void Box<T>::put(U) {}\n"
+            "template <> int maximum<int>(int a, int b);\n"
+            "template <class T> const T zero = T();\n"
+            "template <class T> static inline unsigned f(T);\n"
+            "template <class T> ::Box<T> *make();\n"
+            "template <class T> ~Box();\n"
+            "template class Box<int>;\n"
+            "template int maximum<long>(long, long);\n");
+    EXPECT_EQ(codes(), "");
+    EXPECT_TRUE(tag("Box", CT_TEMPLATE));
+}
+
 TEST_F(DeclTest, TemplateInstancesCheckTheirArguments)
 {
     declare("template <class T> struct Box { T v; };\nBox<int, long> b;\n");

@@ -1,0 +1,2 @@
+s1.spg: s1.pts \
+  iface.h
