@@ -11,7 +11,8 @@ set -eu
 BUILD=${1:-build}
 RUNS=${2:-3}
 HERE=$(cd "$(dirname "$0")" && pwd)
-BIN=$(cd "$BUILD" && pwd)/src/zrsprepro
+BUILD=$(cd "$BUILD" && pwd)
+BIN=$BUILD/src/zrsprepro
 [ -x "$BIN" ] || { echo "build $BIN first (cmake --build $BUILD --target zrsprepro)"; exit 1; }
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
@@ -24,7 +25,7 @@ best_ms() {   # script header: the best wall time in milliseconds
     while [ $i -lt "$RUNS" ]; do
         start=$(now_ms)
         status=0
-        (cd "$WORK" && KORVATDIR=$(cd "$BUILD" && pwd) "$BIN" "$1" "$2" out -SPVGEN -NOLOG \
+        (cd "$WORK" && KORVATDIR=$BUILD "$BIN" "$1" "$2" out -SPVGEN -NOLOG \
             >/dev/null 2>&1) || status=$?
         end=$(now_ms)
         if [ "$status" -ne 0 ]; then
