@@ -4,10 +4,12 @@
 */
 #include "run_program.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <cctype>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -98,4 +100,12 @@ bool file_exists(const std::string &path)
 {
     struct stat info;
     return stat(path.c_str(), &info) == 0;
+}
+
+std::string test_name(const char *description)
+{
+    std::string name;
+    for (const char *c = description; *c; c++)
+        name += std::isalnum((unsigned char)*c) ? *c : '_';
+    return name;
 }

@@ -37,6 +37,10 @@ std::string read_file(const std::string &path);
 void write_file(const std::string &path, const std::string &text);
 bool file_exists(const std::string &path);
 
+/* A parameterised test's name from a case description: letters and digits
+** kept, everything else '_', so a failure names the case it came from. */
+std::string test_name(const char *description);
+
 /* Readable QString values in test failure messages. */
 inline void PrintTo(const QString &text, std::ostream *os)
 {

@@ -215,7 +215,8 @@ const TreeCase tree_cases[] = {
      "TIMER t\n", "(DECL_LIST (TIMER (IDENT \"t\")))"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rules, TreeTest, ::testing::ValuesIn(tree_cases));
+INSTANTIATE_TEST_SUITE_P(Rules, TreeTest, ::testing::ValuesIn(tree_cases),
+                         [](const auto &info) { return test_name(info.param.name); });
 
 TEST(Parser, EmptyLinesBeforeHeader)
 {

@@ -71,7 +71,7 @@ TEST_P(SyntaxErrorTest, Listing)
 }
 
 const ErrorCase error_cases[] = {
-    {"valid script", header + "#x\nSCENARIO s\n  EXIT\nEND SCENARIO\n", 0, ""},
+    {"valid script", header + "#int x;\nSCENARIO s\n  EXIT\nEND SCENARIO\n", 0, ""},
     {"missing END PROC",
      header + "PROC p()\n  EXIT\nSCENARIO s\n  EXIT\nEND SCENARIO\n", 5,
      "E UNEXPSCEN [s.pts:4]\nE UNEXPSCEN [s.pts:6]\n"},
@@ -113,25 +113,26 @@ const ErrorCase error_cases[] = {
      "E LEXSEQUNK [s.pts:1]\n"},
     {"NUL bytes", header + std::string("#x\nSCENARIO s\n  EXIT \0\nEND SCENARIO\n", 34),
      5, "E LEXSEQUNK [s.pts:4]\n"},
-    {"no final newline", header + "#x\nSCENARIO s\n  EXIT\nEND SCENARIO", 0, ""},
+    {"no final newline", header + "#int x;\nSCENARIO s\n  EXIT\nEND SCENARIO", 0, ""},
     {"line too long", header + "#" + std::string(15000, 'x') + "\n", 7,
      "F LEXTKTLNG [s.pts:2]\n"},
     {"longest token accepted",
-     header + "#" + std::string(14998, 'x') + "\nSCENARIO s\n  EXIT\nEND SCENARIO\n",
+     header + "#int " + std::string(14993, 'x') + ";\nSCENARIO s\n  EXIT\nEND SCENARIO\n",
      0, ""},
     {"long comment", header + "-- " + std::string(10000000, 'x') +
-                         "\n#x\nSCENARIO s\n  EXIT\nEND SCENARIO\n",
+                         "\n#int x;\nSCENARIO s\n  EXIT\nEND SCENARIO\n",
      0, ""},
     {"unbalanced parenthesis stays on its line",
      header + "#x\nSCENARIO s\n  IF ((x) THEN\n  EXIT\n  END IF\nEND SCENARIO\n", 5,
      "E UNEXPTRET [s.pts:4]\nE UNEXPTKIF [s.pts:6]\n"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cases, SyntaxErrorTest, ::testing::ValuesIn(error_cases));
+INSTANTIATE_TEST_SUITE_P(Cases, SyntaxErrorTest, ::testing::ValuesIn(error_cases),
+                         [](const auto &info) { return test_name(info.param.name); });
 
 std::string nested(const char *open, const char *close, int depth)
 {
-    std::string s = header + "#x\nSCENARIO s\n";
+    std::string s = header + "#int x;\nSCENARIO s\n";
     for (int i = 0; i < depth; i++)
         s += open;
     s += "EXIT\n";

@@ -144,9 +144,9 @@ TEST_F(Values, IndexesOutsideTheArrayAndEmptyOthersStillDescribe)
     EXPECT_EQ(err, error_line("OTHERSEMP", "OTHERS empty av", 'W'));
 }
 
-using Statements = Values;
+using ValueStatements = Values;
 
-TEST_F(Statements, VarTakesTheTextAfterItsEqualsSign)
+TEST_F(ValueStatements, VarTakesTheTextAfterItsEqualsSign)
 {
     SemanticEntry *m = message("vm", "vPt");
     std::vector<SyntaxNode *> nodes =
@@ -168,7 +168,7 @@ TEST_F(Statements, VarTakesTheTextAfterItsEqualsSign)
     free_entries(body);
 }
 
-TEST_F(Statements, DefMessageBuildsReferenceReceptionAndComparison)
+TEST_F(ValueStatements, DefMessageBuildsReferenceReceptionAndComparison)
 {
     SemanticEntry *dm = message("dm", "vPt");
     message("dm2", "vPt");
