@@ -21,15 +21,16 @@ class SemaTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        static bool started = false;
-        if (started)
-            return;
-        started = true;
-        init_intern_table();
-        init_script_messages();
-        init_bibli_messages();
-        init_modbas_messages();
-        init_anaccpp_messages();
+        /* Restarted per suite: the harness suites restart it too. */
+        static bool catalogues = false;
+        if (!catalogues) {
+            init_intern_table();
+            init_script_messages();
+            init_bibli_messages();
+            init_modbas_messages();
+            init_anaccpp_messages();
+            catalogues = true;
+        }
         start_interface_analysis(2, {}, {}, nullptr);
         declare_c("#define NIL 0\nvoid *NONIL;\n");
     }
@@ -54,15 +55,20 @@ protected:
     {
         free_entries(analysis.global);
         semantic_state = SemanticState();
+        free_parsed();
+    }
+    void free_parsed()
+    {
         free_syntax_tree(parsed.tree);
         free_script_files(parsed.files);
         parsed = ParseResult();
     }
 
-    /* Parses a script (kept until the end of the test); its scenario
-    ** items, the root's list. */
+    /* Parses a script (kept until the next parse or the end of the test);
+    ** its scenario items, the root's list. */
     SyntaxNode *parse_items(const std::string &script)
     {
+        free_parsed();
         std::string path = make_temp_dir() + "/t.pts";
         write_file(path, "HEADER \"a\", \"b\", \"c\"\n" + script);
         parse_script(path.c_str(), TextList(), 1, &parsed);

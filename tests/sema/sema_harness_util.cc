@@ -141,18 +141,20 @@ void print_scope(const Scope *scope, int depth, std::string &out)
 
 } // namespace
 
+/* A fresh interface analysis for every run: other suites in the same
+** process declare their own names into it. */
 void harness_start()
 {
-    static bool started = false;
-    if (!started) {
+    static bool catalogues = false;
+    if (!catalogues) {
         init_intern_table();
         init_script_messages();
         init_bibli_messages();
         init_modbas_messages();
         init_anaccpp_messages();
-        start_interface_analysis(2, {}, {}, nullptr);
-        started = true;
+        catalogues = true;
     }
+    start_interface_analysis(2, {}, {}, nullptr);
 }
 
 HarnessRun run_harness(const std::string &script, int trace, int instance_mode,
