@@ -124,6 +124,11 @@ struct SemanticEntry {
     uint32_t line;
     uint32_t file_number;
     SemanticEntry *link;           /* unit chain */
+    /* Numbers the side-file writers allot, written again by the source
+    ** generator into its calls; 0 until the writer has run. */
+    int32_t tdc_id;                /* TDC begin identifier */
+    int32_t tdc_end_id;            /* TDC end identifier, items with an end record */
+    int32_t trace_node;            /* node number of the trace description */
 };
 
 struct CType;
