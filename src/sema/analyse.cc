@@ -121,10 +121,7 @@ void settle_instance_mode(SyntaxNode *declarations)
 
 SemanticEntry *find_instance(const char *name)
 {
-    for (SemanticEntry *e = analysis.global->first; e; e = e->next)
-        if (e->kind == EK_INSTANCE && e->name && strcmp(e->name, name) == 0)
-            return e;
-    return nullptr;
+    return find_global_entry(EK_INSTANCE, name);
 }
 
 /* DECLARE_INSTANCE names, numbered from 2; a name declared before ends

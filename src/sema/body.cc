@@ -145,12 +145,7 @@ bool check_instance_names(SyntaxNode *names, Scope *scope, bool add_refs)
     const char *wanted = analysis.request ? analysis.request->instance : nullptr;
     for (SyntaxNode *n = names; n && n->kind == NK_INSTANCE_LIST; n = n->child2) {
         SyntaxNode *name = n->child1;
-        SemanticEntry *instance = nullptr;
-        for (SemanticEntry *e = analysis.global->first; e; e = e->next)
-            if (e->kind == EK_INSTANCE && e->name && strcmp(e->name, name->text) == 0) {
-                instance = e;
-                break;
-            }
+        SemanticEntry *instance = find_global_entry(EK_INSTANCE, name->text);
         if (!instance)
             sema_report(SEV_ERROR, "UNDECISTN", name->text, name);
         if (wanted && *wanted && strcmp(wanted, name->text) == 0)

@@ -203,16 +203,16 @@ SemanticEntry *function_entry(CSymbol *symbol, const char *name, const SyntaxNod
     CType *type = symbol_type(symbol);
     std::string prototype;
     type_image(type, name, 0, 0, prototype);
-    for (SemanticEntry *e = analysis.global->first; e; e = e->next)
-        if (e->kind == EK_FUNCTION && e->descriptor &&
-            prototype == function_prototype(e->descriptor))
-            return e;
+    auto known = analysis.functions.find(prototype);
+    if (known != analysis.functions.end())
+        return known->second;
     SemanticEntry *e = add_entry_front(analysis.global, EK_FUNCTION, copy_text(name),
                                        at->file, at->line, nullptr);
     e->file_number = at->file_number;
     SemanticDescriptor *d = add_descriptor(e, DC_FUNCTION);
     function_prototype(d) = copy_text(prototype.c_str());
     function_type(d) = type;
+    analysis.functions.emplace(prototype, e);
     Scope *params = new_scope(d, analysis.global);
     CTypeView fn = type_view(type);
     for (int i = 0; i < 64 && (fn.kind == 7 || fn.kind == 11); i++)

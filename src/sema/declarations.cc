@@ -117,13 +117,10 @@ void add_trigger_channel(const SyntaxNode *at)
 void add_generated_callback(SyntaxNode *type_name, SemanticEntry *type)
 {
     SemanticEntry *comm = find_global_entry(EK_COMMTYPE, "zrk_socket");
-    for (SemanticEntry *e = analysis.global->first; e; e = e->next)
-        if (e->kind == EK_CALLBACK && e->descriptor &&
-            handler_message_type(e->descriptor) == type &&
-            handler_commtype(e->descriptor) == comm)
-            return;
     std::string name, comment, poll;
     checked_sprintf(name, "%s_ON_%s", type_name->text, "zrk_socket");
+    if (find_global_entry(EK_CALLBACK, name.c_str()))
+        return;    /* a callback names its pair: this type on zrk_socket */
     SemanticEntry *e = add_node_entry(analysis.global, EK_CALLBACK, name.c_str(),
                                       type_name);
     SemanticDescriptor *d = add_descriptor(e, DC_CALLBACK);

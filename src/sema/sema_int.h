@@ -23,6 +23,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 /* Consecutive native declaration lines waiting for the C/C++ analysis. */
@@ -60,6 +61,10 @@ struct AnalysisState {
     ** last global entry looked at for them */
     std::vector<SemanticEntry *> callbacks;
     SemanticEntry *callbacks_scanned = nullptr;
+    /* Lookups a large script repeats per statement, kept off the walk of
+    ** the whole global scope. */
+    std::vector<SemanticEntry *> procsends;                     /* in order */
+    std::unordered_map<std::string, SemanticEntry *> functions; /* by prototype */
 };
 extern AnalysisState analysis;
 
@@ -71,6 +76,7 @@ void sema_report(int severity, const char *code, const QString &arg,
 SemanticEntry *add_node_entry(Scope *scope, uint32_t kind, const char *name,
                               const SyntaxNode *node, const char *aux = nullptr);
 char *copy_text(const char *text);          /* null stays null */
+std::string trimmed(const char *text);      /* without outer blanks; null is "" */
 /* The script text of an NK_EXPR chain: its pieces joined by one blank,
 ** MATCHED-family terms in their script form. */
 std::string expression_text(const SyntaxNode *expr);

@@ -90,24 +90,33 @@ void analyse_while(SyntaxNode *node, Scope *scope, const char *filter)
     analyse_inner_block(node->child2, new_scope(d, scope));
 }
 
-/* A WHEN label is an integer constant: a number or character constant,
-** or a name whose preprocessed text is one or whose type is integral
-** (enumerators, integer constants of the interface).  OTHERS passes.
-**                                                        WHWACONST, ALRCASDEF */
+/* A name as WHEN label stands for an integer constant: a macro whose text
+** is a number, or a name the interface analysis evaluates (an enumerator);
+** a variable, even an integral one, cannot label a switch case. */
+bool integer_constant_name(const std::string &text, const SyntaxNode *at)
+{
+    std::string expanded, flat;
+    preprocess_text(text.c_str(), true, at->file, int(at->line), expanded, nullptr);
+    flatten_preprocessed_text(expanded.c_str(), flat);
+    std::string value = trimmed(flat.c_str());
+    if (value.empty())
+        return false;
+    set_bridge_position(at->file, int(at->line));
+    CExpr *tree = analyse_expression(value.c_str(), analysis.unit.c_str());
+    long long number = 0;
+    bool constant = tree && expression_constant(tree, &number);
+    free_expression(tree);
+    return constant;
+}
+
+/* A WHEN label is an integer constant (numbers and character constants
+** come as such from the parser); OTHERS passes.      WHWACONST, ALRCASDEF */
 void analyse_when_label(SyntaxNode *label, Scope *labels, std::set<std::string> &seen)
 {
     std::string text = label->kind == NK_OTHERS ? "OTHERS" : (label->text ? label->text : "");
-    if (label->kind == NK_IDENT) {
-        std::string expanded;
-        preprocess_text(text.c_str(), true, label->file, int(label->line), expanded, nullptr);
-        std::string flat;
-        flatten_preprocessed_text(expanded.c_str(), flat);
-        bool number = !flat.empty() && strspn(flat.c_str(), "0123456789") == flat.size();
-        int cls = number ? 2 : value_text_class(text.c_str(), nullptr);
-        if (cls < 0 || cls > 3) {
-            sema_report(SEV_ERROR, "WHWACONST", text.c_str(), label);
-            return;
-        }
+    if (label->kind == NK_IDENT && !integer_constant_name(text, label)) {
+        sema_report(SEV_ERROR, "WHWACONST", text.c_str(), label);
+        return;
     }
     if (!seen.insert(text).second) {
         sema_report(SEV_ERROR, "ALRCASDEF", text.c_str(), label);

@@ -65,23 +65,10 @@ bool class_pointer(const char *name, bool *virtual_class)
 /* One EK_TYPE_USE per type name used by a virtual callback or procsend. */
 void note_type_use(const char *name, const SyntaxNode *at)
 {
-    for (SemanticEntry *e = analysis.global->first; e; e = e->next)
-        if (e->kind == EK_TYPE_USE && e->name && strcmp(e->name, name) == 0)
-            return;
-    add_node_entry(analysis.global, EK_TYPE_USE, name, at);
+    if (!find_global_entry(EK_TYPE_USE, name))
+        add_node_entry(analysis.global, EK_TYPE_USE, name, at);
 }
 
-SemanticEntry *find_handler(uint32_t kind, SemanticEntry *type, SemanticEntry *commtype,
-                            const char *name)
-{
-    for (SemanticEntry *e = analysis.global->first; e; e = e->next)
-        if (e->kind == kind && e->descriptor &&
-            handler_message_type(e->descriptor) == type &&
-            handler_commtype(e->descriptor) == commtype &&
-            (type || commtype || (e->name && strcmp(e->name, name) == 0)))
-            return e;
-    return nullptr;
-}
 
 /* Name part and ON part shared by callbacks and procsends: the entry with
 ** its descriptor; null when the declaration is dropped. */
@@ -200,7 +187,7 @@ void analyse_callback(SyntaxNode *node, Scope *)
     checked_sprintf(name, "%s_ON_%s", p.type->text, p.commtype->text);
     SemanticEntry *type = find_message_type(p.type->text);
     SemanticEntry *commtype = find_commtype(p.commtype->text);
-    if (find_handler(EK_CALLBACK, type, commtype, name.c_str()))
+    if (find_global_entry(EK_CALLBACK, name.c_str()))
         sema_report(SEV_ERROR, "CBALRDEFI", name.c_str(), node->child1);
     if (!type)
         sema_report(SEV_ERROR, "UKNMSGTYP", p.type->text, p.type);
@@ -237,7 +224,7 @@ void analyse_procsend(SyntaxNode *node, Scope *)
     checked_sprintf(name, "%s_ON_%s_for_procsend", p.type->text, p.commtype->text);
     SemanticEntry *type = find_message_type(p.type->text);
     SemanticEntry *commtype = find_commtype(p.commtype->text);
-    if (find_handler(EK_PROCSEND, type, commtype, name.c_str()))
+    if (find_global_entry(EK_PROCSEND, name.c_str()))
         sema_report(SEV_ERROR, "PSALRDEFI", name.c_str(), node->child1);
     if (!type)
         sema_report(SEV_ERROR, "UKNMSGTYP", p.type->text, p.type);
@@ -247,6 +234,7 @@ void analyse_procsend(SyntaxNode *node, Scope *)
     if (p.is_virtual && !class_pointer(p.type->text, &virtual_class))
         sema_report(SEV_ERROR, "PSNPTTYPE", p.type->text, p.type);
     SemanticEntry *e = make_handler(p, EK_PROCSEND, DC_PROCSEND, name, type, commtype, node);
+    analysis.procsends.push_back(e);
     Scope *body = new_scope(e->descriptor, analysis.global);
     open_unit(e);
     declare_handler_variables(p, commtype);
@@ -320,18 +308,16 @@ SemanticEntry *choose_procsend(SemanticEntry *type, SemanticEntry *commtype,
                                bool *ambiguous)
 {
     *ambiguous = false;
-    for (SemanticEntry *e = analysis.global->first; e; e = e->next)
-        if (e->kind == EK_PROCSEND && e->descriptor &&
-            handler_commtype(e->descriptor) == commtype &&
+    for (SemanticEntry *e : analysis.procsends)
+        if (handler_commtype(e->descriptor) == commtype &&
             handler_message_type(e->descriptor) == type)
             return e;
     set_bridge_namespace("");
     CType *message = type && type->name ? type_from_text(type->name) : nullptr;
     SemanticEntry *best = nullptr;
     int best_distance = -1;
-    for (SemanticEntry *e = analysis.global->first; e && message; e = e->next) {
-        if (e->kind != EK_PROCSEND || !e->descriptor ||
-            handler_commtype(e->descriptor) != commtype)
+    for (SemanticEntry *e : analysis.procsends) {
+        if (!message || handler_commtype(e->descriptor) != commtype)
             continue;
         int d = procsend_distance(message, e);
         if (d < 0)

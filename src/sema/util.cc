@@ -60,3 +60,13 @@ void push_on_unit_chain(SemanticEntry *entry)
     entry->link = analysis.global->unit_chain;
     analysis.global->unit_chain = entry;
 }
+
+std::string trimmed(const char *text)
+{
+    std::string s = text ? text : "";
+    size_t b = s.find_first_not_of(" \t\r\n");
+    if (b == std::string::npos)
+        return "";
+    size_t e = s.find_last_not_of(" \t\r\n");
+    return s.substr(b, e - b + 1);
+}

@@ -38,16 +38,6 @@ std::string type_text(const CType *type)
     return out;
 }
 
-std::string trimmed(const char *text)
-{
-    std::string s = text ? text : "";
-    size_t b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos)
-        return "";
-    size_t e = s.find_last_not_of(" \t\r\n");
-    return s.substr(b, e - b + 1);
-}
-
 /* The text after the "=" of an INIT=, EV= or VA= token. */
 std::string text_after_equals(const SyntaxNode *value)
 {

@@ -1,0 +1,1 @@
+struct order { int id; };

@@ -1,0 +1,11 @@
+class Base { public: virtual ~Base(); int b; };
+class Left : public Base { public: int l; };
+class Right : public Base { public: int r; };
+class Both : public Left, public Right { public: int lr; };
+typedef Base *PBase;
+typedef Left *PLeft;
+typedef Right *PRight;
+typedef Both *PBoth;
+struct order { int id; };
+int plain;
+static int kept;
