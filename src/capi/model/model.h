@@ -232,10 +232,31 @@ struct CTableEntry {
 struct NameChain {
     CTableEntry *first = nullptr, *last = nullptr;
 };
+/* A name and the scope owning it (kind 0 and no scope: a global name). */
+struct OwnerKey {
+    std::string_view name;
+    unsigned owner_kind;
+    const CNamespace *owner;
+    bool operator==(const OwnerKey &other) const
+    {
+        return name == other.name && owner_kind == other.owner_kind && owner == other.owner;
+    }
+};
+struct OwnerKeyHash {
+    size_t operator()(const OwnerKey &key) const
+    {
+        return std::hash<std::string_view>()(key.name) ^
+               (std::hash<const void *>()(key.owner) << 1) ^ key.owner_kind;
+    }
+};
 struct CTableSection {
     CTableEntry *head[TABLE_BUCKETS] = {};
     CTableEntry *tail[TABLE_BUCKETS] = {};
     std::unordered_map<std::string_view, NameChain> by_name;
+    /* The latest entry of a name per owner: a redeclaration is looked up
+    ** here, not along a name chain that many scopes share (every unit of
+    ** a script declaring its own parameter "a"). */
+    std::unordered_map<OwnerKey, CTableEntry *, OwnerKeyHash> by_owner;
     size_t count = 0;
 };
 
@@ -264,6 +285,9 @@ struct ScopeStack {
 
 struct CSymbolTable {
     std::vector<CNamespace *> ns_buckets[TABLE_BUCKETS]; /* namespace table */
+    /* The same namespaces by interned name: byte-sum buckets crowd when a
+    ** script declares thousands of unit namespaces ("p1", "p2", ...). */
+    std::unordered_map<const char *, CNamespace *> ns_by_name;
     CTableSection sections[SEC_COUNT];
     std::vector<CTableEntry *> anonymous_tags; /* declaration order */
     int serial = 0;

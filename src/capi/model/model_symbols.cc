@@ -68,6 +68,12 @@ NamespaceQualifier qualifier_of(CNamespace *ns)
 
 /* ---- Section lists ---- */
 
+OwnerKey owner_key(const CSymbol *symbol)
+{
+    return {text_or_empty(symbol->name), symbol->owner_kind,
+            symbol->owner_kind ? symbol->owner : nullptr};
+}
+
 void append_entry(CTableSection &section, CTableEntry *entry, int which)
 {
     int b = bucket_of_name(entry->symbol->name);
@@ -89,6 +95,7 @@ void append_entry(CTableSection &section, CTableEntry *entry, int which)
     else
         chain.first = entry;
     chain.last = entry;
+    section.by_owner[owner_key(entry->symbol)] = entry;
     section.count++;
 }
 
@@ -98,6 +105,16 @@ void unlink_entry(CTableSection &section, CTableEntry *entry)
     (entry->prev ? entry->prev->next : section.head[b]) = entry->next;
     (entry->next ? entry->next->prev : section.tail[b]) = entry->prev;
 
+    auto latest = section.by_owner.find(owner_key(entry->symbol));
+    if (latest != section.by_owner.end() && latest->second == entry) {
+        CTableEntry *before = entry->name_prev;
+        while (before && !same_owner(before->symbol, entry->symbol))
+            before = before->name_prev;
+        if (before)
+            latest->second = before;
+        else
+            section.by_owner.erase(latest);
+    }
     auto it = section.by_name.find(text_or_empty(entry->symbol->name));
     if (it != section.by_name.end()) {
         NameChain &chain = it->second;
@@ -520,10 +537,8 @@ CNamespace *lookup_namespace(CSymbolTable *table, const char *name)
     const char *key = intern_text(name);
     if (!key)
         return nullptr;
-    for (CNamespace *ns : table->ns_buckets[namespace_bucket_of_name(key)])
-        if (ns->name == key)
-            return ns;
-    return nullptr;
+    auto found = table->ns_by_name.find(key);
+    return found == table->ns_by_name.end() ? nullptr : found->second;
 }
 
 CNamespace *declare_namespace(CSymbolTable *table, const char *name)
@@ -536,6 +551,7 @@ CNamespace *declare_namespace(CSymbolTable *table, const char *name)
     ns->name = key;
     ns->parent = current_qualifier(table).ns;
     table->ns_buckets[namespace_bucket_of_name(key)].push_back(ns);
+    table->ns_by_name.emplace(key, ns);
     table->all_scopes.push_back(ns);
     return ns;
 }
@@ -678,13 +694,9 @@ CTableEntry *insert_ordinary(CSymbolTable *table, CSymbol *symbol,
 {
     if (is_function_type(symbol->type) && !is_typedef_symbol(symbol))
         return insert_function(table, symbol);
-    CTableEntry *entry = nullptr;
-    for (CTableEntry *e = last_of_name(table, SEC_ORDINARY, symbol->name); e;
-         e = e->name_prev)
-        if (same_owner(e->symbol, symbol)) {
-            entry = e;
-            break;
-        }
+    CTableSection &section = table->sections[SEC_ORDINARY];
+    auto latest = section.by_owner.find(owner_key(symbol));
+    CTableEntry *entry = latest == section.by_owner.end() ? nullptr : latest->second;
     if (!entry || (symbol->storage & SF_STATIC))
         return append_ordinary(table, symbol);
     CSymbol *old = entry->symbol;
