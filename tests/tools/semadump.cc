@@ -62,14 +62,14 @@ bool read_arguments(int argc, char **argv, Arguments &a)
 {
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i], *v = nullptr;
-        if (option_value(arg, "-I", &v)) a.dirs.push_back(v);
+        if (option_value(arg, "-INSTANCE=", &v)) a.instance = v;  /* before -I */
+        else if (option_value(arg, "-I", &v)) a.dirs.push_back(v);
         else if (option_value(arg, "-std=", &v)) a.std_define = v;
         else if (option_value(arg, "-SCN=", &v)) a.scn = split_list(v);
         else if (option_value(arg, "-EXSCN=", &v)) a.exscn = split_list(v);
         else if (option_value(arg, "-FAMILY=", &v)) a.family = split_list(v);
         else if (option_value(arg, "-EXFAMILY=", &v)) a.exfamily = split_list(v);
         else if (option_value(arg, "-TRACE=", &v)) a.trace = atoi(v);
-        else if (option_value(arg, "-INSTANCE=", &v)) a.instance = v;
         else if (strcmp(arg, "-NOFAST") == 0) a.fast = 0;
         else if (arg[0] == '-') return false;
         else if (!a.script) a.script = arg;
