@@ -204,9 +204,8 @@ void report_summary()
                       e->file, int(e->line));
     SemanticEntry *last = analysis.global->last;
     if (analysis.waittils > 0 && analysis.def_messages == 1)
-        report_at(SEV_INFO, "NODEFMESS",
-                  QString::fromLocal8Bit(last && last->name ? last->name : ""),
-                  last ? last->file : nullptr, last ? int(last->line) : 0);
+        report_at(SEV_INFO, "NODEFMESS", QString(), last ? last->file : nullptr,
+                  last ? int(last->line) : 0);   /* the text names nothing */
 }
 
 } // namespace

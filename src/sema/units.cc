@@ -199,9 +199,9 @@ void analyse_callback(SyntaxNode *node, Scope *)
     }
     bool virtual_class = false;
     if (p.is_virtual && !class_pointer(p.type->text, &virtual_class))
-        sema_report(SEV_ERROR, "CBNPTTYPE", p.type->text, p.type);
+        sema_report(SEV_ERROR, "CBNPTTYPE", QString(), p.type);
     else if (p.is_virtual && !virtual_class)
-        sema_report(SEV_ERROR, "CBWRNTYPE", p.type->text, p.type);
+        sema_report(SEV_ERROR, "CBWRNTYPE", QString(), p.type);
     SemanticEntry *e = make_handler(p, EK_CALLBACK, DC_CALLBACK, name, type, commtype, node);
     Scope *body = new_scope(e->descriptor, analysis.global);
     open_unit(e);
@@ -232,7 +232,7 @@ void analyse_procsend(SyntaxNode *node, Scope *)
         sema_report(SEV_ERROR, "COMMNODEC", p.commtype->text, p.commtype);
     bool virtual_class = false;
     if (p.is_virtual && !class_pointer(p.type->text, &virtual_class))
-        sema_report(SEV_ERROR, "PSNPTTYPE", p.type->text, p.type);
+        sema_report(SEV_ERROR, "PSNPTTYPE", QString(), p.type);
     SemanticEntry *e = make_handler(p, EK_PROCSEND, DC_PROCSEND, name, type, commtype, node);
     analysis.procsends.push_back(e);
     Scope *body = new_scope(e->descriptor, analysis.global);

@@ -6,8 +6,9 @@
 **
 ** Every input starts from a fresh symbol table and preprocessor, with the
 ** header analysed again, so runs stay independent.  Inputs that end the
-** run by design are skipped: an INCLUDE (a missing file is a fatal
-** report) and texts longer than the scanner's token limit.  Any other
+** run by design are skipped: an INCLUDE or a native "#include" (a
+** missing file is a fatal report) and texts longer than the scanner's
+** token limit.  Any other
 ** end of the process (an internal report) is a finding.
 */
 #include "decl.h"
@@ -63,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     start_once();
     std::string text(reinterpret_cast<const char *>(data), size);
-    if (size > 14000 || text.find("INCLUDE") != std::string::npos || script_path.empty())
+    if (size > 14000 || text.find("INCLUDE") != std::string::npos ||
+        text.find("include") != std::string::npos || script_path.empty())
         return 0;
     FILE *f = fopen(script_path.c_str(), "wb");
     if (!f)
