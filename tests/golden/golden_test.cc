@@ -8,7 +8,8 @@
 ** "expected" with the expected "stderr", "status" and every file the run
 ** creates, by relative path.  The run happens in a copy of the case
 ** folder; a created file missing from "expected" is a failure too.  The
-** absolute path of the copy is written "$TMP" in expectations.  With
+** absolute path of the copy is written "$TMP" in expectations, the
+** compiler's own path "$ZRSPREPRO".  With
 ** ZRS_BLESS=1 in the environment, expectations are rewritten instead.
 */
 #include "run_program.h"
@@ -62,8 +63,13 @@ std::set<std::string> files_below(const fs::path &dir)
     return files;
 }
 
+/* The copy's path becomes "$TMP", the compiler's own path (recorded in
+** the TDC file's command line) "$ZRSPREPRO". */
 std::string normalise(std::string text, const std::string &tmp)
 {
+    const std::string binary = ZRS_BINARY;
+    for (size_t at; (at = text.find(binary)) != std::string::npos;)
+        text.replace(at, binary.size(), "$ZRSPREPRO");
     for (size_t at; (at = text.find(tmp)) != std::string::npos;)
         text.replace(at, tmp.size(), "$TMP");
     return text;
