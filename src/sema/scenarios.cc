@@ -224,8 +224,8 @@ SemanticEntry *scenario_entry(SyntaxNode *node, Scope *scope)
     scenario_file(d) = copy_text(node->file);
     scenario_leaf(d) = 1;
     scenario_loop(d) = loop_count(body->child1);
-    /* The node is made after the END SCENARIO line's end was read. */
-    scenario_end_line(d) = node->line > 1 ? int32_t(node->line - 1) : int32_t(node->line);
+    /* The body is made once the END SCENARIO line has been read. */
+    scenario_end_line(d) = body->line > 1 ? int32_t(body->line - 1) : int32_t(body->line);
     scenario_body_line(d) = body->child2 && body->child2->line > 0
                                 ? int32_t(body->child2->line - 1) : 0;
     scenario_qualified_name(d) = xstrdup(root ? "" : qualified_name(scope, name->text).c_str());
