@@ -388,7 +388,7 @@ std::string call_text(SemanticEntry *e)
 }
 
 /* The value an argument passes or is expected to give back. */
-std::string argument_value(SemanticEntry *a, SemanticEntry *param)
+std::string argument_value(SemanticEntry *a)
 {
     SemanticDescriptor *d = a->descriptor;
     if (arg_expected(d) && arg_high(d))
@@ -397,9 +397,7 @@ std::string argument_value(SemanticEntry *a, SemanticEntry *param)
         return quoted_text(arg_expected(d));
     if (!arg_text(d))
         return "?";
-    bool by_address = param && param->kind == EK_FUNCTION_PARAM && param->descriptor &&
-                      fparam_by_address(param->descriptor);
-    if (by_address)
+    if (arg_by_address(d))
         return quoted_text(("&(" + std::string(arg_text(d)) + ")").c_str());
     return quoted_text(arg_text(d));
 }
@@ -412,7 +410,7 @@ void argument_record(TdcWriter &w, SemanticEntry *a)
     field_text(w, param ? param->name : nullptr);
     field_text(w, typed ? fparam_type_text(param->descriptor) : nullptr);
     field_text(w, "1");
-    field_raw(w, argument_value(a, param));
+    field_raw(w, argument_value(a));
     field_loc(w, a);
     finish(w);
 }
