@@ -31,10 +31,17 @@ struct RendezvousSite {
     EntryList members;                 /* from the sections around it */
 };
 
+/* A call of a procedure: the sections around it, and the procedure the
+** call stands in (null outside procedures). */
+struct CallSite {
+    EntryList sections;
+    const SemanticEntry *caller;
+};
+
 /* What the walk of the bodies collects. */
 struct SpgWalk {
     std::vector<RendezvousSite> sites;
-    std::map<const SemanticEntry *, EntryList> call_members;   /* per procedure */
+    std::map<const SemanticEntry *, std::vector<CallSite>> calls;   /* per procedure */
 };
 
 void put(FILE *out, const std::string &text)
@@ -179,10 +186,11 @@ struct BodyContext {
 
 void walk_body(SpgWalk &walk, const Scope *scope, BodyContext where);
 
-void note_call(SpgWalk &walk, const SemanticEntry *proc, const SectionState &state)
+void note_call(SpgWalk &walk, const SemanticEntry *proc, const SectionState &state,
+               BodyContext where)
 {
     if (proc && proc->kind == EK_PROC)
-        add_members(walk.call_members[proc], state.instances);
+        walk.calls[proc].push_back({state.instances, where.proc});
 }
 
 void walk_entry(SpgWalk &walk, const SemanticEntry *e, BodyContext where,
@@ -200,11 +208,11 @@ void walk_entry(SpgWalk &walk, const SemanticEntry *e, BodyContext where,
         walk.sites.push_back({e, where.scenario, where.proc, state.instances});
         break;
     case EK_CALL:
-        if (d) note_call(walk, call_callee(d), state);
+        if (d) note_call(walk, call_callee(d), state, where);
         break;
     case EK_INITIALIZATION: case EK_TERMINATION: case EK_EXCEPTION:
         if (d && block_proc(d))
-            note_call(walk, block_proc(d), state);
+            note_call(walk, block_proc(d), state, where);
         else if (d)
             walk_body(walk, d->inner, where);
         break;
@@ -248,14 +256,32 @@ void walk_tables(SpgWalk &walk, const Scope *global)
     }
 }
 
+/* The instances that run a procedure: those around its calls; a call
+** outside every section inside another procedure runs with that
+** procedure's instances.  `seen` stops a recursion. */
+void procedure_members(const SpgWalk &walk, const SemanticEntry *proc, EntryList &out,
+                       std::set<const SemanticEntry *> &seen)
+{
+    if (!seen.insert(proc).second)
+        return;
+    auto calls = walk.calls.find(proc);
+    if (calls == walk.calls.end())
+        return;
+    for (const CallSite &call : calls->second) {
+        if (!call.sections.empty())
+            add_members(out, call.sections);
+        else if (call.caller)
+            procedure_members(walk, call.caller, out, seen);
+    }
+}
+
 /* The members of a rendezvous in declaration order of the instances. */
 std::vector<const char *> member_names(const SpgWalk &walk, const RendezvousSite &site)
 {
     EntryList members = site.members;
     if (members.empty() && site.proc) {
-        auto calls = walk.call_members.find(site.proc);
-        if (calls != walk.call_members.end())
-            members = calls->second;
+        std::set<const SemanticEntry *> seen;
+        procedure_members(walk, site.proc, members, seen);
     }
     std::stable_sort(members.begin(), members.end(),
                      [](const SemanticEntry *a, const SemanticEntry *b) {
