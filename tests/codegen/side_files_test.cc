@@ -319,3 +319,197 @@ TEST(WholeRun, TraceDescriptionThatCannotBeCreatedIsFatal)
 }
 
 } // namespace
+
+namespace {
+
+/* ---- Record fields by name ---- */
+
+/* One TDC record: its code, identifier and fields, texts unquoted. */
+struct Record {
+    std::string code;
+    int id = -1;
+    std::map<std::string, std::string> field;
+};
+
+/* The names of each code's fields, in their order. */
+const std::map<std::string, std::vector<std::string>> field_names = {
+    {"G", {"command"}}, {"H", {"date"}}, {"F", {"value"}}, {"FB", {"text"}},
+    {"CF", {"base", "relative", "absolute", "size", "crc"}},
+    {"E", {"first", "second", "third", "file", "line"}},
+    {"CN", {"name"}}, {"T", {"name", "file", "line"}}, {"V", {"definition", "file", "line"}},
+    {"P", {"name", "file", "line"}}, {"Z", {"kind", "procedure", "file", "line"}},
+    {"C", {"text", "file", "line"}}, {"J", {"text", "file", "line"}},
+    {"U", {"text", "file", "line"}}, {"N", {"text", "file", "line"}},
+    {"O", {"what", "file", "line"}}, {"Q", {"file", "line"}}, {"FT", {"file", "line"}},
+    {"TN", {"file", "line"}}, {"TF", {"file", "line"}},
+    {"M", {"output", "expression", "file", "line"}},
+    {"SD", {"message", "channel", "file", "line"}},
+    {"W", {"condition", "time", "file", "line"}}, {"Y", {"condition", "file", "line"}},
+    {"ID", {"value", "file", "line"}}, {"IC", {"value", "file", "line"}},
+    {"A", {"function", "call", "file", "line"}},
+    {"R", {"parameter", "type", "input", "value", "file", "line"}},
+    {"K", {"name", "file", "line"}}, {"D", {"field", "file", "line"}},
+    {"B", {"field", "low", "high", "file", "line"}}, {"L", {"name", "file", "line"}},
+    {"I", {"field", "value", "file", "line"}},
+    {"S", {"name", "source", "families", "count", "file", "line"}},
+};
+
+/* Splits "CODE12 f1, f2" into named fields; a field count that does not
+** fit the code's names leaves the record without fields. */
+Record parse_record(const std::string &line)
+{
+    Record r;
+    size_t at = 0;
+    while (at < line.size() && isupper(static_cast<unsigned char>(line[at])))
+        r.code += line[at++];
+    size_t digits = at;
+    while (at < line.size() && isdigit(static_cast<unsigned char>(line[at])))
+        at++;
+    if (at > digits)
+        r.id = std::stoi(line.substr(digits, at - digits));
+    std::vector<std::string> values;
+    for (at++; at < line.size();) {
+        std::string value;
+        if (line[at] == '"') {
+            for (at++; at < line.size(); at++) {
+                if (line[at] == '"' && (at + 1 >= line.size() || line[at + 1] != '"'))
+                    break;
+                if (line[at] == '"')
+                    at++;
+                value += line[at];
+            }
+            at++;
+        } else {
+            size_t end = line.find(", ", at);
+            value = line.substr(at, end == std::string::npos ? std::string::npos : end - at);
+            at = end == std::string::npos ? line.size() : end;
+        }
+        values.push_back(value);
+        if (line.compare(at, 2, ", ") == 0)
+            at += 2;
+    }
+    auto names = field_names.find(r.code);
+    if (names != field_names.end() && names->second.size() == values.size())
+        for (size_t i = 0; i < values.size(); i++)
+            r.field[names->second[i]] = values[i];
+    return r;
+}
+
+/* The first record of a code whose field has the value given. */
+Record find_record(const std::vector<Record> &records, const std::string &code,
+                   const std::string &name = "", const std::string &value = "")
+{
+    for (const Record &r : records)
+        if (r.code == code && (name.empty() || (r.field.count(name) && r.field.at(name) == value)))
+            return r;
+    return Record{};
+}
+
+class EveryKind : public ::testing::Test {
+protected:
+    static std::vector<Record> records;
+
+    static void SetUpTestSuite()
+    {
+        std::string dir = make_temp_dir();
+        for (const char *name : {"s1.pts", "procs.pts", "iface.h"})
+            std::filesystem::copy_file(
+                std::string(ZRS_SOURCE_ROOT "/tests/golden/codegen_side/every_kind/") + name,
+                dir + "/" + name);
+        RunResult run = run_compiler_binary({"s1", "iface.h", "drv", "-TRACE=CIRCULAR"}, dir);
+        ASSERT_EQ(run.status, 0) << run.err;
+        for (const std::string &line : lines_of(read_file(dir + "/drv.tdc")))
+            records.push_back(parse_record(line));
+    }
+};
+
+std::vector<Record> EveryKind::records;
+
+TEST_F(EveryKind, HeaderRecords)
+{
+    EXPECT_EQ(find_record(records, "G").id, 0);
+    EXPECT_NE(find_record(records, "G").field["command"].find("s1 iface.h drv"), std::string::npos);
+    EXPECT_EQ(find_record(records, "H").field["date"], "Tue Nov 14 22:13:20 2023");
+    EXPECT_EQ(find_record(records, "F", "value", "50").id, 3);
+    EXPECT_EQ(find_record(records, "FB").field["text"], "");
+    Record included = find_record(records, "CF", "base", "procs.pts");
+    EXPECT_EQ(included.id, 6);                     /* newest file first */
+    EXPECT_EQ(included.field["relative"], "");
+    EXPECT_EQ(included.field["size"], "115");
+    EXPECT_EQ(find_record(records, "CF", "base", "s1.pts").id, 7);
+    Record header = find_record(records, "E");
+    EXPECT_EQ(header.id, 8);
+    EXPECT_EQ(header.field["first"], "every kind");
+    EXPECT_EQ(header.field["third"], "2026-12-07");
+}
+
+TEST_F(EveryKind, DeclarationRecords)
+{
+    EXPECT_EQ(find_record(records, "CN", "name", "link1").id, 10);
+    EXPECT_EQ(find_record(records, "CN", "name", "unused_link").id, -1);
+    Record type = find_record(records, "T", "name", "lamp");
+    EXPECT_EQ(type.field["line"], "4");
+    Record definition = find_record(records, "V", "definition", "answer");
+    EXPECT_EQ(definition.field["line"], "4");      /* the message type's place */
+    EXPECT_EQ(find_record(records, "I", "value", "[1..9]").field["field"], "secs");
+    Record proc = find_record(records, "P", "name", "check");
+    EXPECT_EQ(proc.field["file"], "2");            /* procs.pts, counted from the end */
+    EXPECT_EQ(find_record(records, "P", "name", "never_called").id, -1);
+}
+
+TEST_F(EveryKind, StatementRecords)
+{
+    EXPECT_EQ(find_record(records, "C", "text", "sent \"as it is\"").field["line"], "15");
+    EXPECT_EQ(find_record(records, "J").field["text"], "AB");
+    EXPECT_EQ(find_record(records, "U").field["text"], "B");
+    EXPECT_EQ(find_record(records, "O", "what", "ERROR").field["line"], "51");
+    EXPECT_EQ(find_record(records, "O", "what", "ADD_ID").field["line"], "23");
+    EXPECT_EQ(find_record(records, "M").field["expression"], "lvl");
+    EXPECT_EQ(find_record(records, "Q").field["line"], "47");
+    for (const char *code : {"FT", "TN", "TF"})
+        EXPECT_EQ(find_record(records, code).field["file"], "1") << code;
+    EXPECT_EQ(find_record(records, "ID").field["value"], "?");
+    EXPECT_EQ(find_record(records, "IC").field["line"], "43");
+    Record send = find_record(records, "SD", "message", "order");
+    EXPECT_EQ(send.field["channel"], "link0");
+    EXPECT_EQ(find_record(records, "SD", "message", "?").id, send.id + 1);
+    Record wait = find_record(records, "W", "time", "WTIME == 100");
+    Record second = find_record(records, "Y", "condition", "NOTMATCHED(answer,link1)");
+    EXPECT_EQ(second.id, wait.id + 2);
+    EXPECT_EQ(second.field["line"], wait.field["line"]);
+}
+
+TEST_F(EveryKind, BlockScenarioAndCallRecords)
+{
+    Record group = find_record(records, "S", "name", "group");
+    EXPECT_EQ(group.field["families"], "f1, f2");
+    EXPECT_EQ(group.field["count"], "3");
+    EXPECT_EQ(find_record(records, "S", "name", "first").field["count"], "?");
+    Record proc = find_record(records, "P", "name", "check");
+    Record exception = find_record(records, "Z", "kind", "2");
+    EXPECT_EQ(exception.field["procedure"], std::to_string(proc.id));
+    EXPECT_EQ(find_record(records, "Z", "kind", "1").field["procedure"], "?");
+    Record call = find_record(records, "A", "function", "measure");
+    EXPECT_EQ(call.field["call"], "measure(lvl, level)");
+    Record out = find_record(records, "R", "parameter", "out");
+    EXPECT_EQ(out.field["type"], "int *");
+    EXPECT_EQ(out.field["input"], "1");
+    EXPECT_EQ(out.field["value"], "&(level)");
+    Record result = find_record(records, "R", "value", "counter");
+    EXPECT_EQ(result.field["parameter"], "?");
+    EXPECT_EQ(result.field["input"], "0");
+}
+
+TEST_F(EveryKind, ValueCheckRecords)
+{
+    Record check = find_record(records, "K", "name", "status");
+    ASSERT_NE(check.id, -1);
+    Record array = find_record(records, "B", "field", "codes");
+    EXPECT_EQ(array.field["low"], "0");
+    EXPECT_EQ(array.field["high"], "2");
+    EXPECT_EQ(find_record(records, "L").field["name"], " ");
+    EXPECT_EQ(find_record(records, "D").field["field"], "");
+    EXPECT_EQ(find_record(records, "I", "field", "n").field["value"], "1");
+}
+
+} // namespace
