@@ -90,7 +90,7 @@ struct Tables {
         SemanticEntry *s = add(scope, EK_SCENARIO, name, line, DC_SCENARIO);
         scenario_selected(s->descriptor) = selected;
         scenario_file(s->descriptor) = xstrdup("s1.pts");
-        scenario_qualified_name(s->descriptor) = xstrdup(name);
+        scenario_qualified_name(s->descriptor) = xstrdup(name ? name : "");
         scenario_end_line(s->descriptor) = int32_t(line + 5);
         return s;
     }
@@ -108,7 +108,7 @@ struct Tables {
         proc_called(proc->descriptor) = 1;
         add(proc->descriptor->inner, EK_EXIT, nullptr, 5);
         idle_proc = add(global, EK_PROC, "q", 6, DC_PROC);
-        root = scenario(global, "", 20, true);
+        root = scenario(global, nullptr, 20, true);
         init = add(root->descriptor->inner, EK_INITIALIZATION, nullptr, 7, DC_INITIALIZATION);
         block_end_line(init->descriptor) = 9;
         leaf = scenario(root->descriptor->inner, "s", 10, true);
@@ -140,6 +140,12 @@ protected:
         request.command_line = "zrsprepro s1";
         request.time_text = "Thu Jan  1 00:00:00 1970";
         request.global = t.global;
+    }
+
+    void TearDown() override
+    {
+        free_entries(t.global);
+        std::filesystem::remove_all(dir);
     }
 };
 
