@@ -170,9 +170,11 @@ void instance_record(TdcWriter &w, const GenerationRequest &request)
     } else if (request.instance_mode == 0) {
         field_text(w, "");
     } else {
-        for (SemanticEntry *e = request.global->first; e; e = e->next)
+        for (SemanticEntry *e = scope_first(request.global); e; e = e->next)
             if (e->kind == EK_INSTANCE)
                 field_text(w, e->name);
+        if (w.fields == 0)          /* no instance declared: still one field */
+            field_text(w, "");
     }
     finish(w);
 }
