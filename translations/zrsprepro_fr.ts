@@ -19,4 +19,20 @@
         <translation>mémoire saturée</translation>
     </message>
 </context>
+<context>
+    <name>TsfGen context</name>
+    <message>
+        <source>System under test</source>
+        <translation>Système sous test</translation>
+    </message>
+    <message>
+        <source>default tester</source>
+        <translation>testeur par défaut</translation>
+    </message>
+    <message>
+        <source>END %1</source>
+        <comment>'%1' is a statement keyword such as WAITTIL</comment>
+        <translation>FIN %1</translation>
+    </message>
+</context>
 </TS>

@@ -1,21 +1,8 @@
 /*
 ** src/codegen/writers.cc
-** Generated files.  The writers are not built yet: they write nothing.
+** The generated source.  Not built yet: it writes nothing.
 */
 #include "codegen.h"
-
-void write_scenario_description(const char *, ScriptFile *, const TextList &,
-                                Scope *)
-{
-}
-
-void write_tdc_file(const GenerationRequest &)
-{
-}
-
-void write_trace_description(const GenerationRequest &)
-{
-}
 
 void generate_source(const GenerationRequest &)
 {

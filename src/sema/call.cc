@@ -236,6 +236,7 @@ void interface_argument(SyntaxNode *actual, bool ref, SemanticEntry *param,
     SemanticEntry *e = add_node_entry(scope, EK_CALL_ARG, nullptr, actual);
     SemanticDescriptor *d = add_descriptor(e, DC_CALL_ARG);
     arg_param(d) = param;
+    arg_by_address(d) = by_address ? 1 : 0;
     std::string input = expression_text(actual->child1);
     bool has_input = !expr_is_empty(actual->child1);
     int dim = 0, best_dim = 0;

@@ -110,6 +110,7 @@ void analyse_handler_call(SyntaxNode *node, const HandlerItem &h, Scope *scope)
     block_proc(d) = proc;
     block_value(d) = -1;
     block_line(d) = int32_t(node->line);
+    block_end_line(d) = int32_t(node->line);
     Scope *args = new_scope(d, scope);
     analysis.unit = level_name(scope);
     check_procedure_arguments(node->child3, proc, args, node);
@@ -130,6 +131,7 @@ void analyse_handler_block(SyntaxNode *node, const HandlerItem &h, Scope *scope)
     SemanticDescriptor *d = add_descriptor(entry, h.code);
     block_value(d) = -1;
     block_line(d) = int32_t(line);
+    block_end_line(d) = int32_t(node->line);
     push_on_unit_chain(entry);
     Scope *body = new_scope(d, scope);
     analysis.unit = std::string(level_name(scope)) + h.suffix;
@@ -222,6 +224,8 @@ SemanticEntry *scenario_entry(SyntaxNode *node, Scope *scope)
     scenario_file(d) = copy_text(node->file);
     scenario_leaf(d) = 1;
     scenario_loop(d) = loop_count(body->child1);
+    /* The body is made once the END SCENARIO line has been read. */
+    scenario_end_line(d) = body->line > 1 ? int32_t(body->line - 1) : int32_t(body->line);
     scenario_body_line(d) = body->child2 && body->child2->line > 0
                                 ? int32_t(body->child2->line - 1) : 0;
     scenario_qualified_name(d) = xstrdup(root ? "" : qualified_name(scope, name->text).c_str());

@@ -1,0 +1,3 @@
+struct event { int code; };
+struct other { int v; };
+void event_Init(struct event *e, int fd);
