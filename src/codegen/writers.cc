@@ -1,6 +1,6 @@
 /*
 ** src/codegen/writers.cc
-** Generated files.  The writers are not built yet: they write nothing.
+** Side files.  These writers are not built yet: they write nothing.
 */
 #include "codegen.h"
 
@@ -14,9 +14,5 @@ void write_tdc_file(const GenerationRequest &)
 }
 
 void write_trace_description(const GenerationRequest &)
-{
-}
-
-void generate_source(const GenerationRequest &)
 {
 }
