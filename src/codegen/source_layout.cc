@@ -253,6 +253,14 @@ void write_counter_line(char letter)
     emit_line();
 }
 
+bool has_type_use(const char *type_name)
+{
+    for (SemanticEntry *e = global()->first; e; e = e->next)
+        if (e->kind == EK_TYPE_USE && e->name && strcmp(e->name, type_name) == 0)
+            return true;
+    return false;
+}
+
 void write_message_type_members(SemanticEntry *e)
 {
     const char *T = e->name;
@@ -261,8 +269,13 @@ void write_message_type_members(SemanticEntry *e)
                 P, T, T, P, T, P);
     emit_format("void %s%s_dump_msg (%s &%smsgrcv);", P, T, T, P);
     emit_format("ZRK_T_MSG_%s %smsg_%s;", T, P, T);
-    emit_format("%s %s%s_rcv;", T, P, T);
-    emit_format("%s *%s%s_send;", T, P, T);
+    /* a type reached through VIRTUAL handlers gets both from its type use,
+    ** the message to send then held by value: written here too they
+    ** would be declared twice */
+    if (!has_type_use(T)) {
+        emit_format("%s %s%s_rcv;", T, P, T);
+        emit_format("%s *%s%s_send;", T, P, T);
+    }
     if (const char *text = type_value_text(desc(e)))
         emit_format("%s", text);
 }

@@ -8,7 +8,12 @@
 ** "expected" with the expected "stderr", "status" and every file the run
 ** creates, by relative path.  The run happens in a copy of the case
 ** folder; a created file missing from "expected" is a failure too.  The
-** absolute path of the copy is written "$TMP" in expectations.  With
+** absolute path of the copy is written "$TMP" in expectations.  An
+** optional file "masks" holds regular expressions, one a line: what the
+** first group of each match (the whole match without a group) covers is
+** written "0/*masked*/" in every output (a text generated C++ still
+** compiles with), for numbers derived from the copy's path, such as a
+** script file's identity key.  With
 ** ZRS_BLESS=1 in the environment, expectations are rewritten instead.
 */
 #include "run_program.h"
@@ -18,6 +23,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
 #include <set>
 #include <sstream>
 
@@ -69,6 +75,25 @@ std::string normalise(std::string text, const std::string &tmp)
     return text;
 }
 
+/* Each mask's first group (or whole match) becomes the masked text. */
+std::string apply_masks(std::string text, const std::vector<std::string> &masks)
+{
+    for (const std::string &mask : masks) {
+        std::regex pattern(mask);
+        std::string out;
+        auto begin = std::sregex_iterator(text.begin(), text.end(), pattern);
+        size_t done = 0;
+        for (auto m = begin; m != std::sregex_iterator(); ++m) {
+            int group = m->size() > 1 ? 1 : 0;
+            size_t at = size_t(m->position(group));
+            out += text.substr(done, at - done) + "0/*masked*/";
+            done = at + size_t(m->length(group));
+        }
+        text = out + text.substr(done);
+    }
+    return text;
+}
+
 class Golden : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Golden, Matches)
@@ -95,12 +120,14 @@ TEST_P(Golden, Matches)
     RunResult run =
         run_compiler_binary(lines_of(read_file(work / "cmd")), work, env);
 
+    std::vector<std::string> masks = lines_of(read_file(work / "masks"));
     std::map<std::string, std::string> actual;
     actual["stderr"] = normalise(run.err, work.string());
     actual["status"] = std::to_string(run.status) + "\n";
     for (const std::string &file : files_below(work))
         if (!inputs.count(file))
-            actual[file] = normalise(read_file(work / file), work.string());
+            actual[file] =
+                apply_masks(normalise(read_file(work / file), work.string()), masks);
 
     fs::path expected_dir = source / "expected";
     const char *bless = getenv("ZRS_BLESS");
