@@ -11,9 +11,9 @@
 ** absolute path of the copy is written "$TMP" in expectations.  An
 ** optional file "masks" holds regular expressions, one a line: what the
 ** first group of each match (the whole match without a group) covers is
-** written "0/*masked*/" in every output (a text generated C++ still
-** compiles with), for numbers derived from the copy's path, such as a
-** script file's identity key.  With
+** written as the number 0 followed by the C comment "masked" in every
+** output (so that generated C++ still compiles), for numbers derived
+** from the copy's path, such as a script file's identity key.  With
 ** ZRS_BLESS=1 in the environment, expectations are rewritten instead.
 */
 #include "run_program.h"

@@ -100,7 +100,7 @@ ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
      }
     else
      {
-      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, #, 47108);
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 0/*masked*/, 47108);
       /* To_spv: 1 -> (150,46425) - s1.pts -*/
      }
    }
