@@ -303,13 +303,15 @@ void write_data_member(SemanticEntry *e)
 }
 
 /* Names the layout itself declares, or the analysis hands over for its
-** own needs: these are never copied as per-object variables. */
+** own needs (event variables are members already, a timer's name is its
+** index constant): these are never copied as per-object variables. */
 bool layout_owns_name(const char *name)
 {
     if (strncmp(name, "zrk_", 4) == 0 || strncmp(name, "ZRK_", 4) == 0)
         return true;
     for (SemanticEntry *e = global()->first; e; e = e->next)
-        if ((e->kind == EK_MESSAGE || e->kind == EK_SHARE) && e->name &&
+        if ((e->kind == EK_MESSAGE || e->kind == EK_SHARE || e->kind == EK_TIMER) &&
+            e->name &&
             strcmp(e->name, name) == 0)
             return true;
     return false;

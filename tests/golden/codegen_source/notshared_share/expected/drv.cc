@@ -17,13 +17,30 @@
  static int total;
  static long kept;
  int helper(int);
+ char names[4][8];
 #define ZRK_K_MAX_COMT 1
 #define ZRK_K_MAX_CHAN 1
-#define ZRK_K_MAX_MSGT 0
+#define ZRK_K_MAX_MSGT 1
+#define ZRK_K_MSG_int 1
+typedef struct zrk_s_T_MSG_int
+ {
+  ZRK_T_INT zrk_defNumber;
+  int zrk_MsgRef;
+  int zrk_MsgMin;
+  int zrk_MsgMax;
+  ZRK_T_INT zrk_state;
+  ZRK_T_INT zrk_stateok;
+  ZRK_T_INT zrk_stateko;
+  ZRK_T_INT zrk_state_channel[ZRK_K_MAX_COMT][ZRK_K_MAX_CHAN];
+ }
+ZRK_T_int, *ZRK_PT_int;
+typedef ZRK_T_int ZRK_T_MSG_int[ZRK_K_MSG_int];
+int wait_a=0;
 class ZIRKO
  {
   public:
   ZIRKO ();
+  ZRK_T_UTIME TIME (ZRK_T_INT x);
   void zrk_initstates ();
   ZRK_T_INT zrk_S0 ();
   ZRK_T_INT zrk_S0 ();
@@ -32,6 +49,17 @@ class ZIRKO
   ZRK_T_INT I0,I1,I2,I3,I4,I5,I6,I7,I8,I9,I10,I11,I12,I13,I14,I15,I16,I17,I18,I19,I20;
   ZRK_T_INT J0,J1,J2,J3,J4,J5,J6,J7,J8,J9,J10,J11,J12,J13,J14,J15,J16,J17,J18,J19,J20;
   ZRK_C_RUNTIME zrk_runtime;
+  void zrk_int_ref_msg (ZRK_PT_int zrk_msg_ref);
+  ZRK_T_INT zrk_int_cmp_msg (ZRK_PT_int zrk__msg_ref,int &zrk_msg_rcv);
+  void zrk_int_dump_msg (int &zrk_msgrcv);
+  ZRK_T_MSG_int zrk_msg_int;
+  int zrk_int_rcv;
+  int *zrk_int_send;
+  int &reading;
+  int &zrk_Min_reading;
+  int &zrk_Max_reading;
+  ZRK_T_TIMER zrk_timer[1];
+  char names[4][8];
   int rounds;
   int total;
  }
@@ -40,13 +68,39 @@ class ZIRKO
 #define ZRK_OCCID zrk_runtime.zrk_ctxoccid
 #define ZRK_TIMEOUT zrk_runtime.zrk_ctxtimeout
 
+ZRK_T_UTIME ZIRKO :: TIME (ZRK_T_INT zrk_num)
+ {
+  return(zrk_runtime.zrk_time(&(zrk_timer[zrk_num].timer)));
+ }
+;
 ZIRKO :: ZIRKO () : WTIME(0)
+,reading(zrk_msg_int[0].zrk_MsgRef)
+,zrk_Min_reading(zrk_msg_int[0].zrk_MsgMin)
+,zrk_Max_reading(zrk_msg_int[0].zrk_MsgMax)
  {
   ZRK_T_INT zrk_i;
+  for (zrk_i=0;zrk_i<ZRK_K_MSG_int;zrk_i++)
+   {
+    zrk_msg_int[zrk_i].zrk_defNumber=0;
+   }
+  zrk_get_date(&(zrk_timer[wait_a].timer));
  }
 void ZIRKO::zrk_initstates ()
  {
   ZRK_T_INT zrk_i,zrk_j,zrk_k;
+  for (zrk_i=0; zrk_i<ZRK_K_MSG_int; zrk_i++)
+   {
+    zrk_msg_int[zrk_i].zrk_state=ZRK_NOEVT;
+    zrk_msg_int[zrk_i].zrk_stateok=0;
+    zrk_msg_int[zrk_i].zrk_stateko=0;
+    for (zrk_j=0; zrk_j<ZRK_K_MAX_COMT; zrk_j++)
+     {
+      for (zrk_k=0; zrk_k<ZRK_K_MAX_CHAN; zrk_k++)
+       {
+        zrk_msg_int[zrk_i].zrk_state_channel[zrk_j][zrk_k]=ZRK_NOEVT;
+       }
+     }
+   }
  }
 ZRK_T_INT ZIRKO::zrk_S0 ()
  {
@@ -100,8 +154,8 @@ ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
      }
     else
      {
-      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 0/*masked*/, 47108);
-      /* To_spv: 1 -> (150,46425) - s1.pts -*/
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 0/*masked*/, 58461);
+      /* To_spv: 1 -> (225,57778) - s1.pts -*/
      }
    }
   
