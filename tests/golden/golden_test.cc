@@ -8,12 +8,7 @@
 ** "expected" with the expected "stderr", "status" and every file the run
 ** creates, by relative path.  The run happens in a copy of the case
 ** folder; a created file missing from "expected" is a failure too.  The
-** absolute path of the copy is written "$TMP" in expectations.  An
-** optional file "masks" holds regular expressions, one a line: what the
-** first group of each match (the whole match without a group) covers is
-** written as the number 0 followed by the C comment "masked" in every
-** output (so that generated C++ still compiles), for numbers derived
-** from the copy's path, such as a script file's identity key.  With
+** absolute path of the copy is written "$TMP" in expectations.  With
 ** ZRS_BLESS=1 in the environment, expectations are rewritten instead.
 */
 #include "run_program.h"
@@ -21,9 +16,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -75,23 +70,46 @@ std::string normalise(std::string text, const std::string &tmp)
     return text;
 }
 
-/* Each mask's first group (or whole match) becomes the masked text. */
-std::string apply_masks(std::string text, const std::vector<std::string> &masks)
+long character_sum(const std::string &text)
 {
-    for (const std::string &mask : masks) {
-        std::regex pattern(mask);
-        std::string out;
-        auto begin = std::sregex_iterator(text.begin(), text.end(), pattern);
-        size_t done = 0;
-        for (auto m = begin; m != std::sregex_iterator(); ++m) {
-            int group = m->size() > 1 ? 1 : 0;
-            size_t at = size_t(m->position(group));
-            out += text.substr(done, at - done) + "0/*masked*/";
-            done = at + size_t(m->length(group));
+    long sum = 0;
+    for (unsigned char c : text)
+        sum += long(c) - 32;
+    return sum;
+}
+
+/* A generated source's identity keys (the second number of each
+** "notify_tsf (file, key, check);" call) count the characters of the
+** script file's directory, so they are rewritten as if the copy's path
+** were "$TMP". */
+std::string normalise_source_identity_keys(const std::string &text,
+                                           const std::string &tmp)
+{
+    long shift = character_sum("$TMP") - character_sum(tmp);
+    const std::string call = "notify_tsf (";
+    std::string out;
+    size_t done = 0;
+    for (size_t at; (at = text.find(call, done)) != std::string::npos;) {
+        size_t first = at + call.size();
+        size_t comma = text.find(", ", first), end = text.find(',', comma + 2);
+        long key = 0;
+        char tail = 0;
+        if (comma == std::string::npos || end == std::string::npos ||
+            sscanf(text.c_str() + comma + 2, "%ld%c", &key, &tail) != 2 || tail != ',') {
+            out += text.substr(done, first - done);
+            done = first;
+            continue;
         }
-        text = out + text.substr(done);
+        out += text.substr(done, comma + 2 - done) + std::to_string(key + shift);
+        done = end;
     }
-    return text;
+    return out + text.substr(done);
+}
+
+bool is_source_file(const std::string &name)
+{
+    std::string suffix = fs::path(name).extension().string();
+    return suffix == ".cc" || suffix == ".c" || suffix == ".cpp" || suffix == ".cxx";
 }
 
 class Golden : public ::testing::TestWithParam<std::string> {};
@@ -120,14 +138,15 @@ TEST_P(Golden, Matches)
     RunResult run =
         run_compiler_binary(lines_of(read_file(work / "cmd")), work, env);
 
-    std::vector<std::string> masks = lines_of(read_file(work / "masks"));
     std::map<std::string, std::string> actual;
     actual["stderr"] = normalise(run.err, work.string());
     actual["status"] = std::to_string(run.status) + "\n";
     for (const std::string &file : files_below(work))
         if (!inputs.count(file))
-            actual[file] =
-                apply_masks(normalise(read_file(work / file), work.string()), masks);
+            actual[file] = normalise(read_file(work / file), work.string());
+    for (auto &file : actual)
+        if (is_source_file(file.first))
+            file.second = normalise_source_identity_keys(file.second, work.string());
 
     fs::path expected_dir = source / "expected";
     const char *bless = getenv("ZRS_BLESS");

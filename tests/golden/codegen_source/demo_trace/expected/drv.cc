@@ -234,7 +234,7 @@ ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
      }
     else
      {
-      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 0/*masked*/, 41482);
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 1576, 41482);
       /* To_spv: 1 -> (1427,40799) - s1.pts -*/
      }
    }

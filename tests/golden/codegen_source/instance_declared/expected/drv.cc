@@ -130,7 +130,7 @@ ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
      }
     else
      {
-      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 0/*masked*/, 54640);
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 257, 54640);
       /* To_spv: 1 -> (108,53957) - s1.pts -*/
      }
    }

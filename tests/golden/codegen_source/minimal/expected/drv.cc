@@ -95,7 +95,7 @@ ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
      }
     else
      {
-      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 0/*masked*/, 54512);
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 214, 54512);
       /* To_spv: 1 -> (65,53829) - s1.pts -*/
      }
    }

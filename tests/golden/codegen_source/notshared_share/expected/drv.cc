@@ -154,7 +154,7 @@ ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
      }
     else
      {
-      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 0/*masked*/, 58461);
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 374, 58461);
       /* To_spv: 1 -> (225,57778) - s1.pts -*/
      }
    }

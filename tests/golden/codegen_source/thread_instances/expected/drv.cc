@@ -219,7 +219,7 @@ ZRK_T_THREAD_RETURN  pump(ZRK_PT_ARG arg)
      }
     else
      {
-      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 0/*masked*/, 39787);
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 431, 39787);
       /* To_spv: 1 -> (282,39104) - s1.pts -*/
      }
    }

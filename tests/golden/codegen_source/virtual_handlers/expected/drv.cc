@@ -169,7 +169,7 @@ ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
      }
     else
      {
-      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 0/*masked*/, 26629);
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 435, 26629);
       /* To_spv: 1 -> (286,25946) - s1.pts -*/
      }
    }

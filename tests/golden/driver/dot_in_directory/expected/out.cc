@@ -95,7 +95,7 @@ ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
      }
     else
      {
-      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 0/*masked*/, 16813);
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 375, 16813);
       /* To_spv: 1 -> (66,16130) - a.b/c.pts -*/
      }
    }

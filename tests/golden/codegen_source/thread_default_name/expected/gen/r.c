@@ -111,7 +111,7 @@ ZRK_T_THREAD_RETURN  r_start(ZRK_PT_ARG arg)
      }
     else
      {
-      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 0/*masked*/, 54512);
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 214, 54512);
       /* To_spv: 1 -> (65,53829) - s1.pts -*/
      }
    }

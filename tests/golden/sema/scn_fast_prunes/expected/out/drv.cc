@@ -101,7 +101,7 @@ ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
      }
     else
      {
-      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 0/*masked*/, 25358);
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 363, 25358);
       /* To_spv: 1 -> (214,24675) - s1.pts -*/
      }
    }

@@ -232,7 +232,7 @@ ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
      }
     else
      {
-      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 0/*masked*/, 29890);
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 412, 29890);
       /* To_spv: 1 -> (263,29207) - s1.pts -*/
      }
    }
