@@ -33,6 +33,7 @@ struct GenerationRequest {
     int instance_mode;
     int instance_rank;
     int timer_count;
+    int highest_channel;      /* highest channel index allotted */
     int trace;
     int probe;
     const char *filters;      /* the -SET letters */

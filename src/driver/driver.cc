@@ -154,6 +154,7 @@ void generate_outputs(RunContext &run)
     request.instance_mode = run.analysed.instance_mode;
     request.instance_rank = run.analysed.instance_rank;
     request.timer_count = run.analysed.timer_count;
+    request.highest_channel = run.analysed.highest_channel;
     request.trace = setting_trace();
     request.probe = setting_probe();
     request.global = run.analysed.global;

@@ -245,6 +245,7 @@ void analyse_script(const SemanticRequest &request, SemanticResult *out)
     out->instance_mode = analysis.instance_mode;
     out->instance_rank = analysis.instance_rank;
     out->timer_count = analysis.timers;
+    out->highest_channel = analysis.highest_channel;
 }
 
 void free_semantic_tables(Scope *global)

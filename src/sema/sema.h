@@ -5,7 +5,7 @@
 ** `analyse_script` walks the syntax tree once, checks the script against
 ** itself and against the C/C++ interface, selects the scenarios to
 ** generate and fills the semantic tables (script.h), whose global scope
-** it returns with the three numbers the generators need.  The tables are
+** it returns with the numbers the generators need.  The tables are
 ** released by `free_semantic_tables`; `print_semantic_tables` writes them
 ** as stable text for tests and debugging.
 */
@@ -35,6 +35,7 @@ struct SemanticResult {
     int instance_mode = 0;    /* 0 none, 1 selected, 2 declared, 3 unknown */
     int instance_rank = 1;
     int timer_count = 0;
+    int highest_channel = 0;  /* highest channel index of all channels */
 };
 
 void analyse_script(const SemanticRequest &request, SemanticResult *out);

@@ -1,0 +1,130 @@
+/*
+** src/codegen/emitter.cc
+** The line emitter of the generated source.
+**
+** Every line of the driver source goes through here.  A line is built in
+** a growing buffer and written with the current indentation, one blank per
+** level; preprocessor lines (those beginning with '#') stay in column 1.
+** A block owns two levels: its braces stand one blank deeper than the
+** statement before it, its contents two.  Relies on the checked calls of
+** support and on the diagnostics for the file that cannot be opened.
+*/
+#include "source_int.h"
+
+#include "diag.h"
+
+#include <cstdarg>
+
+SourceEmitter source_emitter;
+
+void emit_open_file(const char *name)
+{
+    FILE *stream = nullptr;
+    if (!open_file(name, "w", &stream))
+        report_fatal_c("FICERROPN", name, "");
+    source_emitter.out = stream;
+    source_emitter.name = name;
+    source_emitter.level = 0;
+    source_emitter.line.clear();
+}
+
+void emit_close_file()
+{
+    if (source_emitter.out)
+        checked_fclose(source_emitter.out);
+    source_emitter.out = nullptr;
+}
+
+void emit_to_stream(FILE *stream)
+{
+    source_emitter.out = stream;
+    source_emitter.name.clear();
+    source_emitter.level = 0;
+    source_emitter.line.clear();
+}
+
+static void append_va(const char *format, va_list args)
+{
+    va_list copy;
+    va_copy(copy, args);
+    int length = vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    if (length < 0)
+        fatal_system_error("vsnprintf");
+    std::string &line = source_emitter.line;
+    size_t at = line.size();
+    line.resize(at + size_t(length) + 1);
+    vsnprintf(&line[at], size_t(length) + 1, format, args);
+    line.resize(at + size_t(length));
+}
+
+void line_append(const char *format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    append_va(format, args);
+    va_end(args);
+}
+
+void emit_line()
+{
+    std::string &line = source_emitter.line;
+    FILE *out = source_emitter.out;
+    if (line.empty() || line[0] != '#')
+        for (int i = 0; i < source_emitter.level; i++)
+            if (fputc(' ', out) == EOF)
+                fatal_system_error("fputc");
+    if (fwrite(line.data(), 1, line.size(), out) != line.size() ||
+        fputc('\n', out) == EOF)
+        fatal_system_error("fwrite");
+    line.clear();
+}
+
+void emit_format(const char *format, ...)
+{
+    source_emitter.line.clear();
+    va_list args;
+    va_start(args, format);
+    append_va(format, args);
+    va_end(args);
+    emit_line();
+}
+
+void emit_open_block()
+{
+    source_emitter.level++;
+    emit_format("{");
+    source_emitter.level++;
+}
+
+void emit_close_block()
+{
+    source_emitter.level--;
+    emit_format("}");
+    source_emitter.level--;
+}
+
+void emit_define(const char *name, const char *value)
+{
+    checked_fprintf(source_emitter.out, "#define %s %s\n", name, value);
+}
+
+void emit_ifdef(const char *name)
+{
+    checked_fprintf(source_emitter.out, "#ifdef %s\n", name);
+}
+
+void emit_else()
+{
+    checked_fprintf(source_emitter.out, "#else\n");
+}
+
+void emit_endif()
+{
+    checked_fprintf(source_emitter.out, "#endif\n");
+}
+
+void emit_undef(const char *name)
+{
+    checked_fprintf(source_emitter.out, "#undef %s\n", name);
+}

@@ -1,0 +1,105 @@
+/*
+** src/codegen/source_int.h
+** Generated driver source: the internals its files share; not included
+** outside src/codegen (tests excepted).
+**
+** emitter.cc writes the lines of the source file (indentation, blocks,
+** preprocessor lines); source_layout.cc writes the file from first to last
+** line and calls, for each body, the writers of statement_code.cc (scenarios
+** and procedures), message_code.cc (message functions, callbacks,
+** procsends, wait functions) and probe_code.cc (the rest of a probe-mode
+** file).  All of them write through the emitter.
+*/
+#ifndef ZRS_SOURCE_INT_H
+#define ZRS_SOURCE_INT_H
+
+#include "codegen.h"
+#include "script.h"
+
+#include <cstdio>
+#include <string>
+
+/* ---- emitter.cc: the line emitter ---- */
+
+/* The line being built grows as needed, so no generated line can overflow
+** it.  `level` counts indentation blanks; lines beginning with '#' are
+** never indented. */
+struct SourceEmitter {
+    FILE *out = nullptr;
+    std::string name;              /* file name, for messages */
+    int level = 0;                 /* blanks before a line; <= 0: none */
+    std::string line;              /* the line buffer */
+};
+extern SourceEmitter source_emitter;
+
+/* Opens the source file for writing (FICERROPN, fatal) and resets the
+** indentation; closing checks the write. */
+void emit_open_file(const char *name);
+void emit_close_file();
+/* Writes into an open stream instead (tests); the level is reset. */
+void emit_to_stream(FILE *stream);
+
+/* Appends formatted text to the line buffer. */
+void line_append(const char *format, ...) __attribute__((format(printf, 1, 2)));
+/* Writes the buffer as one line (indented unless it begins with '#') and
+** clears it; an empty buffer gives an empty or blanks-only line. */
+void emit_line();
+/* The buffer replaced by formatted text, then written. */
+void emit_format(const char *format, ...) __attribute__((format(printf, 1, 2)));
+/* "{" one level deeper than the owner, the contents two levels deeper. */
+void emit_open_block();
+void emit_close_block();
+/* Preprocessor lines written directly, never indented. */
+void emit_define(const char *name, const char *value);
+void emit_ifdef(const char *name);
+void emit_else();
+void emit_endif();
+void emit_undef(const char *name);
+
+/* ---- source_layout.cc: the generation context ---- */
+
+/* What the file depends on, read once from the request. */
+struct SourceContext {
+    const GenerationRequest *request = nullptr;
+    Scope *global = nullptr;
+    int timers = 0;
+    int trace_level = 0;           /* 0, 5, 10, 20, 50 */
+    int buffer_size = 0;           /* trace buffer bytes */
+    bool trace_buffering = false;  /* trace level and buffer size above 0 */
+    int allocation = 0;            /* 0 static, 1 stack, 2 dynamic */
+    int probe = 0;                 /* 0 none, 1 default, 2 custom */
+    std::string thread;            /* "<main>" or the thread function */
+    bool thread_entry = false;
+    int depth = 0;                 /* scenario depth counter, 0 between bodies */
+};
+extern SourceContext source_context;
+
+/* ---- statement_code.cc: scenario and procedure bodies ---- */
+void generate_scenario_code(SemanticEntry *scenario);
+void generate_procedure_code(SemanticEntry *procedure);
+/* A CATCH declaration joins the handlers that statement code uses. */
+void record_catch_handler(SemanticEntry *catch_entry);
+/* Labels pending at the end of a body are dropped. */
+void clear_pending_labels();
+
+/* ---- message_code.cc: message functions and handlers ---- */
+void generate_reference_code(SemanticEntry *message_type);  /* _ref_msg, _cmp_msg */
+void generate_dump_code(SemanticEntry *message_type);       /* _dump_msg */
+void generate_callback_code(SemanticEntry *callback);
+void generate_procsend_code(SemanticEntry *procsend);
+void generate_wait_code(SemanticEntry *wait_function);
+/* True when the message type's functions have a body to write. */
+bool has_reference_messages(SemanticEntry *message_type);
+bool has_selection_description(SemanticEntry *message_type);
+
+/* ---- probe_code.cc: a probe-mode file after its includes ---- */
+void generate_probe_source();
+
+/* ---- source_layout.cc: texts the bodies share ---- */
+/* "ZRK_T_INT zrk_P<id> (" and the parameter types, up to ")". */
+void procedure_signature(SemanticEntry *procedure, const char *qualifier,
+                         std::string &out);
+/* The callback's parameter list: "(ZRK_T_INT zrk_RegId[, ZRK_T_INT zrk_index])". */
+const char *handler_parameters(SemanticEntry *handler);
+
+#endif

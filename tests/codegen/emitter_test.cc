@@ -1,0 +1,142 @@
+/*
+** tests/codegen/emitter_test.cc
+** The line emitter: indentation of lines and blocks, preprocessor lines in
+** column 1, and lines far longer than any fixed buffer.
+*/
+#include "source_int.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+/* Runs `emit` against a temporary stream and returns what it wrote. */
+template <typename F> std::string emitted(F emit)
+{
+    FILE *stream = tmpfile();
+    EXPECT_NE(stream, nullptr);
+    emit_to_stream(stream);
+    emit();
+    std::string text;
+    rewind(stream);
+    for (int c; (c = fgetc(stream)) != EOF;)
+        text += char(c);
+    fclose(stream);
+    source_emitter.out = nullptr;
+    return text;
+}
+
+TEST(Emitter, BlocksIndentBracesOnceAndContentsTwice)
+{
+    std::string text = emitted([] {
+        emit_format("void f ()");
+        emit_open_block();
+        emit_format("for (;;)");
+        emit_open_block();
+        emit_format("x = %d;", 1);
+        emit_close_block();
+        emit_close_block();
+        emit_format("done");
+    });
+    EXPECT_EQ(text, "void f ()\n"
+                    " {\n"
+                    "  for (;;)\n"
+                    "   {\n"
+                    "    x = 1;\n"
+                    "   }\n"
+                    " }\n"
+                    "done\n");
+}
+
+TEST(Emitter, PreprocessorLinesStayInColumnOne)
+{
+    std::string text = emitted([] {
+        emit_open_block();
+        emit_format("#if ZRS_DYNFLW");
+        emit_define("ZRK_K_MAX_COMT", "1");
+        emit_ifdef("ZRK_SCENARIA_DEBUG");
+        emit_else();
+        emit_endif();
+        emit_undef("USE_ZRS");
+        emit_format("# not a directive, but it begins with '#'");
+        emit_format(" #include \"native.h\"");   /* a native line: indented */
+        emit_close_block();
+    });
+    EXPECT_EQ(text, " {\n"
+                    "#if ZRS_DYNFLW\n"
+                    "#define ZRK_K_MAX_COMT 1\n"
+                    "#ifdef ZRK_SCENARIA_DEBUG\n"
+                    "#else\n"
+                    "#endif\n"
+                    "#undef USE_ZRS\n"
+                    "# not a directive, but it begins with '#'\n"
+                    "   #include \"native.h\"\n"
+                    " }\n");
+}
+
+TEST(Emitter, EmptyBufferGivesAnIndentedEmptyLine)
+{
+    std::string text = emitted([] {
+        emit_line();
+        emit_open_block();
+        emit_line();
+        emit_close_block();
+    });
+    EXPECT_EQ(text, "\n {\n  \n }\n");
+}
+
+TEST(Emitter, NegativeLevelWritesNoIndentation)
+{
+    std::string text = emitted([] {
+        emit_close_block();        /* more closed than opened */
+        emit_format("x");
+        source_emitter.level = 0;
+    });
+    EXPECT_EQ(text, "}\nx\n");
+}
+
+/* A generated line has no length limit: a long native line or a long
+** joined list must come out whole, in one line. */
+TEST(Emitter, LinesLongerThanAnyFixedBufferComeOutWhole)
+{
+    std::string piece(70000, 'a');
+    std::string text = emitted([&] {
+        emit_open_block();
+        line_append("int %s", piece.c_str());
+        for (int i = 0; i < 5000; i++)
+            line_append(",v%d", i);
+        line_append(";");
+        emit_line();
+        emit_format("%s=%s;", piece.c_str(), piece.c_str());
+        emit_close_block();
+    });
+    std::string list;
+    for (int i = 0; i < 5000; i++)
+        list += ",v" + std::to_string(i);
+    EXPECT_EQ(text, " {\n  int " + piece + list + ";\n  " + piece + "=" + piece +
+                        ";\n }\n");
+}
+
+TEST(Emitter, LineBufferIsClearedAfterEachLine)
+{
+    std::string text = emitted([] {
+        line_append("first");
+        emit_line();
+        line_append("second %s", "part");
+        emit_line();
+        emit_line();
+    });
+    EXPECT_EQ(text, "first\nsecond part\n\n");
+}
+
+TEST(Emitter, FormatWithPercentSignsInArgumentsIsNotReinterpreted)
+{
+    std::string text = emitted([] {
+        emit_format("%s", "printf(\"%d %s\\n\");");
+    });
+    EXPECT_EQ(text, "printf(\"%d %s\\n\");\n");
+}
+
+} // namespace

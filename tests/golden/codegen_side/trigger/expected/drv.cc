@@ -1,0 +1,254 @@
+
+//
+// ZIRKO Scenaria v2.6a, preprocessor C++
+// file name: drv.cc
+// date: Tue Nov 14 22:13:20 2023
+//
+
+
+#ifdef USE_ZRS
+#undef USE_ZRS
+#endif
+#define USE_ZRS 1
+#include "TP.h"
+#include "iface.h"
+
+#define ZRK_K_MAX_COMT 1
+#define ZRK_K_MAX_CHAN 3
+#define ZRK_K_MAX_MSGT 2
+#define ZRK_K_CHAN_zrk_socket 2
+typedef struct zrk_s_T_CHAN_zrk_socket
+ {
+  int *zrk_connexionId[ZRK_K_ID_SIZE];
+  ZRK_T_INT zrk_numberofId;
+  ZRK_T_INT zrk_msg[ZRK_K_MAX_MSGT];
+ }
+ZRK_T_CHAN_zrk_socket, *ZRK_PT_CHAN_zrk_socket;
+typedef ZRK_T_CHAN_zrk_socket ZRK_T_COMM_zrk_socket[ZRK_K_CHAN_zrk_socket];
+#define ZRK_K_MSG_event 2
+typedef struct zrk_s_T_MSG_event
+ {
+  ZRK_T_INT zrk_defNumber;
+  event zrk_MsgRef;
+  event zrk_MsgMin;
+  event zrk_MsgMax;
+  ZRK_T_INT zrk_state;
+  ZRK_T_INT zrk_stateok;
+  ZRK_T_INT zrk_stateko;
+  ZRK_T_INT zrk_state_channel[ZRK_K_MAX_COMT][ZRK_K_MAX_CHAN];
+ }
+ZRK_T_event, *ZRK_PT_event;
+typedef ZRK_T_event ZRK_T_MSG_event[ZRK_K_MSG_event];
+#define ZRK_K_MSG_other 1
+typedef struct zrk_s_T_MSG_other
+ {
+  ZRK_T_INT zrk_defNumber;
+  other zrk_MsgRef;
+  other zrk_MsgMin;
+  other zrk_MsgMax;
+  ZRK_T_INT zrk_state;
+  ZRK_T_INT zrk_stateok;
+  ZRK_T_INT zrk_stateko;
+  ZRK_T_INT zrk_state_channel[ZRK_K_MAX_COMT][ZRK_K_MAX_CHAN];
+ }
+ZRK_T_other, *ZRK_PT_other;
+typedef ZRK_T_other ZRK_T_MSG_other[ZRK_K_MSG_other];
+class ZIRKO
+ {
+  public:
+  ZIRKO ();
+  void zrk_initstates ();
+  ZRK_T_INT zrk_WAIT_1 (ZRK_T_INT *zrk_exprOK,ZRK_T_INT *zrk_expr_KO,ZRK_T_UTIME zrk_wtime_0 );
+  ZRK_T_INT zrk_WAIT_0 (ZRK_T_INT *zrk_exprOK,ZRK_T_INT *zrk_expr_KO,ZRK_T_UTIME zrk_wtime_0 );
+  ZRK_T_INT zrk_S31 ();
+  ZRK_T_INT zrk_S30 ();
+  ZRK_T_INT zrk_other_ON_zrk_socket (ZRK_T_INT zrk_RegId);
+  ZRK_T_INT zrk_event_ON_zrk_socket (ZRK_T_INT zrk_RegId);
+  ZRK_T_INT zrk_flagrt;
+  ZRK_T_UTIME WTIME;
+  ZRK_T_INT I0,I1,I2,I3,I4,I5,I6,I7,I8,I9,I10,I11,I12,I13,I14,I15,I16,I17,I18,I19,I20;
+  ZRK_T_INT J0,J1,J2,J3,J4,J5,J6,J7,J8,J9,J10,J11,J12,J13,J14,J15,J16,J17,J18,J19,J20;
+  ZRK_C_RUNTIME zrk_runtime;
+  void zrk_event_ref_msg (ZRK_PT_event zrk_msg_ref);
+  ZRK_T_INT zrk_event_cmp_msg (ZRK_PT_event zrk__msg_ref,event &zrk_msg_rcv);
+  void zrk_event_dump_msg (event &zrk_msgrcv);
+  ZRK_T_MSG_event zrk_msg_event;
+  event zrk_event_rcv;
+  event *zrk_event_send;
+  struct {
+int code;
+
+}ZRK_event;
+
+  // zrk_v1_3_ch_0 => zrk_state_channel[0][0]
+  event &e1;
+  event &zrk_Min_e1;
+  event &zrk_Max_e1;
+  event &e2;
+  event &zrk_Min_e2;
+  event &zrk_Max_e2;
+  void zrk_other_ref_msg (ZRK_PT_other zrk_msg_ref);
+  ZRK_T_INT zrk_other_cmp_msg (ZRK_PT_other zrk__msg_ref,other &zrk_msg_rcv);
+  void zrk_other_dump_msg (other &zrk_msgrcv);
+  ZRK_T_MSG_other zrk_msg_other;
+  other zrk_other_rcv;
+  other *zrk_other_send;
+  struct {
+int v;
+
+}ZRK_other;
+
+  // zrk_v1_3_ch_1 => zrk_state_channel[0][1]
+  other &o1;
+  other &zrk_Min_o1;
+  other &zrk_Max_o1;
+ }
+;
+#define ZRK_NUMINSTANCE zrk_runtime.zrk_ctxnuminstance
+#define ZRK_OCCID zrk_runtime.zrk_ctxoccid
+#define ZRK_TIMEOUT zrk_runtime.zrk_ctxtimeout
+
+ZIRKO :: ZIRKO () : WTIME(0)
+,e1(zrk_msg_event[0].zrk_MsgRef)
+,zrk_Min_e1(zrk_msg_event[0].zrk_MsgMin)
+,zrk_Max_e1(zrk_msg_event[0].zrk_MsgMax)
+,e2(zrk_msg_event[1].zrk_MsgRef)
+,zrk_Min_e2(zrk_msg_event[1].zrk_MsgMin)
+,zrk_Max_e2(zrk_msg_event[1].zrk_MsgMax)
+,o1(zrk_msg_other[0].zrk_MsgRef)
+,zrk_Min_o1(zrk_msg_other[0].zrk_MsgMin)
+,zrk_Max_o1(zrk_msg_other[0].zrk_MsgMax)
+ {
+  ZRK_T_INT zrk_i;
+  for (zrk_i=0;zrk_i<ZRK_K_MSG_event;zrk_i++)
+   {
+    zrk_msg_event[zrk_i].zrk_defNumber=0;
+   }
+  for (zrk_i=0;zrk_i<ZRK_K_MSG_other;zrk_i++)
+   {
+    zrk_msg_other[zrk_i].zrk_defNumber=0;
+   }
+ }
+void ZIRKO::zrk_initstates ()
+ {
+  ZRK_T_INT zrk_i,zrk_j,zrk_k;
+  for (zrk_i=0; zrk_i<ZRK_K_MSG_event; zrk_i++)
+   {
+    zrk_msg_event[zrk_i].zrk_state=ZRK_NOEVT;
+    zrk_msg_event[zrk_i].zrk_stateok=0;
+    zrk_msg_event[zrk_i].zrk_stateko=0;
+    for (zrk_j=0; zrk_j<ZRK_K_MAX_COMT; zrk_j++)
+     {
+      for (zrk_k=0; zrk_k<ZRK_K_MAX_CHAN; zrk_k++)
+       {
+        zrk_msg_event[zrk_i].zrk_state_channel[zrk_j][zrk_k]=ZRK_NOEVT;
+       }
+     }
+   }
+  for (zrk_i=0; zrk_i<ZRK_K_MSG_other; zrk_i++)
+   {
+    zrk_msg_other[zrk_i].zrk_state=ZRK_NOEVT;
+    zrk_msg_other[zrk_i].zrk_stateok=0;
+    zrk_msg_other[zrk_i].zrk_stateko=0;
+    for (zrk_j=0; zrk_j<ZRK_K_MAX_COMT; zrk_j++)
+     {
+      for (zrk_k=0; zrk_k<ZRK_K_MAX_CHAN; zrk_k++)
+       {
+        zrk_msg_other[zrk_i].zrk_state_channel[zrk_j][zrk_k]=ZRK_NOEVT;
+       }
+     }
+   }
+ }
+static ZIRKO zrk_zirko_static;
+ZRK_T_INT ZIRKO::zrk_WAIT_1 (ZRK_T_INT *,ZRK_T_INT *,ZRK_T_UTIME )
+ {
+  /* wait function: message code not generated yet */
+  return (0);
+ }
+ZRK_T_INT ZIRKO::zrk_WAIT_0 (ZRK_T_INT *,ZRK_T_INT *,ZRK_T_UTIME )
+ {
+  /* wait function: message code not generated yet */
+  return (0);
+ }
+ZRK_T_INT ZIRKO::zrk_event_ON_zrk_socket (ZRK_T_INT zrk_RegId)
+ {
+  /* callback: message code not generated yet */
+  return (0);
+ }
+ZRK_T_INT ZIRKO::zrk_other_ON_zrk_socket (ZRK_T_INT zrk_RegId)
+ {
+  /* callback: message code not generated yet */
+  return (0);
+ }
+ZRK_T_INT ZIRKO::zrk_S30 ()
+ {
+  /* scenario: statement code not generated yet */
+  return (0);
+ }
+ZRK_T_INT ZIRKO::zrk_S31 ()
+ {
+  /* scenario: statement code not generated yet */
+  return (0);
+ }
+ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
+ {
+  ZRK_T_INT zrk_local_state = 0;
+  ZRK_PT_CAR rio_file_name = "drv.rio";
+#if ZRS_DYNFLW
+  char tstnaming[255];
+#endif /* ZRS_DYNFLW */
+  ZIRKO *zrk_zirko = &zrk_zirko_static;
+  zrk_zirko->zrk_runtime.zrk_ctxtracepriority = 0;
+  zrk_zirko->zrk_runtime.zrk_set_trace_functions();
+  zrk_zirko->zrk_runtime.zrk_ctxnuminstance = 1;
+  zrk_zirko->zrk_runtime.zrk_instancename[0] = '\0';
+  zrk_zirko->zrk_runtime.zrk_ctxtesternaming[0] = '\0';
+  zrk_zirko->zrk_runtime.zrk_set_lstflt(argc,argv,"");
+  zrk_zirko->zrk_runtime.zrk_set_riofilename(argc,argv,rio_file_name);
+  zrk_zirko->zrk_runtime.zrk_set_occid(argc,argv,0);
+#if ZRS_DYNFLW
+  zrk_zirko->zrk_runtime.zrk_set_testernaming ();
+#endif /* ZRS_DYNFLW */
+  zrk_zirko->zrk_runtime.zrk_set_instancevalid(1);
+  zrk_zirko->zrk_runtime.zrk_set_instancerequired(0);
+  zrk_zirko->zrk_runtime.zrk_ctxflagprobe = 0;
+#if ZRS_DYNFLW
+  zrk_zirko->zrk_runtime.zrk_initrio_with_dynamicfollowing ("Tue Nov 14 22:13:20 2023 0",
+#else
+  zrk_zirko->zrk_runtime.zrk_initrio_no_dynamicfollowing ("Tue Nov 14 22:13:20 2023 0",
+#endif /* ZRS_DYNFLW */
+#ifdef ZRK_SCENARIA_DEBUG
+  "D");
+#else
+  "");
+#endif
+  zrk_zirko->J0 = 1;
+#if ZRS_DYNFLW
+   {
+    zrk_sprintf (tstnaming, "\"%s\"", zrk_zirko->zrk_runtime.zrk_ctxtesternaming);
+    if ( priv_boot_tagtlk( &(zrk_zirko->zrk_runtime.zrk_ctxtagtsocket), zrk_zirko->zrk_runtime.zrk_instancename, tstnaming, &(zrk_zirko->zrk_runtime.zrk_ctxtagttimeout), &(zrk_zirko->zrk_runtime.zrk_ctxtagtcommactivated)) )
+     {
+      ZRS_EXIT (1);
+     }
+    else
+     {
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 412, 29890);
+      /* To_spv: 1 -> (263,29207) - s1.pts -*/
+     }
+   }
+  
+  zrk_zirko->zrk_runtime.zrk_declare_ni_tsf (1);
+#endif /* ZRS_DYNFLW */
+  
+  zrk_zirko->zrk_runtime.zrk_startchronomarkloop ( 41, 30 , 0, zrk_zirko->J0, "", 0, 0);
+  zrk_local_state = zrk_zirko->zrk_S30 ();
+  zrk_zirko->zrk_runtime.zrk_stopchronomarkloop (zrk_local_state, 41, 0, zrk_zirko->J0, "", 0, 0);
+  zrk_zirko->zrk_runtime.zrk_end ();
+#if ZRS_DYNFLW
+  zrk_zirko->zrk_runtime.zrk_endoftester_tagtlk ();
+  priv_close_tagtlk ( &(zrk_zirko->zrk_runtime.zrk_ctxtagtsocket) );
+#endif /* ZRS_DYNFLW */
+  
+  ZRS_EXIT ((zrk_local_state != 0));
+  return ( 0 );
+ }

@@ -1,0 +1,2 @@
+/* iface.h: nothing the script needs */
+int unused_counter;

@@ -1,0 +1,135 @@
+
+//
+// ZIRKO Scenaria v2.6a, preprocessor C++
+// file name: gen/r.c
+// date: Tue Nov 14 22:13:20 2023
+//
+
+
+#ifdef USE_ZRS
+#undef USE_ZRS
+#endif
+#define USE_ZRS 1
+#include "TP.h"
+#define ZIRKO r_start_class
+#include "iface.h"
+
+#define ZRK_K_MAX_COMT 1
+#define ZRK_K_MAX_CHAN 1
+#define ZRK_K_MAX_MSGT 0
+class ZIRKO
+ {
+  public:
+  ZIRKO ();
+  void zrk_initstates ();
+  ZRK_T_INT zrk_S9 ();
+  ZRK_T_INT zrk_S8 ();
+  ZRK_T_INT zrk_flagrt;
+  ZRK_T_UTIME WTIME;
+  ZRK_T_INT I0,I1,I2,I3,I4,I5,I6,I7,I8,I9,I10,I11,I12,I13,I14,I15,I16,I17,I18,I19,I20;
+  ZRK_T_INT J0,J1,J2,J3,J4,J5,J6,J7,J8,J9,J10,J11,J12,J13,J14,J15,J16,J17,J18,J19,J20;
+  ZRK_C_RUNTIME zrk_runtime;
+ }
+;
+#define ZRK_NUMINSTANCE zrk_runtime.zrk_ctxnuminstance
+#define ZRK_OCCID zrk_runtime.zrk_ctxoccid
+#define ZRK_TIMEOUT zrk_runtime.zrk_ctxtimeout
+
+ZIRKO :: ZIRKO () : WTIME(0)
+ {
+  ZRK_T_INT zrk_i;
+ }
+void ZIRKO::zrk_initstates ()
+ {
+  ZRK_T_INT zrk_i,zrk_j,zrk_k;
+ }
+ZRK_T_INT ZIRKO::zrk_S8 ()
+ {
+  /* scenario: statement code not generated yet */
+  return (0);
+ }
+ZRK_T_INT ZIRKO::zrk_S9 ()
+ {
+  /* scenario: statement code not generated yet */
+  return (0);
+ }
+ZRK_T_THREAD_RETURN  r_start(ZRK_PT_ARG arg)
+ {
+  ZRK_T_INT zrk_local_state = 0;
+  ZRK_PT_CAR rio_file_name = "gen/r.rio";
+#if ZRS_DYNFLW
+  char tstnaming[255];
+#endif /* ZRS_DYNFLW */
+  ZIRKO *zrk_zirko = new ZIRKO;
+  zrk_zirko->zrk_runtime.zrk_ctxbuffertrace = new ZRK_T_CAR [1024] ;
+  zrk_zirko->zrk_runtime.zrk_ctxbuffersize=1024;
+  zrk_zirko->zrk_runtime.zrk_ctxbuffersizeleft=1024;
+  zrk_zirko->zrk_runtime.zrk_ctxtracepriority=5;
+  zrk_zirko->zrk_runtime.zrk_ctxcurrentline=zrk_zirko->zrk_runtime.zrk_ctxbuffertrace;
+  zrk_zirko->zrk_runtime.zrk_ctxlinetoerase=zrk_zirko->zrk_runtime.zrk_ctxbuffertrace;
+  zrk_zirko->zrk_runtime.zrk_ctxlastline=zrk_zirko->zrk_runtime.zrk_ctxbuffertrace;
+  zrk_zirko->zrk_runtime.zrk_set_trace_functions();
+  zrk_zirko->zrk_runtime.zrk_ctxnuminstance = 1;
+  zrk_zirko->zrk_runtime.zrk_instancename[0] = '\0';
+  zrk_zirko->zrk_runtime.zrk_ctxtesternaming[0] = '\0';
+  if ( arg->zrk_filters )
+   {
+    zrk_zirko->zrk_runtime.zrk_set_lstflt(0,(char **)0,arg->zrk_filters);
+   }
+  if ( arg->zrk_riofilename )
+  zrk_zirko->zrk_runtime.zrk_set_riofilename(0,(char **)0,arg->zrk_riofilename);
+  else
+  zrk_zirko->zrk_runtime.zrk_set_riofilename(0,(char **)0,rio_file_name);
+  if ( arg->zrk_instance )
+  zrk_zirko->zrk_runtime.zrk_set_instancename(0,(char **)0,arg->zrk_instance);
+  else
+  zrk_zirko->zrk_runtime.zrk_set_instancename(0,(char **)0,zrk_zirko->zrk_runtime.zrk_instancename);
+  zrk_zirko->zrk_runtime.zrk_ctxoccid = ( arg->zrk_occid );
+#if ZRS_DYNFLW
+  zrk_zirko->zrk_runtime.zrk_set_testernaming ();
+#endif /* ZRS_DYNFLW */
+  zrk_zirko->zrk_runtime.zrk_set_instancevalid(1);
+  zrk_zirko->zrk_runtime.zrk_set_instancerequired(0);
+  zrk_zirko->zrk_runtime.zrk_ctxflagprobe = 0;
+#if ZRS_DYNFLW
+  zrk_zirko->zrk_runtime.zrk_initrio_with_dynamicfollowing ("Tue Nov 14 22:13:20 2023 0",
+#else
+  zrk_zirko->zrk_runtime.zrk_initrio_no_dynamicfollowing ("Tue Nov 14 22:13:20 2023 0",
+#endif /* ZRS_DYNFLW */
+#ifdef ZRK_SCENARIA_DEBUG
+  "D");
+#else
+  "");
+#endif
+  zrk_zirko->J0 = 1;
+#if ZRS_DYNFLW
+   {
+    zrk_sprintf (tstnaming, "\"%s\"", zrk_zirko->zrk_runtime.zrk_ctxtesternaming);
+    if ( priv_boot_tagtlk( &(zrk_zirko->zrk_runtime.zrk_ctxtagtsocket), zrk_zirko->zrk_runtime.zrk_instancename, tstnaming, &(zrk_zirko->zrk_runtime.zrk_ctxtagttimeout), &(zrk_zirko->zrk_runtime.zrk_ctxtagtcommactivated)) )
+     {
+      ZRS_EXIT (1);
+     }
+    else
+     {
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 214, 54512);
+      /* To_spv: 1 -> (65,53829) - s1.pts -*/
+     }
+   }
+  
+  zrk_zirko->zrk_runtime.zrk_declare_ni_tsf (1);
+#endif /* ZRS_DYNFLW */
+  
+  zrk_zirko->zrk_runtime.zrk_startchronomarkloop ( 11, 8 , 0, zrk_zirko->J0, "", 0, 0);
+  zrk_local_state = zrk_zirko->zrk_S8 ();
+  zrk_zirko->zrk_runtime.zrk_stopchronomarkloop (zrk_local_state, 11, 0, zrk_zirko->J0, "", 0, 0);
+  zrk_zirko->zrk_runtime.zrk_flush_circular_buffer (K_TRACECTX_MAX_PRIORITY);
+  zrk_zirko->zrk_runtime.zrk_end ();
+#if ZRS_DYNFLW
+  zrk_zirko->zrk_runtime.zrk_endoftester_tagtlk ();
+  priv_close_tagtlk ( &(zrk_zirko->zrk_runtime.zrk_ctxtagtsocket) );
+#endif /* ZRS_DYNFLW */
+  
+  delete [] zrk_zirko->zrk_runtime.zrk_ctxbuffertrace;
+  delete zrk_zirko;
+  zrk_thr_exit ((zrk_local_state != 0));
+ }

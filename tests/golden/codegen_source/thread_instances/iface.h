@@ -1,0 +1,2 @@
+/* iface.h: one message type */
+typedef struct { int code; } order_t;

@@ -1,0 +1,118 @@
+/*
+** tests/runtime/TP.h
+** Stand-in for the target runtime's main header, for compile checks only.
+**
+** The generated driver source is compiled against the target runtime,
+** which is not part of this project.  This header declares, and nothing
+** more, what the generated text calls: the ZRK_T_ and ZRK_PT_ types, the
+** runtime object ZRK_C_RUNTIME with the members and context fields the
+** driver uses, the free functions, the ZRS_ macros and the constants.  It
+** has no definitions: a generated source that compiles against it is
+** valid C++, nothing is said about what it does.  It grows with the code
+** the generator writes.
+*/
+#ifndef ZRS_STANDIN_TP_H
+#define ZRS_STANDIN_TP_H
+
+#include <cstdlib>
+#include <cstring>
+
+/* ---- Scalar and pointer types ---- */
+typedef int ZRK_T_INT;
+typedef char ZRK_T_CAR;
+typedef char *ZRK_PT_CAR;
+typedef unsigned long ZRK_T_UTIME;
+
+/* A timer: the date it was last started. */
+struct ZRK_T_DATE {
+    long seconds, microseconds;
+};
+struct ZRK_T_TIMER {
+    ZRK_T_DATE timer;
+};
+
+/* What a thread entry receives: the run parameters of its launcher; a
+** null text means "not given". */
+struct ZRK_T_ARG {
+    char *zrk_filters;
+    char *zrk_riofilename;
+    char *zrk_instance;
+    ZRK_T_INT zrk_occid;
+};
+typedef ZRK_T_ARG *ZRK_PT_ARG;
+typedef void *ZRK_T_THREAD_RETURN;
+
+/* Connection slots per channel. */
+#define ZRK_K_ID_SIZE 16
+/* State of a message no event has reached yet. */
+#define ZRK_NOEVT (-1)
+/* Trace priority that flushes everything the circular buffer holds. */
+#define K_TRACECTX_MAX_PRIORITY 100
+
+/* ---- The runtime object each driver object holds ---- */
+class ZRK_C_RUNTIME {
+public:
+    /* context fields */
+    ZRK_T_INT zrk_ctxnuminstance;
+    ZRK_T_INT zrk_ctxoccid;
+    ZRK_T_UTIME zrk_ctxtimeout;
+    ZRK_T_INT zrk_ctxflagprobe;
+    ZRK_T_INT zrk_ctxtracepriority;
+    ZRK_T_CAR *zrk_ctxbuffertrace;
+    ZRK_T_INT zrk_ctxbuffersize;
+    ZRK_T_INT zrk_ctxbuffersizeleft;
+    ZRK_T_CAR *zrk_ctxcurrentline;
+    ZRK_T_CAR *zrk_ctxlinetoerase;
+    ZRK_T_CAR *zrk_ctxlastline;
+    ZRK_T_CAR zrk_instancename[255];
+    ZRK_T_CAR zrk_ctxtesternaming[255];
+    ZRK_T_INT zrk_ctxtagtsocket;
+    ZRK_T_INT zrk_ctxtagttimeout;
+    ZRK_T_INT zrk_ctxtagtcommactivated;
+
+    /* timers */
+    ZRK_T_UTIME zrk_time(ZRK_T_DATE *start);
+
+    /* run parameters: from the command line (argc, argv) or given */
+    void zrk_set_trace_functions();
+    void zrk_set_lstflt(int argc, char **argv, const char *filters);
+    void zrk_set_riofilename(int argc, char **argv, const char *name);
+    void zrk_set_instancename(int argc, char **argv, const char *name);
+    void zrk_set_occid(int argc, char **argv, const char *occid);
+    void zrk_set_testernaming();
+    void zrk_set_instancevalid(ZRK_T_INT valid);
+    void zrk_set_instancerequired(ZRK_T_INT required);
+
+    /* results file and dynamic following */
+    void zrk_initrio_with_dynamicfollowing(const char *generation, const char *mode);
+    void zrk_initrio_no_dynamicfollowing(const char *generation, const char *mode);
+    void zrk_notify_tsf(ZRK_T_INT file, long identity, long check);
+    void zrk_declare_ni_tsf(ZRK_T_INT file);
+    void zrk_endoftester_tagtlk();
+
+    /* the run of the root scenario */
+    void zrk_startchronomarkloop(ZRK_T_INT end_id, ZRK_T_INT id, ZRK_T_INT depth,
+                                 ZRK_T_INT loop, const char *text, ZRK_T_INT a,
+                                 ZRK_T_INT b);
+    void zrk_stopchronomarkloop(ZRK_T_INT state, ZRK_T_INT end_id, ZRK_T_INT depth,
+                                ZRK_T_INT loop, const char *text, ZRK_T_INT a,
+                                ZRK_T_INT b);
+    void zrk_flush_circular_buffer(ZRK_T_INT priority);
+    void zrk_end();
+};
+
+/* ---- Free functions ---- */
+void zrk_get_date(ZRK_T_DATE *date);
+int zrk_strcmp(const char *first, const char *second);
+int zrk_sprintf(char *out, const char *format, ...);
+[[noreturn]] void zrk_thr_exit(ZRK_T_INT status);
+int priv_boot_tagtlk(ZRK_T_INT *socket, const char *instance, const char *naming,
+                     ZRK_T_INT *timeout, ZRK_T_INT *activated);
+void priv_close_tagtlk(ZRK_T_INT *socket);
+
+/* ---- Macros ---- */
+#define ZRS_EXIT(status) exit(status)
+#define ZRS_STRCPY(to, from) strcpy((to), (from))
+#define ZRS_STRCAT(to, from) strcat((to), (from))
+
+#endif
