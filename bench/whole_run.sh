@@ -97,6 +97,7 @@ best_of() {   # command...: best wall time (ms) and largest peak of RUNS runs
 }
 
 cd "$WORK"
+mkdir -p out
 OURS="env KORVATDIR=$BUILD $BIN s $LIST out/drv -STD_DEFINE=$DEF -INCL=/usr/include,/usr/include/$ARCH,$GCCINC"
 # One run to show what the compiler said about the headers.
 $OURS >/dev/null 2>"$WORK/diagnostics" && status=0 || status=$?
