@@ -18,6 +18,17 @@ static void placeholder_body(const char *what)
     emit_close_block();
 }
 
+bool generate_message_statement(SemanticEntry *statement)
+{
+    switch (statement->kind) {
+    case EK_VAR: case EK_ADD_ID: case EK_WAITTIL: case EK_INTERSEND: case EK_INTERRECV:
+        emit_format("/* statement: message code not generated yet */");
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool has_reference_messages(SemanticEntry *)
 {
     return false;
