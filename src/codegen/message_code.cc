@@ -20,8 +20,15 @@ static void placeholder_body(const char *what)
 
 bool generate_message_statement(SemanticEntry *statement)
 {
+    bool var = statement->kind == EK_VALUE_ROOT && statement->descriptor &&
+               (statement->descriptor->code == DC_VALUE_INIT ||
+                statement->descriptor->code == DC_VALUE_CHECK);
+    if (var) {
+        emit_format("/* statement: message code not generated yet */");
+        return true;
+    }
     switch (statement->kind) {
-    case EK_VAR: case EK_ADD_ID: case EK_WAITTIL: case EK_INTERSEND: case EK_INTERRECV:
+    case EK_ADD_ID: case EK_WAITTIL: case EK_INTERSEND: case EK_INTERRECV:
         emit_format("/* statement: message code not generated yet */");
         return true;
     default:

@@ -88,8 +88,9 @@ void generate_dump_code(SemanticEntry *message_type);       /* _dump_msg */
 void generate_callback_code(SemanticEntry *callback);
 void generate_procsend_code(SemanticEntry *procsend);
 void generate_wait_code(SemanticEntry *wait_function);
-/* The statements whose code is message code: VAR, ADD_ID, WAITTIL,
-** INTERSEND and INTERRECV.  Writes the statement and answers true for
+/* The statements whose code is message code: VAR (a value root of code
+** DC_VALUE_INIT or DC_VALUE_CHECK), ADD_ID, WAITTIL, INTERSEND and
+** INTERRECV.  Writes the statement and answers true for
 ** those kinds; false, writing nothing, for any other. */
 bool generate_message_statement(SemanticEntry *statement);
 /* True when the message type's functions have a body to write. */
