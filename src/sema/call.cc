@@ -214,9 +214,7 @@ SemanticEntry *function_entry(CSymbol *symbol, const char *name, const SyntaxNod
     function_type(d) = type;
     analysis.functions.emplace(prototype, e);
     Scope *params = new_scope(d, analysis.global);
-    CTypeView fn = type_view(type);
-    for (int i = 0; i < 64 && (fn.kind == 7 || fn.kind == 11); i++)
-        fn = type_view(fn.target);
+    CTypeView fn = type_view(without_typedefs(type));
     add_function_param(params, nullptr, fn.target, at);
     std::vector<CSymbol *> list;
     function_parameters(type, list);

@@ -125,6 +125,8 @@ void check_procedure_arguments(SyntaxNode *args, SemanticEntry *proc,
                                Scope *scope, const SyntaxNode *at);
 
 /* ---- types.cc: type classes ---- */
+/* The type under its typedef names and modifiers (kinds 7 and 11). */
+const CType *without_typedefs(const CType *type);
 /* The class of a type (17 when null is given as "no type"), with its
 ** printed text when `text` is not null. */
 int type_class(const CType *type, std::string *text);

@@ -22,6 +22,22 @@ namespace {
 ** deep; the model's own chains are far shorter. */
 const int PEEL_LIMIT = 64;
 
+} // namespace
+
+const CType *without_typedefs(const CType *type)
+{
+    const CType *t = type;
+    for (int i = 0; t && i < PEEL_LIMIT; i++) {
+        CTypeView v = type_view(t);
+        if (v.kind != 7 && v.kind != 11)
+            break;
+        t = v.target;
+    }
+    return t;
+}
+
+namespace {
+
 /* Arrays: their dimensions "[n]" in order, then the element's class. */
 int array_class(const CType *type, std::string *text, int depth);
 
@@ -151,14 +167,7 @@ int class_of(const CType *type, std::string *text, int depth)
 ** is that of the classes pointed to. */
 CType *pointed_class(const CType *type)
 {
-    const CType *t = type;
-    for (int i = 0; i < PEEL_LIMIT; i++) {
-        CTypeView v = type_view(t);
-        if (v.kind != 7 && v.kind != 11)
-            break;
-        t = v.target;
-    }
-    CTypeView v = type_view(t);
+    CTypeView v = type_view(without_typedefs(type));
     return const_cast<CType *>(v.kind == 3 ? v.target : type);
 }
 
@@ -207,14 +216,7 @@ int value_text_class(const char *text, int *dimension)
         return -1;
     int cls = type_class(type, nullptr);
     if (dimension && cls >= 0) {
-        const CType *t = type;
-        for (int i = 0; i < PEEL_LIMIT; i++) {
-            CTypeView v = type_view(t);
-            if (v.kind != 7 && v.kind != 11)
-                break;
-            t = v.target;
-        }
-        CTypeView v = type_view(t);
+        CTypeView v = type_view(without_typedefs(type));
         if (v.kind == 4 && v.dimension)
             *dimension = atoi(v.dimension);
     }

@@ -15,23 +15,13 @@
 #include <vector>
 
 #include "run_program.h"
-#include "sema_int.h"
+#include "sema_harness.h"
 
 class SemaTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        /* Restarted per suite: the harness suites restart it too. */
-        static bool catalogues = false;
-        if (!catalogues) {
-            init_intern_table();
-            init_script_messages();
-            init_bibli_messages();
-            init_modbas_messages();
-            init_anaccpp_messages();
-            catalogues = true;
-        }
-        start_interface_analysis(2, {}, {}, nullptr);
+        harness_start();   /* per suite: the harness suites restart it too */
         declare_c("#define NIL 0\nvoid *NONIL;\n");
     }
     void SetUp() override
