@@ -489,12 +489,30 @@ void write_statement_lines()
             emit_format("%s", e->name);
 }
 
+std::string folder_of(const std::string &name)
+{
+    size_t slash = name.rfind('/');
+    return slash == std::string::npos ? std::string() : name.substr(0, slash + 1);
+}
+
+/* A quoted include is looked for beside the including file first: a
+** header in the source's own folder is named without that folder, so
+** that the source compiles from wherever it is compiled. */
+std::string header_include_name(const std::string &header, const std::string &source)
+{
+    std::string folder = folder_of(header);
+    if (!folder.empty() && folder == folder_of(source))
+        return header.substr(folder.size());
+    return header;
+}
+
 } // namespace
 
 void generate_probe_source()
 {
     const char *header_name = source_context.request->header_name;
-    emit_format("#include \"%s\"", header_name);
+    emit_format("#include \"%s\"",
+                header_include_name(header_name, source_context.request->source_name).c_str());
     FILE *h = open_output(header_name, "a");
     std::vector<std::string> selector_list = selectors();
     write_header_glue(h, selector_list);

@@ -1,0 +1,9 @@
+/* the traced messages: one plain, one with two selected unions, one a
+** union itself */
+typedef struct { int id; int level; } ping_t;
+typedef struct {
+    int kind;
+    union { int a; long b; } u;
+    struct { int c; union { int x; char y; } v; } inner;
+} order_t;
+typedef union { int code; char text[4]; } reply_t;
