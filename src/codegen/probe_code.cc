@@ -214,8 +214,9 @@ void write_probe_declarations(FILE *h)
                        "ZRK_T_UINT zrk_code,ZRK_T_UINT zrk_value);\n");
 }
 
-/* Everything up to the selector numbers; the source's share of steps 2
-** and 5 (the context pointer type, the date setter) follows the include. */
+/* The probe glue of the `.h` file up to its closing "#endif"; in mode 2
+** the context pointer type and the date setter go to the source instead,
+** after its include of this file. */
 void write_header_glue(FILE *h, const std::vector<std::string> &selector_list)
 {
     checked_fprintf(h, "#ifdef USE_ZRS\n#undef USE_ZRS\n#endif\n#define USE_ZRS 1\n"

@@ -41,6 +41,13 @@ char y;
 }v;
 
 }inner;
+struct {
+int select;
+
+int p;
+short q;
+
+}slots[2];
 
 }ZRK_order_t;
 

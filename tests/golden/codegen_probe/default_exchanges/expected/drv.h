@@ -10,20 +10,20 @@
 #define ZRK_TDC_EVT_ping_t 10
 #define ZRK_TDC_EEVT_ping_t 11
 #define ZRK_TDC_EVT_order_t 12
-#define ZRK_TDC_EEVT_order_t 27
-#define ZRK_TDC_DEFM_order_in 28
-#define ZRK_TDC_Spts 46
-#define ZRK_TDC_Sscn 47
-#define ZRK_TDC_SEND_ping_out_link_a 48
-#define ZRK_TDC_RECV_ping_in_link_a 50
-#define ZRK_TDC_RECV_order_in_link_b 53
-#define ZRK_TDC_RECV_ping_in_link_b 56
-#define ZRK_TDC_SEND_ping_out_link_b 59
-#define ZRK_TDC_RECV_ping_in_link_a 61
-#define ZRK_TDC_Escn 64
-#define ZRK_TDC_Epts 65
-#define ZRK_TDC_LAST_SEND 59
-#define ZRK_TDC_LAST_ID 61
+#define ZRK_TDC_EEVT_order_t 35
+#define ZRK_TDC_DEFM_order_in 36
+#define ZRK_TDC_Spts 54
+#define ZRK_TDC_Sscn 55
+#define ZRK_TDC_SEND_ping_out_link_a 56
+#define ZRK_TDC_RECV_ping_in_link_a 58
+#define ZRK_TDC_RECV_order_in_link_b 61
+#define ZRK_TDC_RECV_ping_in_link_b 64
+#define ZRK_TDC_SEND_ping_out_link_b 67
+#define ZRK_TDC_RECV_ping_in_link_a 69
+#define ZRK_TDC_Escn 72
+#define ZRK_TDC_Epts 73
+#define ZRK_TDC_LAST_SEND 67
+#define ZRK_TDC_LAST_ID 69
 #ifdef USE_ZRS
 #undef USE_ZRS
 #endif
