@@ -22,6 +22,8 @@ typedef int ZRK_T_INT;
 typedef char ZRK_T_CAR;
 typedef char *ZRK_PT_CAR;
 typedef unsigned long ZRK_T_UTIME;
+typedef unsigned int ZRK_T_UINT;
+typedef unsigned int *ZRK_PT_UINT;
 
 /* A timer: the date it was last started. */
 struct ZRK_T_DATE {
@@ -69,6 +71,8 @@ public:
     ZRK_T_INT zrk_ctxtagtsocket;
     ZRK_T_INT zrk_ctxtagttimeout;
     ZRK_T_INT zrk_ctxtagtcommactivated;
+    ZRK_T_UTIME zrk_logdate;       /* probe mode */
+    ZRK_T_DATE zrk_ctxusrdate;     /* probe mode: date of the replayed event */
 
     /* timers */
     ZRK_T_UTIME zrk_time(ZRK_T_DATE *start);
@@ -99,12 +103,24 @@ public:
                                 ZRK_T_INT b);
     void zrk_flush_circular_buffer(ZRK_T_INT priority);
     void zrk_end();
+
+    /* probe mode: the replay of a traced exchange */
+    void zrk_initrio(const char *generation, const char *mode);
+    void zrk_send(ZRK_T_UINT code, const char *text);
+    void zrk_endsend(ZRK_T_INT state, ZRK_T_UINT end_id);
+    void zrk_waittil(ZRK_T_UINT code);
+    void zrk_endwaittil(ZRK_T_INT state, ZRK_T_UINT end_id, const char *text);
+    void zrk__evt(ZRK_T_INT type_id, ZRK_T_INT channel_id);
+    void zrk_evt(ZRK_T_INT type_id, ZRK_T_INT channel_id, ZRK_T_INT state, const char *text);
+    void zrk_endevt(ZRK_T_INT type_end_id);
+    void zrk_def_msg(ZRK_T_INT definition_id);
 };
 
 /* ---- Free functions ---- */
 void zrk_get_date(ZRK_T_DATE *date);
 int zrk_strcmp(const char *first, const char *second);
 int zrk_sprintf(char *out, const char *format, ...);
+void *zrk_memcpy(void *to, const void *from, size_t size);
 [[noreturn]] void zrk_thr_exit(ZRK_T_INT status);
 int priv_boot_tagtlk(ZRK_T_INT *socket, const char *instance, const char *naming,
                      ZRK_T_INT *timeout, ZRK_T_INT *activated);

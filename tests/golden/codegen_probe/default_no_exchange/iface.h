@@ -1,0 +1,1 @@
+typedef struct { int id; int level; } ping_t;
