@@ -4,7 +4,7 @@
 
 PACKAGES := g++ cmake bison flex qt6-base-dev qt6-l10n-tools libgtest-dev \
             libbenchmark-dev cpp zlib1g-dev libsqlite3-dev linux-libc-dev \
-            python3-pycparser
+            python3-pycparser groff-base
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD := build
 ASAN_BUILD := build-asan
