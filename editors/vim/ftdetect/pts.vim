@@ -1,0 +1,2 @@
+" Test scripts of the test-script compiler: *.pts
+autocmd BufNewFile,BufRead *.pts setfiletype pts
