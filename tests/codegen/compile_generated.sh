@@ -3,9 +3,10 @@
 # The generated driver source must be C++: the source each generator golden
 # case (tests/golden/codegen_*) wrote in a complete run (status 0, or 3
 # with warnings) compiles against the stand-in runtime headers of
-# tests/runtime, with and without the runtime's dynamic-following and
-# debug switches.  Other golden cases test the interface analysis with
-# headers that are wrong on purpose or need their run's -DEFINE and -INCL.
+# tests/runtime, with and without the runtime's dynamic-following, debug
+# and exception-handling switches.  Other golden cases test the interface
+# analysis with headers that are wrong on purpose or need their run's
+# -DEFINE and -INCL.
 #
 # Usage: compile_generated.sh <c++ compiler> <source root>
 cxx=$1
@@ -18,7 +19,7 @@ checked=0
 # compiles $1 with the case folder $2 on the include path; the messages
 # of a failure go to $work/messages
 compiles() {
-    for switches in "" "-DZRS_DYNFLW=1 -DZRK_SCENARIA_DEBUG"; do
+    for switches in "" "-DZRS_DYNFLW=1 -DZRK_SCENARIA_DEBUG -DZRK_HANDLE_EXCEPTION"; do
         # only errors count: string literals into the runtime's char
         # pointers are accepted by the target's compilers
         "$cxx" -std=c++17 -fsyntax-only -w $switches -I "$root/tests/runtime" \
