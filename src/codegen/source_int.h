@@ -75,6 +75,8 @@ struct SourceContext {
 extern SourceContext source_context;
 
 /* ---- statement_code.cc: scenario and procedure bodies ---- */
+/* (scenario_code.cc writes the functions, statement_code.cc their
+** statement lists, call_code.cc the CALL statements) */
 void generate_scenario_code(SemanticEntry *scenario);
 void generate_procedure_code(SemanticEntry *procedure);
 /* A CATCH declaration joins the handlers that statement code uses. */
@@ -99,6 +101,10 @@ void write_debug_ending(const char *debug_value, const char *normal_value);
 /* After a failed check: debug builds note it and go on, others return 1. */
 void write_short_debug_ending();
 SemanticEntry *scope_first_entry(const Scope *scope);
+/* The line between "#if ZRS_DYNFLW" and its "#endif". */
+void emit_dynflw(const std::string &line);
+/* A formatted text of any length. */
+std::string format_text(const char *format, ...) __attribute__((format(printf, 1, 2)));
 
 /* ---- call_code.cc: CALL statements and exception handlers ---- */
 void generate_call_statement(SemanticEntry *call);
