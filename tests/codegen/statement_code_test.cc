@@ -96,6 +96,21 @@ TEST(IdentifiersAgree, BlocksAndProceduresNameTheirRecordsAndPoints)
         EXPECT_TRUE(has_line_starting(run.tdc, "P" + std::string((*m)[1]) + " \"prepare\""));
 }
 
+TEST(IdentifiersAgree, SendsAndRendezvousNameTheirRecordsAndPoints)
+{
+    TreeRun run;
+    std::smatch m;
+    std::regex send(R"re(zrk_send\( (\d+), "order"\);\n.*\n#if ZRS_DYNFLW\n *zrk_runtime\.zrk_send_tsf \( (\d+), 1\);[^]*?zrk_endsend\( zrk_psret,(\d+)\);)re");
+    ASSERT_TRUE(std::regex_search(run.source, m, send));
+    EXPECT_TRUE(has_line_starting(run.tdc, "SD" + std::string(m[1]) + " \"order\", \"link0\""));
+    EXPECT_TRUE(has_line_starting(run.tdc, "SD" + std::string(m[3]) + " ?, ?"));
+    EXPECT_TRUE(has_line_starting(run.trace, "MS " + std::string(m[2]) + " \"order\""));
+    std::regex meet(R"re(zrk_brdv\((\d+), "meet"\);[^]*?rdv_reached_tsf \( 1, (\d+), 1\);)re");
+    ASSERT_TRUE(std::regex_search(run.source, m, meet));
+    EXPECT_TRUE(has_line_starting(run.tdc, "N" + std::string(m[1]) + " \"meet\""));
+    EXPECT_TRUE(has_line_starting(run.trace, "TX " + std::string(m[2]) + " \"meet\""));
+}
+
 /* ---- Hand-made statement lists ---- */
 
 struct HandList {
