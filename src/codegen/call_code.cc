@@ -40,7 +40,8 @@ HandlerList function_handlers;    /* the function being written */
 
 void add_handler(HandlerList &list, SemanticEntry *catch_entry)
 {
-    SemanticEntry *proc = catch_entry->descriptor ? catch_handler(catch_entry->descriptor) : nullptr;
+    SemanticDescriptor *d = catch_entry->descriptor;
+    SemanticEntry *proc = d ? catch_handler(d) : nullptr;
     if (!proc)
         return;
     if (!catch_entry->name) {
@@ -232,7 +233,8 @@ void result_check(SemanticEntry *call, SemanticEntry *function)
     if (!call_expected_result(d) || !call_result_var(d))
         return;
     SemanticEntry *result = scope_first_entry(function->descriptor->inner);
-    int cls = result && result->descriptor ? fparam_class(result->descriptor) : call_result_class(d);
+    int cls = result && result->descriptor ? fparam_class(result->descriptor)
+                                           : call_result_class(d);
     if (strcmp(call_expected_result(d), "NONIL") == 0)
         cls = NONIL_CLASS;
     typed_check(cls, call_result_var(d), call_expected_result(d), nullptr, call->tdc_end_id - 1);

@@ -290,13 +290,19 @@ bool held_by_value(const char *type)
     return false;
 }
 
+SemanticEntry *channel_commtype_of(SemanticEntry *channel)
+{
+    return channel && channel->descriptor ? channel_commtype(channel->descriptor) : nullptr;
+}
+
 void send_statement(SemanticEntry *e)
 {
     SemanticDescriptor *d = e->descriptor;
     SemanticEntry *message = send_message(d), *channel = send_channel(d);
     SemanticEntry *procsend = send_procsend(d);
-    SemanticEntry *type = message && message->descriptor ? message_type(message->descriptor) : nullptr;
-    SemanticEntry *commtype = channel && channel->descriptor ? channel_commtype(channel->descriptor) : nullptr;
+    SemanticEntry *type = message && message->descriptor ? message_type(message->descriptor)
+                                                          : nullptr;
+    SemanticEntry *commtype = channel_commtype_of(channel);
     const char *m = message ? message->name : "";
     const char *t = type ? type->name : "";
     int index = channel && channel->descriptor ? channel_index(channel->descriptor) : 0;
@@ -319,9 +325,10 @@ void send_statement(SemanticEntry *e)
 void clear_id_statement(SemanticEntry *e)
 {
     SemanticEntry *channel = id_channel(e->descriptor);
-    SemanticEntry *commtype = channel && channel->descriptor ? channel_commtype(channel->descriptor) : nullptr;
+    SemanticEntry *commtype = channel_commtype_of(channel);
     int index = channel && channel->descriptor ? channel_index(channel->descriptor) : 0;
-    emit_format("%schannel_%s[%d].%snumberofId=0;", P, commtype ? commtype->name : "", index, P);
+    emit_format("%schannel_%s[%d].%snumberofId=0;", P, commtype ? commtype->name : "", index,
+                P);
 }
 
 /* CATCH in a body: the handler joins the function's list and the try
@@ -338,6 +345,11 @@ void runtime_call(const char *name, int id)
     emit_format("%s.%s%s (%d);", RT, P, name, id);
 }
 
+void filter_call(const char *name, SemanticEntry *e)
+{
+    emit_format("%s.%s%s (\"%s\", %d );", RT, P, name, text_or_empty(e->name), e->tdc_id);
+}
+
 /* The statements whose entry needs no descriptor. */
 bool plain_statement(SemanticEntry *e)
 {
@@ -347,14 +359,19 @@ bool plain_statement(SemanticEntry *e)
     case EK_NATIVE_STMT: emit_format("%s", text_or_empty(e->name)); return true;
     case EK_ERROR: runtime_call("error", x); write_short_debug_ending(); return true;
     case EK_EXIT: runtime_call("rioexit", x); emit_format("return ( %s );", "3"); return true;
-    case EK_SET: emit_format("%s.%ssetfilter (\"%s\", %d );", RT, P, text_or_empty(e->name), x); return true;
-    case EK_UNSET: emit_format("%s.%sunsetfilter (\"%s\", %d );", RT, P, text_or_empty(e->name), x); return true;
-    case EK_NO_MESSAGE: runtime_call("nomsg", x); emit_format("return ( ZRK_NO_MESSAGE );"); return true;
+    case EK_SET: filter_call("setfilter", e); return true;
+    case EK_UNSET: filter_call("unsetfilter", e); return true;
+    case EK_NO_MESSAGE:
+        runtime_call("nomsg", x);
+        emit_format("return ( ZRK_NO_MESSAGE );");
+        return true;
     case EK_MESSAGE_DATE: runtime_call("msgdate", x); return true;
     case EK_RESET: case EK_TIMER:
         emit_format("%sget_date(&(%stimer[%s].timer));", P, P, text_or_empty(e->name));
         return true;
-    case EK_PAUSE: emit_format("%s.%spause ((ZRK_T_UTIME)(%s));", RT, P, text_or_empty(e->name)); return true;
+    case EK_PAUSE:
+        emit_format("%s.%spause ((ZRK_T_UTIME)(%s));", RT, P, text_or_empty(e->name));
+        return true;
     case EK_FLUSH_TRACE:
         emit_format("%s.%sflush_trace ( %d );", RT, P, x);
         emit_format("%s.%sflush_circular_buffer (K_TRACECTX_MAX_PRIORITY);", RT, P);

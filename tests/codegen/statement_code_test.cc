@@ -80,7 +80,9 @@ TEST(IdentifiersAgree, BlocksAndProceduresNameTheirRecordsAndPoints)
     TreeRun run;
     const char *labels[] = {"", "INITIALIZATION", "TERMINATION", "EXCEPTION"};
     const char *codes[] = {"", "\"0\"", "\"1\"", "\"2\""};
-    std::regex open(R"re(special_block_tsf \( (\d+), 1, (\d), 1\);\n#endif /\* ZRS_DYNFLW \*/\n *\n *zrk_runtime\.zrk_b(init|term|excep)\((\d+),(\d+),)re");
+    std::regex open(R"re(special_block_tsf \( (\d+), 1, (\d), 1\);\n)re"
+                    R"re(#endif /\* ZRS_DYNFLW \*/\n *\n)re"
+                    R"re( *zrk_runtime\.zrk_b(init|term|excep)\((\d+),(\d+),)re");
     int seen = 0;
     for (std::sregex_iterator m(run.source.begin(), run.source.end(), open), end; m != end; ++m) {
         int node = std::stoi((*m)[1]), kind = std::stoi((*m)[2]);
@@ -100,7 +102,9 @@ TEST(IdentifiersAgree, SendsAndRendezvousNameTheirRecordsAndPoints)
 {
     TreeRun run;
     std::smatch m;
-    std::regex send(R"re(zrk_send\( (\d+), "order"\);\n.*\n#if ZRS_DYNFLW\n *zrk_runtime\.zrk_send_tsf \( (\d+), 1\);[^]*?zrk_endsend\( zrk_psret,(\d+)\);)re");
+    std::regex send(R"re(zrk_send\( (\d+), "order"\);\n.*\n#if ZRS_DYNFLW\n)re"
+                    R"re( *zrk_runtime\.zrk_send_tsf \( (\d+), 1\);)re"
+                    R"re([^]*?zrk_endsend\( zrk_psret,(\d+)\);)re");
     ASSERT_TRUE(std::regex_search(run.source, m, send));
     EXPECT_TRUE(has_line_starting(run.tdc, "SD" + std::string(m[1]) + " \"order\", \"link0\""));
     EXPECT_TRUE(has_line_starting(run.tdc, "SD" + std::string(m[3]) + " ?, ?"));
