@@ -75,12 +75,41 @@ struct SourceContext {
 extern SourceContext source_context;
 
 /* ---- statement_code.cc: scenario and procedure bodies ---- */
+/* (scenario_code.cc writes the functions, statement_code.cc their
+** statement lists, call_code.cc the CALL statements) */
 void generate_scenario_code(SemanticEntry *scenario);
 void generate_procedure_code(SemanticEntry *procedure);
 /* A CATCH declaration joins the handlers that statement code uses. */
 void record_catch_handler(SemanticEntry *catch_entry);
-/* Labels pending at the end of a body are dropped. */
+/* Labels pending at the end of a body are dropped: the handlers declared
+** by CATCH statements of the function just written. */
 void clear_pending_labels();
+/* A new run: no handler of any level is known. */
+void reset_handler_lists();
+/* The common body writer: the leading declarations, then the statements
+** inside ZRK_TRY and the try ending.  Callbacks and procsends use it too. */
+void generate_statement_list(Scope *list);
+/* The items of a nested list (a WHILE, IF or WHEN body, a definition),
+** without a try of their own. */
+void generate_nested_items(Scope *list);
+/* The arguments of a CALL or a call-form block, appended to the line being
+** built: ", " between them, "&" before one passed by address. */
+void append_call_arguments(SemanticEntry *call);
+/* "#ifdef ZRK_SCENARIA_DEBUG", return the debug value, "#else", return the
+** normal value, "#endif". */
+void write_debug_ending(const char *debug_value, const char *normal_value);
+/* After a failed check: debug builds note it and go on, others return 1. */
+void write_short_debug_ending();
+SemanticEntry *scope_first_entry(const Scope *scope);
+/* The line between "#if ZRS_DYNFLW" and its "#endif". */
+void emit_dynflw(const std::string &line);
+/* A formatted text of any length. */
+std::string format_text(const char *format, ...) __attribute__((format(printf, 1, 2)));
+
+/* ---- call_code.cc: CALL statements and exception handlers ---- */
+void generate_call_statement(SemanticEntry *call);
+/* A CATCH statement's handler, for the calls after it in the function. */
+void record_local_catch_handler(SemanticEntry *catch_entry);
 
 /* ---- message_code.cc: message functions and handlers ---- */
 void generate_reference_code(SemanticEntry *message_type);  /* _ref_msg, _cmp_msg */

@@ -816,6 +816,7 @@ const char *handler_parameters(SemanticEntry *handler)
 void generate_source(const GenerationRequest &request)
 {
     set_context(request);
+    reset_handler_lists();
     emit_open_file(request.source_name);
     write_header();
     if (source_context.probe) {

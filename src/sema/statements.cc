@@ -32,13 +32,16 @@ uint32_t enclosing_unit_kind(const Scope *scope)
 }
 
 /* A filter is letters joined by "+" and "~": no "+" at its start, no "+"
-** or "~" at its end, nothing but a letter after "~", no "++".  BADFLTSTX */
-void check_filter(const SyntaxNode *filter, std::string &text)
+** or "~" at its end, nothing but a letter after "~", no "++".  The text
+** kept keeps the "%" of the second form, which the code generator needs to
+** tell the forms apart.  BADFLTSTX */
+void check_filter(const SyntaxNode *filter, std::string &kept)
 {
     const char *t = filter->text ? filter->text : "";
+    kept = t;
     if (filter->kind == NK_FILTER2 && *t == '%')
         t++;
-    text = t;
+    std::string text = t;
     size_t n = text.size();
     bool bad = n > 0 && (text[0] == '+' || text[n - 1] == '+' || text[n - 1] == '~');
     for (size_t i = 0; i + 1 < n && !bad; i++)

@@ -4,9 +4,9 @@
 # wrote in a complete run (status 0, or 3 with warnings) compiles against
 # the stand-in runtime headers of tests/runtime and the case's interface
 # headers, seen as the run saw them (its -DEFINE names, -INCL folders and
-# standard-define file), with and without the runtime's dynamic-following
-# and debug switches.  A case whose headers are wrong on purpose says so
-# in a file "compile_skip".
+# standard-define file), with and without the runtime's dynamic-following,
+# debug and exception-handling switches.  A case whose headers are wrong on
+# purpose says so in a file "compile_skip".
 #
 # Usage: compile_generated.sh <c++ compiler> <source root>
 cxx=$1
@@ -37,7 +37,7 @@ case_options() {
 # $work/messages
 compiles() {
     options=$(case_options "$2")
-    for switches in "" "-DZRS_DYNFLW=1 -DZRK_SCENARIA_DEBUG"; do
+    for switches in "" "-DZRS_DYNFLW=1 -DZRK_SCENARIA_DEBUG -DZRK_HANDLE_EXCEPTION"; do
         # only errors count: string literals into the runtime's char
         # pointers are accepted by the target's compilers
         "$cxx" -std=c++17 -fsyntax-only -w $switches $options -I "$root/tests/runtime" \

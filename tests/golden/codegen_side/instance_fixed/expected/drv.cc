@@ -195,40 +195,338 @@ ZRK_T_INT ZIRKO::zrk_lamp_ON_bus_for_procsend (ZRK_T_INT zrk_RegId, ZRK_T_INT zr
   /* procsend: message code not generated yet */
   return (0);
  }
-ZRK_T_INT ZIRKO::zrk_P27 (int)
+/* procedure check */
+ZRK_T_INT ZIRKO::zrk_P27 (int lvl)
  {
-  /* procedure: statement code not generated yet */
-  return (0);
- }
-ZRK_T_INT ZIRKO::zrk_S36 ()
- {
-  /* scenario: statement code not generated yet */
-  return (0);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  ZRK_TRY
+  zrk_runtime.zrk_print(28,(ZRK_T_ULONG)(lvl));
+  zrk_runtime.zrk_brdv(29, "checked");
+  if (zrk_rdv("checked"))
+   {
+#if ZRS_DYNFLW
+    zrk_runtime.zrk_rdv_reached_tsf ( 1, 5, 2);
+#endif /* ZRS_DYNFLW */
+    zrk_runtime.zrk_ardv(29,1, "checked");
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state = 1;
+#else
+    return ( 1 );
+#endif
+   }
+  else
+   {
+#if ZRS_DYNFLW
+    zrk_runtime.zrk_rdv_reached_tsf ( 0, 5, 2);
+#endif /* ZRS_DYNFLW */
+    zrk_runtime.zrk_ardv(29,0, "checked");
+   }
+  zrk_runtime.zrk_bcf (30);
+  ZRK_TRY
+  counter = measure (lvl, &level );
+  zrk_runtime.zrk_int_c (0, (ZRK_T_INT) counter, (ZRK_T_INT) 0, 33 );
+  zrk_flagrt = zrk_runtime.zrk_cf (34);
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_catch ();
+    zrk_flagrt = zrk_runtime.zrk_cf (34);
+#ifdef ZRK_SCENARIA_DEBUG
+#else
+    throw;
+#endif
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  if (zrk_flagrt != 0)
+   {
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state = 1;
+#else
+    return ( 1 );
+#endif
+   }
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return ( zrk_debug_state );
+#else
+  return ( 0 );
+#endif
  }
 ZRK_T_INT ZIRKO::zrk_i36 ()
  {
-  /* block: statement code not generated yet */
-  return (0);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  int zrk_return_0;
+  ZRK_TRY
+  zrk_runtime.zrk_bcf (38);
+  ZRK_TRY
+  zrk_return_0 = reset (1 );
+  zrk_runtime.zrk_int_c (0, (ZRK_T_INT) zrk_return_0, (ZRK_T_INT) 0, 40 );
+  zrk_flagrt = zrk_runtime.zrk_cf (41);
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_catch ();
+    zrk_flagrt = zrk_runtime.zrk_cf (41);
+#ifdef ZRK_SCENARIA_DEBUG
+#else
+    throw;
+#endif
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  if (zrk_flagrt != 0)
+   {
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state = 1;
+#else
+    return ( 1 );
+#endif
+   }
+  /* statement: message code not generated yet */
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return ( zrk_debug_state );
+#else
+  return ( 0 );
+#endif
  }
-ZRK_T_INT ZIRKO::zrk_S44 ()
+ZRK_T_INT ZIRKO::zrk_S45()
  {
-  /* scenario: statement code not generated yet */
-  return (0);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  ZRK_TRY
+  zrk_runtime.zrk_setfilter ("AB", 46 );
+  zrk_runtime.zrk_unsetfilter ("B", 47 );
+  zrk_runtime.zrk_send( 48, "order");
+  zrk_lamp_send = &order;
+#if ZRS_DYNFLW
+  zrk_runtime.zrk_send_tsf ( 11, 1);
+#endif /* ZRS_DYNFLW */
+   {
+    ZRK_T_INT zrk_i, zrk_psret=0;
+    zrk_runtime.zrk_rio_on();
+    for (zrk_i=0;zrk_i<zrk_channel_bus[0].zrk_numberofId;zrk_i++)
+     {
+      zrk_runtime.zrk_rio_off();
+      zrk_psret = zrk_lamp_ON_bus_for_procsend (0,zrk_i);
+      zrk_runtime.zrk_rio_on();
+      if (zrk_psret==1)
+       {
+#ifdef ZRK_SCENARIA_DEBUG
+        zrk_debug_state=1;
+#endif
+        break;
+       }
+     }
+    zrk_lamp_dump_msg ( order );
+    zrk_runtime.zrk_endsend( zrk_psret,49);
+#ifdef ZRK_SCENARIA_DEBUG
+#else
+    if (zrk_psret)
+    return ( 1 );
+#endif
+   }
+  zrk_msg_lamp[1].zrk_defNumber = 1;
+  /* statement: message code not generated yet */
+  /* statement: message code not generated yet */
+  /* statement: message code not generated yet */
+  while ( counter < 3 )
+   {
+    switch ( counter )
+     {
+      case 1 :
+       {
+        /* statement: message code not generated yet */
+        break;
+       }
+      default :
+       {
+        /* statement: message code not generated yet */
+        break;
+       }
+     }
+   }
+   {
+    ZRK_T_INT zrk_ret;
+    zrk_runtime.zrk_bproc(27);
+    zrk_ret=zrk_P27 (RED );
+    zrk_runtime.zrk_aproc(35);
+    if (zrk_ret)
+     {
+      if (zrk_ret==1)
+       {
+#ifdef ZRK_SCENARIA_DEBUG
+        zrk_debug_state = 1;
+#else
+        return ( 1 );
+#endif
+       }
+      else
+       {
+        return ( zrk_ret );
+       }
+     }
+   }
+  zrk_runtime.zrk_rioexit (81);
+  return ( 3 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return ( zrk_debug_state );
+#else
+  return ( 0 );
+#endif
  }
-ZRK_T_INT ZIRKO::zrk_S45 ()
+ZRK_T_INT ZIRKO::zrk_S83()
  {
-  /* scenario: statement code not generated yet */
-  return (0);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  ZRK_TRY
+  zrk_runtime.zrk_error (84);
+#ifdef ZRK_SCENARIA_DEBUG
+  zrk_debug_state = 1;
+#else
+  return ( 1 );
+#endif
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return ( zrk_debug_state );
+#else
+  return ( 0 );
+#endif
  }
-ZRK_T_INT ZIRKO::zrk_S83 ()
+ZRK_T_INT ZIRKO::zrk_t44()
  {
-  /* scenario: statement code not generated yet */
-  return (0);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  ZRK_TRY
+  zrk_runtime.zrk_comment (87);
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return ( zrk_debug_state );
+#else
+  return ( 0 );
+#endif
  }
-ZRK_T_INT ZIRKO::zrk_t44 ()
+ZRK_T_INT ZIRKO::zrk_S44()
  {
-  /* block: statement code not generated yet */
-  return (0);
+  ZRK_T_INT zrk_local_state = 0;
+  ZRK_T_INT zrk_global_state = 0;
+  J2 = 1;
+  zrk_runtime.zrk_startchronomarkloop (82, 45 ,2, J2, "group.first", 9, 1);
+  zrk_local_state = zrk_S45 ();
+  zrk_runtime.zrk_stopchronomarkloop(zrk_local_state,82,2,J2,"group.first",10,1);
+  if ( zrk_local_state )
+   {
+    zrk_global_state = 2;
+    if (( zrk_local_state == 3) || ( zrk_local_state == 4) )
+     {
+      return ( 4 );
+     }
+   }
+  zrk_runtime.zrk_startchronomarkloop (85, 83 ,2, J2, "group.second", 17, 1);
+  zrk_local_state = zrk_S83 ();
+  zrk_runtime.zrk_stopchronomarkloop(zrk_local_state,85,2,J2,"group.second",18,1);
+  if ( zrk_local_state )
+   {
+    zrk_global_state = 2;
+    if (( zrk_local_state == 3) || ( zrk_local_state == 4) )
+     {
+      return ( 4 );
+     }
+   }
+  return ( zrk_global_state );
+ }
+ZRK_T_INT ZIRKO::zrk_S36()
+ {
+  ZRK_T_INT zrk_local_state = 0;
+  ZRK_T_INT zrk_global_state = 0;
+  J1 = 1;
+  for(J1=1; J1<=3; ++J1)
+   {
+#if ZRS_DYNFLW
+    zrk_runtime.zrk_special_block_tsf ( 5, 1, 1, 1);
+#endif /* ZRS_DYNFLW */
+    
+    zrk_runtime.zrk_binit(43,37,1,J1);
+    zrk_local_state = zrk_i36 ();
+    if (zrk_local_state)
+     {
+#if ZRS_DYNFLW
+      zrk_runtime.zrk_special_block_tsf ( 6, 1, 1, 0);
+#endif /* ZRS_DYNFLW */
+      
+      zrk_runtime.zrk_ainit(1,43,1,J1);
+#ifdef ZRK_SCENARIA_DEBUG
+      zrk_global_state = 2;
+      if (( zrk_local_state == 3) || ( zrk_local_state == 4) )
+       {
+        return ( 4 );
+       }
+#else
+      if (zrk_local_state & 1)
+       {
+        ++zrk_local_state;
+       }
+      return ( zrk_local_state );
+#endif
+     }
+    else
+#if ZRS_DYNFLW
+    zrk_runtime.zrk_special_block_tsf ( 6, 1, 1, 0);
+#endif /* ZRS_DYNFLW */
+    
+    zrk_runtime.zrk_ainit(0,43,1,J1);
+    zrk_runtime.zrk_startchronomarkloop (91, 44 ,1, J1, "group", 7, 1);
+    zrk_local_state = zrk_S44 ();
+    zrk_runtime.zrk_stopchronomarkloop(zrk_local_state,91,1,J1,"group",8,1);
+    if ( zrk_local_state )
+     {
+      zrk_global_state = 2;
+      if (( zrk_local_state == 3) || ( zrk_local_state == 4) )
+       {
+        return ( 4 );
+       }
+     }
+   }
+  return ( zrk_global_state );
  }
 ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
  {

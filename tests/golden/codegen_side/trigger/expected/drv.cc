@@ -180,15 +180,48 @@ ZRK_T_INT ZIRKO::zrk_other_ON_zrk_socket (ZRK_T_INT zrk_RegId)
   /* callback: message code not generated yet */
   return (0);
  }
-ZRK_T_INT ZIRKO::zrk_S30 ()
+ZRK_T_INT ZIRKO::zrk_S31()
  {
-  /* scenario: statement code not generated yet */
-  return (0);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  ZRK_TRY
+  zrk_msg_event[0].zrk_defNumber = 1;
+  /* statement: message code not generated yet */
+  zrk_msg_other[0].zrk_defNumber = 2;
+  /* statement: message code not generated yet */
+  /* statement: message code not generated yet */
+  /* statement: message code not generated yet */
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return ( zrk_debug_state );
+#else
+  return ( 0 );
+#endif
  }
-ZRK_T_INT ZIRKO::zrk_S31 ()
+ZRK_T_INT ZIRKO::zrk_S30()
  {
-  /* scenario: statement code not generated yet */
-  return (0);
+  ZRK_T_INT zrk_local_state = 0;
+  ZRK_T_INT zrk_global_state = 0;
+  J1 = 1;
+  zrk_runtime.zrk_startchronomarkloop (40, 31 ,1, J1, "t", 3, 1);
+  zrk_local_state = zrk_S31 ();
+  zrk_runtime.zrk_stopchronomarkloop(zrk_local_state,40,1,J1,"t",4,1);
+  if ( zrk_local_state )
+   {
+    zrk_global_state = 2;
+    if (( zrk_local_state == 3) || ( zrk_local_state == 4) )
+     {
+      return ( 4 );
+     }
+   }
+  return ( zrk_global_state );
  }
 ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
  {

@@ -156,35 +156,281 @@ ZRK_T_INT ZIRKO::zrk_lamp_state_ON_lamp_bus_for_procsend (ZRK_T_INT zrk_RegId, Z
   /* procsend: message code not generated yet */
   return (0);
  }
-ZRK_T_INT ZIRKO::zrk_P25 (int)
+/* procedure expect_colour */
+ZRK_T_INT ZIRKO::zrk_P25 (int colour)
  {
-  /* procedure: statement code not generated yet */
-  return (0);
- }
-ZRK_T_INT ZIRKO::zrk_S28 ()
- {
-  /* scenario: statement code not generated yet */
-  return (0);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  ZRK_TRY
+  zrk_runtime.zrk_print(26,(ZRK_T_ULONG)(colour));
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return ( zrk_debug_state );
+#else
+  return ( 0 );
+#endif
  }
 ZRK_T_INT ZIRKO::zrk_i28 ()
  {
-  /* block: statement code not generated yet */
-  return (0);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  int zrk_return_0;
+  ZRK_TRY
+  zrk_runtime.zrk_bcf (30);
+  ZRK_TRY
+  zrk_return_0 = controller_reset (1 );
+  zrk_runtime.zrk_int_c (0, (ZRK_T_INT) zrk_return_0, (ZRK_T_INT) 0, 32 );
+  zrk_flagrt = zrk_runtime.zrk_cf (33);
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_catch ();
+    zrk_flagrt = zrk_runtime.zrk_cf (33);
+#ifdef ZRK_SCENARIA_DEBUG
+#else
+    throw;
+#endif
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  if (zrk_flagrt != 0)
+   {
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state = 1;
+#else
+    return ( 1 );
+#endif
+   }
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return ( zrk_debug_state );
+#else
+  return ( 0 );
+#endif
  }
-ZRK_T_INT ZIRKO::zrk_S35 ()
+ZRK_T_INT ZIRKO::zrk_S36()
  {
-  /* scenario: statement code not generated yet */
-  return (0);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  ZRK_TRY
+  /* statement: message code not generated yet */
+  zrk_msg_lamp_state[0].zrk_defNumber = 1;
+  /* statement: message code not generated yet */
+  zrk_runtime.zrk_send( 37, "lamp_order");
+  zrk_lamp_state_send = &lamp_order;
+#if ZRS_DYNFLW
+  zrk_runtime.zrk_send_tsf ( 9, 1);
+#endif /* ZRS_DYNFLW */
+   {
+    ZRK_T_INT zrk_i, zrk_psret=0;
+    zrk_runtime.zrk_rio_on();
+    for (zrk_i=0;zrk_i<zrk_channel_lamp_bus[0].zrk_numberofId;zrk_i++)
+     {
+      zrk_runtime.zrk_rio_off();
+      zrk_psret = zrk_lamp_state_ON_lamp_bus_for_procsend (0,zrk_i);
+      zrk_runtime.zrk_rio_on();
+      if (zrk_psret==1)
+       {
+#ifdef ZRK_SCENARIA_DEBUG
+        zrk_debug_state=1;
+#endif
+        break;
+       }
+     }
+    zrk_lamp_state_dump_msg ( lamp_order );
+    zrk_runtime.zrk_endsend( zrk_psret,38);
+#ifdef ZRK_SCENARIA_DEBUG
+#else
+    if (zrk_psret)
+    return ( 1 );
+#endif
+   }
+  /* statement: message code not generated yet */
+  /* statement: message code not generated yet */
+   {
+    ZRK_T_INT zrk_ret;
+    zrk_runtime.zrk_bproc(25);
+    zrk_ret=zrk_P25 (LAMP_GREEN );
+    zrk_runtime.zrk_aproc(27);
+    if (zrk_ret)
+     {
+      if (zrk_ret==1)
+       {
+#ifdef ZRK_SCENARIA_DEBUG
+        zrk_debug_state = 1;
+#else
+        return ( 1 );
+#endif
+       }
+      else
+       {
+        return ( zrk_ret );
+       }
+     }
+   }
+  zrk_runtime.zrk_pause ((ZRK_T_UTIME)(100));
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return ( zrk_debug_state );
+#else
+  return ( 0 );
+#endif
  }
-ZRK_T_INT ZIRKO::zrk_S36 ()
+ZRK_T_INT ZIRKO::zrk_S46()
  {
-  /* scenario: statement code not generated yet */
-  return (0);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  ZRK_TRY
+  /* statement: message code not generated yet */
+  /* statement: message code not generated yet */
+   {
+    ZRK_T_INT zrk_ret;
+    zrk_runtime.zrk_bproc(25);
+    zrk_ret=zrk_P25 (LAMP_RED );
+    zrk_runtime.zrk_aproc(27);
+    if (zrk_ret)
+     {
+      if (zrk_ret==1)
+       {
+#ifdef ZRK_SCENARIA_DEBUG
+        zrk_debug_state = 1;
+#else
+        return ( 1 );
+#endif
+       }
+      else
+       {
+        return ( zrk_ret );
+       }
+     }
+   }
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return ( zrk_debug_state );
+#else
+  return ( 0 );
+#endif
  }
-ZRK_T_INT ZIRKO::zrk_S46 ()
+ZRK_T_INT ZIRKO::zrk_S35()
  {
-  /* scenario: statement code not generated yet */
-  return (0);
+  ZRK_T_INT zrk_local_state = 0;
+  ZRK_T_INT zrk_global_state = 0;
+  J2 = 1;
+  zrk_runtime.zrk_flush_circular_buffer(10);
+  zrk_runtime.zrk_startchronomarkloop (45, 36 ,2, J2, "crossing.green_wave", 7, 1);
+  zrk_local_state = zrk_S36 ();
+  zrk_runtime.zrk_stopchronomarkloop(zrk_local_state,45,2,J2,"crossing.green_wave",8,1);
+  if ( zrk_local_state )
+   {
+    zrk_global_state = 2;
+    zrk_runtime.zrk_flush_circular_buffer(K_TRACECTX_MAX_PRIORITY);
+    if (( zrk_local_state == 3) || ( zrk_local_state == 4) )
+     {
+      return ( 4 );
+     }
+   }
+  zrk_runtime.zrk_flush_circular_buffer(10);
+  zrk_runtime.zrk_flush_circular_buffer(10);
+  zrk_runtime.zrk_startchronomarkloop (68, 46 ,2, J2, "crossing.all_red", 13, 1);
+  zrk_local_state = zrk_S46 ();
+  zrk_runtime.zrk_stopchronomarkloop(zrk_local_state,68,2,J2,"crossing.all_red",14,1);
+  if ( zrk_local_state )
+   {
+    zrk_global_state = 2;
+    zrk_runtime.zrk_flush_circular_buffer(K_TRACECTX_MAX_PRIORITY);
+    if (( zrk_local_state == 3) || ( zrk_local_state == 4) )
+     {
+      return ( 4 );
+     }
+   }
+  zrk_runtime.zrk_flush_circular_buffer(10);
+  return ( zrk_global_state );
+ }
+ZRK_T_INT ZIRKO::zrk_S28()
+ {
+  ZRK_T_INT zrk_local_state = 0;
+  ZRK_T_INT zrk_global_state = 0;
+  J1 = 1;
+  for(J1=1; J1<=2; ++J1)
+   {
+#if ZRS_DYNFLW
+    zrk_runtime.zrk_special_block_tsf ( 3, 1, 1, 1);
+#endif /* ZRS_DYNFLW */
+    
+    zrk_runtime.zrk_binit(34,29,1,J1);
+    zrk_local_state = zrk_i28 ();
+    if (zrk_local_state)
+     {
+#if ZRS_DYNFLW
+      zrk_runtime.zrk_special_block_tsf ( 4, 1, 1, 0);
+#endif /* ZRS_DYNFLW */
+      
+      zrk_runtime.zrk_ainit(1,34,1,J1);
+      zrk_runtime.zrk_flush_circular_buffer(K_TRACECTX_MAX_PRIORITY);
+#ifdef ZRK_SCENARIA_DEBUG
+      zrk_global_state = 2;
+      if (( zrk_local_state == 3) || ( zrk_local_state == 4) )
+       {
+        return ( 4 );
+       }
+#else
+      if (zrk_local_state & 1)
+       {
+        ++zrk_local_state;
+       }
+      return ( zrk_local_state );
+#endif
+     }
+    else
+#if ZRS_DYNFLW
+    zrk_runtime.zrk_special_block_tsf ( 4, 1, 1, 0);
+#endif /* ZRS_DYNFLW */
+    
+    zrk_runtime.zrk_ainit(0,34,1,J1);
+    zrk_runtime.zrk_flush_circular_buffer(10);
+    zrk_runtime.zrk_startchronomarkloop (69, 35 ,1, J1, "crossing", 5, 1);
+    zrk_local_state = zrk_S35 ();
+    zrk_runtime.zrk_stopchronomarkloop(zrk_local_state,69,1,J1,"crossing",6,1);
+    if ( zrk_local_state )
+     {
+      zrk_global_state = 2;
+      zrk_runtime.zrk_flush_circular_buffer(K_TRACECTX_MAX_PRIORITY);
+      if (( zrk_local_state == 3) || ( zrk_local_state == 4) )
+       {
+        return ( 4 );
+       }
+     }
+    zrk_runtime.zrk_flush_circular_buffer(10);
+   }
+  return ( zrk_global_state );
  }
 ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
  {

@@ -129,15 +129,74 @@ ZRK_T_INT ZIRKO::zrk_order_t_ON_bus_for_procsend (ZRK_T_INT zrk_RegId, ZRK_T_INT
   /* procsend: message code not generated yet */
   return (0);
  }
-ZRK_T_INT ZIRKO::zrk_S12 ()
+ZRK_T_INT ZIRKO::zrk_S13()
  {
-  /* scenario: statement code not generated yet */
-  return (0);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  ZRK_TRY
+  zrk_runtime.zrk_send( 14, "order");
+  zrk_order_t_send = &order;
+#if ZRS_DYNFLW
+  zrk_runtime.zrk_send_tsf ( 7, 1);
+#endif /* ZRS_DYNFLW */
+   {
+    ZRK_T_INT zrk_i, zrk_psret=0;
+    zrk_runtime.zrk_rio_on();
+    for (zrk_i=0;zrk_i<zrk_channel_bus[0].zrk_numberofId;zrk_i++)
+     {
+      zrk_runtime.zrk_rio_off();
+      zrk_psret = zrk_order_t_ON_bus_for_procsend (0,zrk_i);
+      zrk_runtime.zrk_rio_on();
+      if (zrk_psret==1)
+       {
+#ifdef ZRK_SCENARIA_DEBUG
+        zrk_debug_state=1;
+#endif
+        break;
+       }
+     }
+    zrk_order_t_dump_msg ( order );
+    zrk_runtime.zrk_endsend( zrk_psret,15);
+#ifdef ZRK_SCENARIA_DEBUG
+#else
+    if (zrk_psret)
+    return ( 1 );
+#endif
+   }
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return ( zrk_debug_state );
+#else
+  return ( 0 );
+#endif
  }
-ZRK_T_INT ZIRKO::zrk_S13 ()
+ZRK_T_INT ZIRKO::zrk_S12()
  {
-  /* scenario: statement code not generated yet */
-  return (0);
+  ZRK_T_INT zrk_local_state = 0;
+  ZRK_T_INT zrk_global_state = 0;
+  J1 = 1;
+  zrk_runtime.zrk_flush_circular_buffer(20);
+  zrk_runtime.zrk_startchronomarkloop (16, 13 ,1, J1, "run", 5, 1);
+  zrk_local_state = zrk_S13 ();
+  zrk_runtime.zrk_stopchronomarkloop(zrk_local_state,16,1,J1,"run",6,1);
+  if ( zrk_local_state )
+   {
+    zrk_global_state = 2;
+    zrk_runtime.zrk_flush_circular_buffer(K_TRACECTX_MAX_PRIORITY);
+    if (( zrk_local_state == 3) || ( zrk_local_state == 4) )
+     {
+      return ( 4 );
+     }
+   }
+  zrk_runtime.zrk_flush_circular_buffer(20);
+  return ( zrk_global_state );
  }
 
 char * pump_Table[] = {"left","right"};

@@ -117,15 +117,71 @@ ZRK_T_INT ZIRKO::zrk_PBase_ON_link_for_procsend (ZRK_T_INT zrk_RegId, ZRK_T_INT 
   /* procsend: message code not generated yet */
   return (0);
  }
-ZRK_T_INT ZIRKO::zrk_S12 ()
+ZRK_T_INT ZIRKO::zrk_S13()
  {
-  /* scenario: statement code not generated yet */
-  return (0);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  ZRK_TRY
+  zrk_runtime.zrk_send( 14, "incoming");
+  zrk_PBase_send = incoming;
+#if ZRS_DYNFLW
+  zrk_runtime.zrk_send_tsf ( 5, 1);
+#endif /* ZRS_DYNFLW */
+   {
+    ZRK_T_INT zrk_i, zrk_psret=0;
+    zrk_runtime.zrk_rio_on();
+    for (zrk_i=0;zrk_i<zrk_channel_link[0].zrk_numberofId;zrk_i++)
+     {
+      zrk_runtime.zrk_rio_off();
+      zrk_psret = zrk_PBase_ON_link_for_procsend (0,zrk_i);
+      zrk_runtime.zrk_rio_on();
+      if (zrk_psret==1)
+       {
+#ifdef ZRK_SCENARIA_DEBUG
+        zrk_debug_state=1;
+#endif
+        break;
+       }
+     }
+    zrk_PBase_dump_msg ( incoming );
+    zrk_runtime.zrk_endsend( zrk_psret,15);
+#ifdef ZRK_SCENARIA_DEBUG
+#else
+    if (zrk_psret)
+    return ( 1 );
+#endif
+   }
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return ( zrk_debug_state );
+#else
+  return ( 0 );
+#endif
  }
-ZRK_T_INT ZIRKO::zrk_S13 ()
+ZRK_T_INT ZIRKO::zrk_S12()
  {
-  /* scenario: statement code not generated yet */
-  return (0);
+  ZRK_T_INT zrk_local_state = 0;
+  ZRK_T_INT zrk_global_state = 0;
+  J1 = 1;
+  zrk_runtime.zrk_startchronomarkloop (16, 13 ,1, J1, "run", 3, 1);
+  zrk_local_state = zrk_S13 ();
+  zrk_runtime.zrk_stopchronomarkloop(zrk_local_state,16,1,J1,"run",4,1);
+  if ( zrk_local_state )
+   {
+    zrk_global_state = 2;
+    if (( zrk_local_state == 3) || ( zrk_local_state == 4) )
+     {
+      return ( 4 );
+     }
+   }
+  return ( zrk_global_state );
  }
 ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
  {

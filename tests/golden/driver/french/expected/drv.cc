@@ -43,15 +43,43 @@ void ZIRKO::zrk_initstates ()
   ZRK_T_INT zrk_i,zrk_j,zrk_k;
  }
 static ZIRKO zrk_zirko_static;
-ZRK_T_INT ZIRKO::zrk_S8 ()
+ZRK_T_INT ZIRKO::zrk_S9()
  {
-  /* scenario: statement code not generated yet */
-  return (0);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  ZRK_TRY
+  zrk_runtime.zrk_pause ((ZRK_T_UTIME)(10));
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return ( zrk_debug_state );
+#else
+  return ( 0 );
+#endif
  }
-ZRK_T_INT ZIRKO::zrk_S9 ()
+ZRK_T_INT ZIRKO::zrk_S8()
  {
-  /* scenario: statement code not generated yet */
-  return (0);
+  ZRK_T_INT zrk_local_state = 0;
+  ZRK_T_INT zrk_global_state = 0;
+  J1 = 1;
+  zrk_runtime.zrk_startchronomarkloop (10, 9 ,1, J1, "run", 3, 1);
+  zrk_local_state = zrk_S9 ();
+  zrk_runtime.zrk_stopchronomarkloop(zrk_local_state,10,1,J1,"run",4,1);
+  if ( zrk_local_state )
+   {
+    zrk_global_state = 2;
+    if (( zrk_local_state == 3) || ( zrk_local_state == 4) )
+     {
+      return ( 4 );
+     }
+   }
+  return ( zrk_global_state );
  }
 ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
  {

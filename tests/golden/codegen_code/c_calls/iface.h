@@ -1,0 +1,13 @@
+enum colour { RED, AMBER, GREEN = 4 };
+typedef struct fault_s { int code; } fault;
+typedef struct alarm_s { int level; } alarm_t;
+int reset(int hard);
+int measure(int id, int *out);
+enum colour pick(char c, long n, char *name);
+double scale(float f, double d);
+char *label_of(char label[16]);
+void *find(void *where);
+void shut(int now);
+char label[16];
+int counter;
+int *where;
