@@ -18,12 +18,13 @@ namespace {
 /* A request writing into a fresh folder; the root scenario is added last
 ** by the caller. */
 struct HandTables {
-    std::string dir = make_temp_dir();
-    std::string source = dir + "/drv.cc";
+    std::string dir;
+    std::string source;
     TextList interfaces;
     Scope *global = new_scope(nullptr, nullptr);
     GenerationRequest request{};
-    HandTables()
+    explicit HandTables(const std::string &folder = make_temp_dir())
+        : dir(folder), source(folder + "/drv.cc")
     {
         request.source_name = source.c_str();
         request.rio_name = "drv.rio";
@@ -33,9 +34,12 @@ struct HandTables {
         request.start_routine = "<main>";
         request.global = global;
     }
+    ~HandTables() { free_entries(global); }
     SemanticEntry *add(uint32_t kind, const char *name, uint32_t code)
     {
-        SemanticEntry *e = add_entry(global, kind, xstrdup(name), "s.pts", 1, 1, nullptr);
+        /* an empty name is the tables' shared "", never released */
+        char *owned = *name ? xstrdup(name) : const_cast<char *>("");
+        SemanticEntry *e = add_entry(global, kind, owned, "s.pts", 1, 1, nullptr);
         if (code)
             add_descriptor(e, code);
         return e;
@@ -70,13 +74,14 @@ TEST(Layout, MessageTypeWithoutEventVariablesKeepsItsTypedefsAndLoops)
 TEST(LayoutDeathTest, InstanceModeOutsideTheFourStopsAtTheEntryFunction)
 {
     HandTables t;
-    t.add_root();
-    t.request.instance_mode = 4;
     EXPECT_EXIT(
         {
             init_script_messages();
             open_listing(nullptr, true);
-            generate_source(t.request);
+            HandTables child(t.dir);   /* built where the run ends */
+            child.add_root();
+            child.request.instance_mode = 4;
+            generate_source(child.request);
         },
         testing::ExitedWithCode(7), "Korvat-F-BADPARAMS");
     /* the file stays as far as it was written: up to the bodies */

@@ -30,15 +30,16 @@ TEST(ProbeDeathTest, HeaderThatCannotBeAppendedToIsFatal)
     request.filters = "";
     request.start_routine = "<main>";
     request.probe = 1;
-    request.global = new_scope(nullptr, nullptr);
-    SemanticEntry *root =
-        add_entry(request.global, EK_SCENARIO, xstrdup(""), "s.pts", 1, 1, nullptr);
-    add_descriptor(root, DC_SCENARIO);
-    scenario_selected(root->descriptor) = 1;
     EXPECT_EXIT(
         {
             init_script_messages();
             open_listing(nullptr, true);
+            /* the tables are built where the run ends */
+            request.global = new_scope(nullptr, nullptr);
+            SemanticEntry *root =
+                add_entry(request.global, EK_SCENARIO, const_cast<char *>(""), "s.pts", 1, 1, nullptr);
+            add_descriptor(root, DC_SCENARIO);
+            scenario_selected(root->descriptor) = 1;
             generate_source(request);
         },
         testing::ExitedWithCode(7), "Korvat-F-FICERROPN.*gone/drv.h");

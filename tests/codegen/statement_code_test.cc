@@ -130,7 +130,12 @@ struct HandList {
         source_context.request = &request;
         emit_to_stream(out);
     }
-    ~HandList() { free(text); }
+    ~HandList()
+    {
+        fclose(out);
+        free(text);
+        free_entries(scope);
+    }
     SemanticEntry *add(uint32_t kind, const char *name, uint32_t code = 0, const char *aux = nullptr)
     {
         SemanticEntry *e = add_entry(scope, kind, name ? xstrdup(name) : nullptr, "s.pts", 1, 1,
@@ -218,6 +223,7 @@ std::string check_line(int cls, const char *high = nullptr)
     arg_param(d) = param;
     arg->tdc_id = 9;
     std::string text = list.written();
+    free_entries(elsewhere);
     size_t at = text.find("zrk_runtime.zrk_", text.find("f ( v );"));
     return text.substr(at, text.find('\n', at) - at);
 }
