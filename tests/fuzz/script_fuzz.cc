@@ -2,7 +2,9 @@
 ** tests/fuzz/script_fuzz.cc
 ** libFuzzer target for the whole script path: the script is read,
 ** parsed and, when it parsed without error, analysed against a fixed
-** interface header, as the driver does.
+** interface header, and when that found no error the generators write
+** the side files and the source into a scratch directory, as the driver
+** does.
 **
 ** Every input starts from a fresh symbol table and preprocessor, with the
 ** header analysed again, so runs stay independent.  Inputs that end the
@@ -11,6 +13,7 @@
 ** token limit.  Any other
 ** end of the process (an internal report) is a finding.
 */
+#include "codegen.h"
 #include "decl.h"
 #include "diag.h"
 #include "model.h"
@@ -58,6 +61,51 @@ void start_once()
     open_listing((script_path + ".lis").c_str(), false);
 }
 
+/* A record of the TDC file over its limit ends the run by design: lines
+** that long are left to the unit tests. */
+bool long_line(const std::string &text)
+{
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        if (end - start > 1000)
+            return true;
+    return text.size() - start > 1000;
+}
+
+/* The generators, as the driver runs them after a clean analysis, into
+** the scratch directory; probe mode and the trace level vary with the
+** input's size. */
+void generate(const ParseResult &parsed, const SemanticResult &result, size_t size)
+{
+    static const TextList interfaces{"fuzz.h"};
+    std::string tdc = script_path + ".tdc", header = script_path + ".h",
+                trace = script_path + "_dyn.tsf", rio = script_path + ".rio",
+                source = script_path + ".cc";
+    GenerationRequest request{};
+    request.script_name = script_path.c_str();
+    request.tdc_name = tdc.c_str();
+    request.header_name = header.c_str();
+    request.trace_name = trace.c_str();
+    request.rio_name = rio.c_str();
+    request.source_name = source.c_str();
+    request.files = parsed.files;
+    request.interface_files = &interfaces;
+    request.command_line = "zrsprepro fuzz fuzz.h fuzz";
+    request.time_text = "Tue Nov 14 22:13:20 2023";
+    request.instance_mode = result.instance_mode;
+    request.instance_rank = result.instance_rank;
+    request.timer_count = result.timer_count;
+    request.highest_channel = result.highest_channel;
+    request.trace = size % 5 == 0 ? 50 : 0;
+    request.probe = int(size % 7 % 3);
+    request.filters = "";
+    request.start_routine = "<main>";
+    request.global = result.global;
+    write_tdc_file(request);
+    write_trace_description(request);
+    generate_source(request);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -94,6 +142,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         analyse_script(request, &result);
         std::string printed;
         print_semantic_tables(result.global, printed);
+        if (error_count() == errors && !long_line(text))
+            generate(parsed, result, size);
         free_semantic_tables(result.global);
     }
     end_preprocessing();
