@@ -347,10 +347,36 @@ void array(const Walk &w, SemanticEntry *e, const std::string &path,
         emit_format("%s.%svartab (%d);", RT, P, e->tdc_end_id);
 }
 
+void scalar_element_code(const Walk &w, SemanticEntry *e, const std::string &path,
+                         const std::string &expected, int k)
+{
+    if (reporting(w))
+        emit_format("%s.%svarreset ();", RT, P);
+    index_line(k, value_low(e->descriptor), value_high(e->descriptor));
+    emit_open_block();
+    scalar(w, e, path, expected, k);
+    emit_close_block();
+}
+
+/* The one nameless scalar of an index range of an array of scalars. */
+SemanticEntry *lone_scalar(SemanticEntry *element)
+{
+    SemanticEntry *first = scope_first(element->descriptor->inner);
+    if (!first || first->next || first->name || !first->descriptor)
+        return nullptr;
+    bool is_scalar = first->kind == EK_VALUE_SCALAR || first->kind == EK_VALUE_RANGE ||
+                     first->kind == EK_VALUE_PATH;
+    return is_scalar ? first : nullptr;
+}
+
 void element(const Walk &w, SemanticEntry *e, const std::string &path,
              const std::string &expected, int k)
 {
     SemanticDescriptor *d = e->descriptor;
+    if (SemanticEntry *s = lone_scalar(e)) {
+        scalar_element_code(w, s, path, expected_base(e, expected), k);
+        return;
+    }
     if (reporting(w))
         emit_format("%s.%svarplage (%d, %d, %d);", RT, P, e->tdc_id, value_low(d),
                     value_high(d));
@@ -377,12 +403,7 @@ void node(const Walk &w, SemanticEntry *e, const std::string &path,
             scalar(w, e, with_name(path, e), with_name(expected, e), k);
             break;
         }
-        if (reporting(w))
-            emit_format("%s.%svarreset ();", RT, P);
-        index_line(k, value_low(e->descriptor), value_high(e->descriptor));
-        emit_open_block();
-        scalar(w, e, path, expected, k);
-        emit_close_block();
+        scalar_element_code(w, e, path, expected, k);
         break;
     default:
         break;

@@ -180,20 +180,183 @@ void ZIRKO::zrk_initstates ()
    }
  }
 static ZIRKO zrk_zirko_static;
-ZRK_T_INT ZIRKO::zrk_WAIT_0 (ZRK_T_INT *,ZRK_T_INT *,ZRK_T_UTIME )
+void ZIRKO::zrk_lamp_ref_msg (ZRK_PT_lamp zrk_msg_ref)
  {
-  /* wait function: message code not generated yet */
-  return (0);
+  lamp &zrk_msgrcv = zrk_msg_ref->zrk_MsgRef;
+  lamp &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  lamp &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 1:
+     {
+      zrk_runtime.zrk_def_msg(18);
+      zrk_runtime.zrk_varstruct (19);
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_float_c (20, zrk_msgrcv.id, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(20);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_int_c (21, zrk_msgrcv.c,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(21);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_range_float_c (22, 1,(ZRK_T_REAL) zrk_msgMin.secs,1,(ZRK_T_REAL) zrk_msgMax.secs, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(22);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      zrk_runtime.zrk_varstruct (23);
+      break;
+     }
+   }
  }
-ZRK_T_INT ZIRKO::zrk_lamp_ON_bus (ZRK_T_INT zrk_RegId, ZRK_T_INT zrk_index)
+ZRK_T_INT ZIRKO::zrk_lamp_cmp_msg(ZRK_PT_lamp zrk_msg_ref, lamp &zrk_msgrcv)
  {
-  /* callback: message code not generated yet */
-  return (0);
+  ZRK_T_INT zrk_ret;
+  lamp &zrk_msgref = zrk_msg_ref->zrk_MsgRef;
+  lamp &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  lamp &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  zrk_runtime.zrk_cmp();
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 1:
+     {
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_float_c (20, zrk_msgrcv.id,zrk_msgref.id, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(20);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_int_c (21, zrk_msgrcv.c,zrk_msgref.c,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(21);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_range_float_c (22, (ZRK_T_REAL) zrk_msgrcv.secs,1,(ZRK_T_REAL) zrk_msgMin.secs,1,(ZRK_T_REAL) zrk_msgMax.secs, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(22);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      break;
+     }
+   }
+  zrk_ret=zrk_runtime.zrk_cmp();
+  zrk_msg_ref->zrk_state = zrk_ret?ZRK_EVTOK:ZRK_EVTKO;
+  if (zrk_msg_ref->zrk_state == ZRK_EVTOK)
+   {
+    zrk_msg_ref->zrk_stateok = 1;
+    zrk_memcpy(&(zrk_msg_ref->zrk_MsgRef),&zrk_msgrcv,sizeof(lamp));
+   }
+  else zrk_msg_ref->zrk_stateko = 1;
+  return(zrk_ret);
  }
-ZRK_T_INT ZIRKO::zrk_lamp_ON_bus_for_procsend (ZRK_T_INT zrk_RegId, ZRK_T_INT zrk_index)
+void ZIRKO::zrk_lamp_dump_msg (lamp &zrk_msgrcv)
  {
-  /* procsend: message code not generated yet */
-  return (0);
+  zrk_runtime.zrk_varstruct (12);
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_float_c (13, zrk_msgrcv.id, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(13);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (14, zrk_msgrcv.c,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(14);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_float_c (15, zrk_msgrcv.secs, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(15);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_runtime.zrk_varstruct (16);
+ }
+ZRK_T_INT ZIRKO::zrk_WAIT_0(ZRK_T_INT * zrk_exprOK,ZRK_T_INT * zrk_exprKO,ZRK_T_UTIME zrk_wtime_0)
+ {
+  ZRK_T_INT zrk_ret=0;
+  do
+   {
+    if ((*zrk_exprKO = (WTIME == 100)))
+     {
+      zrk_ret=1;
+     }
+    if ((*zrk_exprOK = (ZRK_MATCHED_2(zrk_msg_lamp[1],zrk_state_channel[0][0]) || ZRK_NOTMATCHED_2(zrk_msg_lamp[1],zrk_state_channel[0][1]))))
+     {
+      zrk_ret=1;
+     }
+    if (WTIME <= zrk_wtime_0)
+     {
+      WTIME++;
+     }
+   }
+  while ((WTIME<=zrk_wtime_0)&&(!zrk_ret));
+  WTIME = zrk_wtime_0;
+  return zrk_ret;
+ }
+/* callback lamp_ON_bus */
+ZRK_T_INT ZIRKO::zrk_lamp_ON_bus(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_index)
+ {
+  lamp &rcv = (zrk_lamp_rcv);
+  int &cnx = *(zrk_channel_bus[zrk_RegId].zrk_connexionId[zrk_index]);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  /* statements: not generated yet */
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_READ);
+#else
+  return ( ZRK_MESSAGE_READ );
+#endif
+ }
+/* procsend lamp_ON_bus_for_procsend */
+ZRK_T_INT ZIRKO::zrk_lamp_ON_bus_for_procsend(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_index)
+ {
+  lamp &msg = *(zrk_lamp_send);
+  int &cnx = *(zrk_channel_bus[zrk_RegId].zrk_connexionId[zrk_index]);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  /* statements: not generated yet */
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_SENT);
+#else
+  return ( ZRK_MESSAGE_SENT );
+#endif
  }
 ZRK_T_INT ZIRKO::zrk_P27 (int)
  {

@@ -160,25 +160,225 @@ void ZIRKO::zrk_initstates ()
    }
  }
 static ZIRKO zrk_zirko_static;
-ZRK_T_INT ZIRKO::zrk_WAIT_1 (ZRK_T_INT *,ZRK_T_INT *,ZRK_T_UTIME )
+void ZIRKO::zrk_event_ref_msg (ZRK_PT_event zrk_msg_ref)
  {
-  /* wait function: message code not generated yet */
-  return (0);
+  event &zrk_msgrcv = zrk_msg_ref->zrk_MsgRef;
+  event &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  event &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 1:
+     {
+      zrk_runtime.zrk_def_msg(13);
+      zrk_runtime.zrk_varstruct (14);
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_int_c (15, zrk_msgrcv.code,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(15);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      zrk_runtime.zrk_varstruct (16);
+      break;
+     }
+   }
  }
-ZRK_T_INT ZIRKO::zrk_WAIT_0 (ZRK_T_INT *,ZRK_T_INT *,ZRK_T_UTIME )
+ZRK_T_INT ZIRKO::zrk_event_cmp_msg(ZRK_PT_event zrk_msg_ref, event &zrk_msgrcv)
  {
-  /* wait function: message code not generated yet */
-  return (0);
+  ZRK_T_INT zrk_ret;
+  event &zrk_msgref = zrk_msg_ref->zrk_MsgRef;
+  event &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  event &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  zrk_runtime.zrk_cmp();
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 1:
+     {
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_int_c (15, zrk_msgrcv.code,zrk_msgref.code,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(15);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      break;
+     }
+   }
+  zrk_ret=zrk_runtime.zrk_cmp();
+  zrk_msg_ref->zrk_state = zrk_ret?ZRK_EVTOK:ZRK_EVTKO;
+  if (zrk_msg_ref->zrk_state == ZRK_EVTOK)
+   {
+    zrk_msg_ref->zrk_stateok = 1;
+    zrk_memcpy(&(zrk_msg_ref->zrk_MsgRef),&zrk_msgrcv,sizeof(event));
+   }
+  else zrk_msg_ref->zrk_stateko = 1;
+  return(zrk_ret);
  }
-ZRK_T_INT ZIRKO::zrk_event_ON_zrk_socket (ZRK_T_INT zrk_RegId)
+void ZIRKO::zrk_event_dump_msg (event &zrk_msgrcv)
  {
-  /* callback: message code not generated yet */
-  return (0);
+  zrk_runtime.zrk_varstruct (9);
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (10, zrk_msgrcv.code,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(10);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_runtime.zrk_varstruct (11);
  }
-ZRK_T_INT ZIRKO::zrk_other_ON_zrk_socket (ZRK_T_INT zrk_RegId)
+void ZIRKO::zrk_other_ref_msg (ZRK_PT_other zrk_msg_ref)
  {
-  /* callback: message code not generated yet */
-  return (0);
+  other &zrk_msgrcv = zrk_msg_ref->zrk_MsgRef;
+  other &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  other &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 2:
+     {
+      zrk_runtime.zrk_def_msg(24);
+      zrk_runtime.zrk_varstruct (25);
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_range_int_c (26, 1,(ZRK_T_INT) zrk_msgMin.v,1,(ZRK_T_INT) zrk_msgMax.v,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(26);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      zrk_runtime.zrk_varstruct (27);
+      break;
+     }
+   }
+ }
+ZRK_T_INT ZIRKO::zrk_other_cmp_msg(ZRK_PT_other zrk_msg_ref, other &zrk_msgrcv)
+ {
+  ZRK_T_INT zrk_ret;
+  other &zrk_msgref = zrk_msg_ref->zrk_MsgRef;
+  other &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  other &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  zrk_runtime.zrk_cmp();
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 2:
+     {
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_range_int_c (26, (ZRK_T_INT) zrk_msgrcv.v,1,(ZRK_T_INT) zrk_msgMin.v,1,(ZRK_T_INT) zrk_msgMax.v, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(26);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      break;
+     }
+   }
+  zrk_ret=zrk_runtime.zrk_cmp();
+  zrk_msg_ref->zrk_state = zrk_ret?ZRK_EVTOK:ZRK_EVTKO;
+  if (zrk_msg_ref->zrk_state == ZRK_EVTOK)
+   {
+    zrk_msg_ref->zrk_stateok = 1;
+    zrk_memcpy(&(zrk_msg_ref->zrk_MsgRef),&zrk_msgrcv,sizeof(other));
+   }
+  else zrk_msg_ref->zrk_stateko = 1;
+  return(zrk_ret);
+ }
+void ZIRKO::zrk_other_dump_msg (other &zrk_msgrcv)
+ {
+  zrk_runtime.zrk_varstruct (20);
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (21, zrk_msgrcv.v,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(21);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_runtime.zrk_varstruct (22);
+ }
+ZRK_T_INT ZIRKO::zrk_WAIT_1(ZRK_T_INT * zrk_exprOK,ZRK_T_INT * zrk_exprKO,ZRK_T_UTIME zrk_wtime_0)
+ {
+  ZRK_T_INT zrk_ret=0;
+  do
+   {
+    if ((*zrk_exprKO = (WTIME == 5)))
+     {
+      zrk_ret=1;
+     }
+    if ((*zrk_exprOK = (ZRK_MATCHING_2(zrk_msg_other[0],zrk_state_channel[0][1]) || ZRK_MATCHED_2(zrk_msg_event[0],zrk_state_channel[0][0]))))
+     {
+      zrk_ret=1;
+     }
+    if (WTIME <= zrk_wtime_0)
+     {
+      WTIME++;
+     }
+   }
+  while ((WTIME<=zrk_wtime_0)&&(!zrk_ret));
+  WTIME = zrk_wtime_0;
+  return zrk_ret;
+ }
+ZRK_T_INT ZIRKO::zrk_WAIT_0(ZRK_T_INT * zrk_exprOK,ZRK_T_INT * zrk_exprKO,ZRK_T_UTIME zrk_wtime_0)
+ {
+  ZRK_T_INT zrk_ret=0;
+  do
+   {
+    if ((*zrk_exprKO = (WTIME == 20)))
+     {
+      zrk_ret=1;
+     }
+    if ((*zrk_exprOK = (ZRK_MATCHED_2(zrk_msg_event[0],zrk_state_channel[0][0]) && ZRK_NOTMATCHED_2(zrk_msg_event[1],zrk_state_channel[0][0]))))
+     {
+      zrk_ret=1;
+     }
+    if (WTIME <= zrk_wtime_0)
+     {
+      WTIME++;
+     }
+   }
+  while ((WTIME<=zrk_wtime_0)&&(!zrk_ret));
+  WTIME = zrk_wtime_0;
+  return zrk_ret;
+ }
+/* callback event_ON_zrk_socket */
+ZRK_T_INT ZIRKO::zrk_event_ON_zrk_socket(ZRK_T_INT zrk_RegId)
+ {
+  event &zrk_msg = (zrk_event_rcv);
+  ZRK_T_INT &zrk_n = zrk_channel_zrk_socket[zrk_RegId].zrk_numberofId;
+  zrk_tabid_zrk_socket zrk_ids(&zrk_channel_zrk_socket[zrk_RegId]);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  /* statements: not generated yet */
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_READ);
+#else
+  return ( ZRK_MESSAGE_READ );
+#endif
+ }
+/* callback other_ON_zrk_socket */
+ZRK_T_INT ZIRKO::zrk_other_ON_zrk_socket(ZRK_T_INT zrk_RegId)
+ {
+  other &zrk_msg = (zrk_other_rcv);
+  ZRK_T_INT &zrk_n = zrk_channel_zrk_socket[zrk_RegId].zrk_numberofId;
+  zrk_tabid_zrk_socket zrk_ids(&zrk_channel_zrk_socket[zrk_RegId]);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  /* statements: not generated yet */
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_READ);
+#else
+  return ( ZRK_MESSAGE_READ );
+#endif
  }
 ZRK_T_INT ZIRKO::zrk_S30 ()
  {

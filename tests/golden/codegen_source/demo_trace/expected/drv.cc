@@ -141,20 +141,183 @@ void ZIRKO::zrk_initstates ()
  }
 static ZIRKO zrk_zirko_static;
 static ZRK_T_CAR zrk_ctxbuffertrace_static[10240];
-ZRK_T_INT ZIRKO::zrk_WAIT_0 (ZRK_T_INT *,ZRK_T_INT *,ZRK_T_UTIME )
+void ZIRKO::zrk_lamp_state_ref_msg (ZRK_PT_lamp_state zrk_msg_ref)
  {
-  /* wait function: message code not generated yet */
-  return (0);
+  lamp_state &zrk_msgrcv = zrk_msg_ref->zrk_MsgRef;
+  lamp_state &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  lamp_state &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 1:
+     {
+      zrk_runtime.zrk_def_msg(16);
+      zrk_runtime.zrk_varstruct (17);
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_float_c (18, zrk_msgrcv.id, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(18);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_int_c (19, zrk_msgrcv.colour,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(19);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_range_float_c (20, 1,(ZRK_T_REAL) zrk_msgMin.seconds_left,1,(ZRK_T_REAL) zrk_msgMax.seconds_left, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(20);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      zrk_runtime.zrk_varstruct (21);
+      break;
+     }
+   }
  }
-ZRK_T_INT ZIRKO::zrk_lamp_state_ON_lamp_bus (ZRK_T_INT zrk_RegId, ZRK_T_INT zrk_index)
+ZRK_T_INT ZIRKO::zrk_lamp_state_cmp_msg(ZRK_PT_lamp_state zrk_msg_ref, lamp_state &zrk_msgrcv)
  {
-  /* callback: message code not generated yet */
-  return (0);
+  ZRK_T_INT zrk_ret;
+  lamp_state &zrk_msgref = zrk_msg_ref->zrk_MsgRef;
+  lamp_state &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  lamp_state &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  zrk_runtime.zrk_cmp();
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 1:
+     {
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_float_c (18, zrk_msgrcv.id,zrk_msgref.id, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(18);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_int_c (19, zrk_msgrcv.colour,zrk_msgref.colour,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(19);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_range_float_c (20, (ZRK_T_REAL) zrk_msgrcv.seconds_left,1,(ZRK_T_REAL) zrk_msgMin.seconds_left,1,(ZRK_T_REAL) zrk_msgMax.seconds_left, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(20);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      break;
+     }
+   }
+  zrk_ret=zrk_runtime.zrk_cmp();
+  zrk_msg_ref->zrk_state = zrk_ret?ZRK_EVTOK:ZRK_EVTKO;
+  if (zrk_msg_ref->zrk_state == ZRK_EVTOK)
+   {
+    zrk_msg_ref->zrk_stateok = 1;
+    zrk_memcpy(&(zrk_msg_ref->zrk_MsgRef),&zrk_msgrcv,sizeof(lamp_state));
+   }
+  else zrk_msg_ref->zrk_stateko = 1;
+  return(zrk_ret);
  }
-ZRK_T_INT ZIRKO::zrk_lamp_state_ON_lamp_bus_for_procsend (ZRK_T_INT zrk_RegId, ZRK_T_INT zrk_index)
+void ZIRKO::zrk_lamp_state_dump_msg (lamp_state &zrk_msgrcv)
  {
-  /* procsend: message code not generated yet */
-  return (0);
+  zrk_runtime.zrk_varstruct (10);
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_float_c (11, zrk_msgrcv.id, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(11);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (12, zrk_msgrcv.colour,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(12);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_float_c (13, zrk_msgrcv.seconds_left, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(13);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_runtime.zrk_varstruct (14);
+ }
+ZRK_T_INT ZIRKO::zrk_WAIT_0(ZRK_T_INT * zrk_exprOK,ZRK_T_INT * zrk_exprKO,ZRK_T_UTIME zrk_wtime_0)
+ {
+  ZRK_T_INT zrk_ret=0;
+  do
+   {
+    if ((*zrk_exprKO = (WTIME == 500)))
+     {
+      zrk_ret=1;
+     }
+    if ((*zrk_exprOK = (ZRK_MATCHED_2(zrk_msg_lamp_state[0],zrk_state_channel[0][0]))))
+     {
+      zrk_ret=1;
+     }
+    if (WTIME <= zrk_wtime_0)
+     {
+      WTIME++;
+     }
+   }
+  while ((WTIME<=zrk_wtime_0)&&(!zrk_ret));
+  WTIME = zrk_wtime_0;
+  return zrk_ret;
+ }
+/* callback lamp_state_ON_lamp_bus */
+ZRK_T_INT ZIRKO::zrk_lamp_state_ON_lamp_bus(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_index)
+ {
+  lamp_state &received = (zrk_lamp_state_rcv);
+  int &connection = *(zrk_channel_lamp_bus[zrk_RegId].zrk_connexionId[zrk_index]);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  /* statements: not generated yet */
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_READ);
+#else
+  return ( ZRK_MESSAGE_READ );
+#endif
+ }
+/* procsend lamp_state_ON_lamp_bus_for_procsend */
+ZRK_T_INT ZIRKO::zrk_lamp_state_ON_lamp_bus_for_procsend(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_index)
+ {
+  lamp_state &order = *(zrk_lamp_state_send);
+  int &connection = *(zrk_channel_lamp_bus[zrk_RegId].zrk_connexionId[zrk_index]);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  /* statements: not generated yet */
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_SENT);
+#else
+  return ( ZRK_MESSAGE_SENT );
+#endif
  }
 ZRK_T_INT ZIRKO::zrk_P25 (int)
  {
