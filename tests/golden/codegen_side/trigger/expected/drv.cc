@@ -53,6 +53,14 @@ typedef struct zrk_s_T_MSG_other
  }
 ZRK_T_other, *ZRK_PT_other;
 typedef ZRK_T_other ZRK_T_MSG_other[ZRK_K_MSG_other];
+class zrk_tabid_zrk_socket
+ {
+  ZRK_PT_CHAN_zrk_socket zrk_pchannel;
+  public:
+  zrk_tabid_zrk_socket(ZRK_PT_CHAN_zrk_socket c) { zrk_pchannel = c; };
+  int &operator[] (int i) { return(*(zrk_pchannel->zrk_connexionId[i])); };
+ }
+;
 class ZIRKO
  {
   public:
@@ -69,6 +77,7 @@ class ZIRKO
   ZRK_T_INT I0,I1,I2,I3,I4,I5,I6,I7,I8,I9,I10,I11,I12,I13,I14,I15,I16,I17,I18,I19,I20;
   ZRK_T_INT J0,J1,J2,J3,J4,J5,J6,J7,J8,J9,J10,J11,J12,J13,J14,J15,J16,J17,J18,J19,J20;
   ZRK_C_RUNTIME zrk_runtime;
+  ZRK_T_COMM_zrk_socket zrk_channel_zrk_socket;
   void zrk_event_ref_msg (ZRK_PT_event zrk_msg_ref);
   ZRK_T_INT zrk_event_cmp_msg (ZRK_PT_event zrk__msg_ref,event &zrk_msg_rcv);
   void zrk_event_dump_msg (event &zrk_msgrcv);
@@ -120,6 +129,10 @@ ZIRKO :: ZIRKO () : WTIME(0)
 ,zrk_Max_o1(zrk_msg_other[0].zrk_MsgMax)
  {
   ZRK_T_INT zrk_i;
+  for (zrk_i=0;zrk_i<ZRK_K_CHAN_zrk_socket;zrk_i++)
+   {
+    zrk_channel_zrk_socket[zrk_i].zrk_numberofId = 0;
+   }
   for (zrk_i=0;zrk_i<ZRK_K_MSG_event;zrk_i++)
    {
     zrk_msg_event[zrk_i].zrk_defNumber=0;
