@@ -126,6 +126,33 @@ bool generate_message_statement(SemanticEntry *statement);
 bool has_reference_messages(SemanticEntry *message_type);
 bool has_selection_description(SemanticEntry *message_type);
 
+/* value_walker.cc: a value description written in one of five modes. */
+enum WalkMode {
+    WM_REFERENCE_INIT,   /* expected values assigned (VAR INIT, DEF_MESSAGE) */
+    WM_VALUE_CHECK,      /* a VAR check reported to the runtime */
+    WM_COMPARISON,       /* received against reference, in _cmp_msg */
+    WM_REFERENCE_DUMP,   /* the active definition's lines, in _ref_msg */
+    WM_MESSAGE_DUMP      /* a received message, in _dump_msg */
+};
+/* The nodes under a value root, the access and expected paths starting
+** at `path`; the message type names the union selectors of a dump. */
+void walk_values(WalkMode mode, SemanticEntry *root, const char *path,
+                 const char *message_type);
+/* One node at array depth `depth`; `root` is the event name whose Min and
+** Max copies a reference initialisation assigns. */
+void walk_node(WalkMode mode, SemanticEntry *node, const std::string &path,
+               const std::string &expected, int depth, const char *message_type,
+               const char *root);
+
+/* message_code.cc: "zrk_debug_state = 1;" or a return, by debug switch. */
+void short_debug_ending();
+
+/* handler_code.cc and waittil_code.cc: the statements of message code. */
+void generate_add_id(SemanticEntry *statement);
+void generate_waittil(SemanticEntry *statement);
+void generate_intersend(SemanticEntry *statement);
+void generate_interrecv(SemanticEntry *statement);
+
 /* ---- probe_code.cc: a probe-mode file after its includes ---- */
 void generate_probe_source();
 

@@ -45,9 +45,19 @@ bool used_message(SemanticEntry *e)
     return e->kind == EK_MESSAGE && e->descriptor && message_used(desc(e));
 }
 
+/* A used callback's communication type is used too, though no script
+** line names it (the one TRIGGER declarations poll). */
 bool used_commtype(SemanticEntry *e)
 {
-    return e->kind == EK_COMMTYPE && e->descriptor && commtype_referenced(desc(e));
+    if (e->kind != EK_COMMTYPE || !e->descriptor)
+        return false;
+    if (commtype_referenced(desc(e)))
+        return true;
+    for (SemanticEntry *h = global()->first; h; h = h->next)
+        if (h->kind == EK_CALLBACK && h->descriptor && handler_used(desc(h)) &&
+            handler_commtype(desc(h)) == e)
+            return true;
+    return false;
 }
 
 const char *message_type_name(SemanticEntry *message)

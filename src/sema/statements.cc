@@ -259,11 +259,12 @@ void analyse_reset(SyntaxNode *node, Scope *scope, const char *filter)
 
 /* A typed expression: class -1 (the C/C++ analysis could not type the
 ** text) fits no class, so it is the incompatible case here. */
-void check_typed(const std::string &text, const SyntaxNode *at, int severity)
+int check_typed(const std::string &text, const SyntaxNode *at, int severity)
 {
     int cls = value_text_class(text.c_str(), nullptr);
     if (cls < 0)
         sema_report(severity, "INCOMPTYP", text.c_str(), at);
+    return cls;
 }
 
 /* PAUSE expression.                                   TOOFEWARG, INCOMPTYP */
@@ -325,12 +326,13 @@ void analyse_inter(SyntaxNode *node, Scope *scope, const char *filter)
     SyntaxNode *args = node->child1;
     std::string first = expression_text(args->child1);
     std::string second = args->child2 ? expression_text(args->child2) : "";
-    check_typed(first, node, SEV_ERROR);
+    int cls = check_typed(first, node, SEV_ERROR);
     if (args->child2)
         check_typed(second, node, SEV_ERROR);
     SemanticDescriptor *d = add_statement(scope, send ? EK_INTERSEND : EK_INTERRECV,
                                           send ? DC_INTERSEND : DC_INTERRECV, node, filter);
     inter_first(d) = copy_text(first.c_str());
+    inter_class(d) = cls;
     if (args->child2)
         inter_second(d) = copy_text(second.c_str());
 }

@@ -16,11 +16,18 @@
 
 #include <cstdlib>
 #include <cstring>
+#ifdef KRVT_RTTI_NEEDED
+#include <typeinfo>            /* VIRTUAL handlers test the received type */
+#endif
 
 /* ---- Scalar and pointer types ---- */
 typedef int ZRK_T_INT;
 typedef char ZRK_T_CAR;
 typedef char *ZRK_PT_CAR;
+typedef int ZRK_T_ENUM;
+typedef long ZRK_T_LONG;
+typedef float ZRK_T_REAL;
+typedef double ZRK_T_DOUBLE;
 typedef unsigned long ZRK_T_UTIME;
 typedef unsigned int ZRK_T_UINT;
 typedef unsigned int *ZRK_PT_UINT;
@@ -54,8 +61,12 @@ typedef void *ZRK_T_THREAD_RETURN;
 #define ZRK_K_ID_SIZE 16
 /* State of a message no event has reached yet. */
 #define ZRK_NOEVT (-1)
-/* The expected value "any non-null pointer" of a call's checks. */
-extern ZRK_PT_VOID const NONIL;
+/* The expected value "any non-null pointer": a call's checks cast it, a
+** reference message assigns it to a pointer field of any type. */
+struct ZRK_T_NONIL {
+    template <class T> operator T *() const;
+};
+extern const ZRK_T_NONIL NONIL;
 /* What a callback returns when no message was there. */
 #define ZRK_NO_MESSAGE 2
 /* The statements of a body run in a try block when the driver handles
@@ -126,13 +137,7 @@ public:
 
     /* probe mode: the replay of a traced exchange */
     void zrk_initrio(const char *generation, const char *mode);
-    void zrk_endsend(ZRK_T_INT state, ZRK_T_UINT end_id);
-    void zrk_waittil(ZRK_T_UINT code);
-    void zrk_endwaittil(ZRK_T_INT state, ZRK_T_UINT end_id, const char *text);
     void zrk__evt(ZRK_T_INT type_id, ZRK_T_INT channel_id);
-    void zrk_evt(ZRK_T_INT type_id, ZRK_T_INT channel_id, ZRK_T_INT state, const char *text);
-    void zrk_endevt(ZRK_T_INT type_end_id);
-    void zrk_def_msg(ZRK_T_INT definition_id);
     /* scenario children and their blocks */
     void zrk_special_block_tsf(ZRK_T_INT node, ZRK_T_INT file, ZRK_T_INT kind,
                                ZRK_T_INT open);
@@ -180,6 +185,82 @@ public:
     void zrk_string_c(ZRK_T_INT range, ZRK_PT_CAR value, ...);
     void zrk_nonil_c(ZRK_T_INT range, ZRK_PT_VOID value, ...);
     void zrk_pointer_c(ZRK_T_INT range, ZRK_PT_VOID value, ...);
+    /* value checks, comparisons and dumps of the message code */
+    void zrk_var_int_c(ZRK_T_INT id, long value, long expected, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_cmp_int_c(ZRK_T_INT id, long value, long reference, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_dmp_int_c(ZRK_T_INT id, long value, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_var_char_c(ZRK_T_INT id, int value, int expected, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_cmp_char_c(ZRK_T_INT id, int value, int reference, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_dmp_char_c(ZRK_T_INT id, int value, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_var_bytetab_c(ZRK_T_INT id, int value, int expected, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_cmp_bytetab_c(ZRK_T_INT id, int value, int reference, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_dmp_bytetab_c(ZRK_T_INT id, int value, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_var_byte_c(ZRK_T_INT id, int value, int expected, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_cmp_byte_c(ZRK_T_INT id, int value, int reference, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_dmp_byte_c(ZRK_T_INT id, int value, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_var_long_c(ZRK_T_INT id, long value, long expected, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_cmp_long_c(ZRK_T_INT id, long value, long reference, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_dmp_long_c(ZRK_T_INT id, long value, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_var_float_c(ZRK_T_INT id, double value, double expected, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_cmp_float_c(ZRK_T_INT id, double value, double reference, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_dmp_float_c(ZRK_T_INT id, double value, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_var_double_c(ZRK_T_INT id, double value, double expected, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_cmp_double_c(ZRK_T_INT id, double value, double reference, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_dmp_double_c(ZRK_T_INT id, double value, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_var_string_c(ZRK_T_INT id, const char * value, const char * expected, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_cmp_string_c(ZRK_T_INT id, const char * value, const char * reference, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_dmp_string_c(ZRK_T_INT id, const char * value, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_var_nonil_c(ZRK_T_INT id, const void * value, const void * expected, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_cmp_nonil_c(ZRK_T_INT id, const void * value, const void * reference, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_dmp_nonil_c(ZRK_T_INT id, const void * value, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_var_pointer_c(ZRK_T_INT id, const void * value, const void * expected, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_cmp_pointer_c(ZRK_T_INT id, const void * value, const void * reference, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_dmp_pointer_c(ZRK_T_INT id, const void * value, ZRK_T_INT i, ZRK_T_INT high);
+    void zrk_var_range_int_c(ZRK_T_INT id, long value, ZRK_T_INT has_low, long low, ZRK_T_INT has_high, long high, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT last);
+    void zrk_cmp_range_int_c(ZRK_T_INT id, long value, ZRK_T_INT has_low, long low, ZRK_T_INT has_high, long high, ZRK_T_INT i, ZRK_T_INT last);
+    void zrk_dmp_range_int_c(ZRK_T_INT id, ZRK_T_INT has_low, long low, ZRK_T_INT has_high, long high, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT last);
+    void zrk_var_range_byte_c(ZRK_T_INT id, int value, ZRK_T_INT has_low, int low, ZRK_T_INT has_high, int high, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT last);
+    void zrk_cmp_range_byte_c(ZRK_T_INT id, int value, ZRK_T_INT has_low, int low, ZRK_T_INT has_high, int high, ZRK_T_INT i, ZRK_T_INT last);
+    void zrk_dmp_range_byte_c(ZRK_T_INT id, ZRK_T_INT has_low, int low, ZRK_T_INT has_high, int high, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT last);
+    void zrk_var_range_long_c(ZRK_T_INT id, long value, ZRK_T_INT has_low, long low, ZRK_T_INT has_high, long high, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT last);
+    void zrk_cmp_range_long_c(ZRK_T_INT id, long value, ZRK_T_INT has_low, long low, ZRK_T_INT has_high, long high, ZRK_T_INT i, ZRK_T_INT last);
+    void zrk_dmp_range_long_c(ZRK_T_INT id, ZRK_T_INT has_low, long low, ZRK_T_INT has_high, long high, ZRK_T_INT base, ZRK_T_INT i, ZRK_T_INT last);
+    void zrk_var_range_float_c(ZRK_T_INT id, double value, ZRK_T_INT has_low, double low, ZRK_T_INT has_high, double high, ZRK_T_INT i, ZRK_T_INT last);
+    void zrk_cmp_range_float_c(ZRK_T_INT id, double value, ZRK_T_INT has_low, double low, ZRK_T_INT has_high, double high, ZRK_T_INT i, ZRK_T_INT last);
+    void zrk_dmp_range_float_c(ZRK_T_INT id, ZRK_T_INT has_low, double low, ZRK_T_INT has_high, double high, ZRK_T_INT i, ZRK_T_INT last);
+    void zrk_var_range_double_c(ZRK_T_INT id, double value, ZRK_T_INT has_low, double low, ZRK_T_INT has_high, double high, ZRK_T_INT i, ZRK_T_INT last);
+    void zrk_cmp_range_double_c(ZRK_T_INT id, double value, ZRK_T_INT has_low, double low, ZRK_T_INT has_high, double high, ZRK_T_INT i, ZRK_T_INT last);
+    void zrk_dmp_range_double_c(ZRK_T_INT id, ZRK_T_INT has_low, double low, ZRK_T_INT has_high, double high, ZRK_T_INT i, ZRK_T_INT last);
+    void zrk_var_catch(ZRK_T_INT id);
+    ZRK_T_INT zrk_var(ZRK_T_INT id);
+    void zrk_varstruct(ZRK_T_INT id);
+    void zrk_vartab(ZRK_T_INT id);
+    void zrk_varplage(ZRK_T_INT id, ZRK_T_INT low, ZRK_T_INT high);
+    void zrk_varreset();
+    void zrk_def_msg(ZRK_T_INT id);
+    ZRK_T_INT zrk_cmp();
+    void zrk_setflagrt();
+    /* channels and WAITTIL */
+    void zrk_numofid(ZRK_T_INT id);
+    void zrk_nodefmsg(ZRK_T_INT id);
+    void zrk_noaddid(ZRK_T_INT id);
+    void zrk_waittil(ZRK_T_INT id);
+    void zrk_begin_waittil_tsf(ZRK_T_INT node, ZRK_T_INT file);
+    void zrk_end_waittil_tsf(ZRK_T_INT node, ZRK_T_INT file, ZRK_T_INT state);
+    void zrk_waittil_tsf(const char *type, ZRK_T_INT node, ZRK_T_INT file);
+    void zrk_endwaittil(ZRK_T_INT state, ZRK_T_INT id, const char *type);
+    ZRK_T_UTIME zrk_getevtdate();
+    ZRK_T_UTIME zrk_getwtime();
+    void zrk_evt(ZRK_T_INT type_id, ZRK_T_INT channel_id, ZRK_T_INT dynamic, const char *type);
+    void zrk_endevt(ZRK_T_INT id);
+    void zrk_state(ZRK_T_INT value, ZRK_T_INT id);
+    /* inter-tester exchanges */
+    void zrk_intersend_tsf(ZRK_T_INT node, ZRK_T_INT file, const char *destination);
+    ZRK_T_INT zrk_intersend(const char *value, const char *destination);
+    void zrk_isend(ZRK_T_INT id, ZRK_T_INT sent, const char *value, const char *destination);
+    void zrk_irecv(ZRK_T_INT id);
+    void zrk_end_irecv(ZRK_T_INT id, ZRK_T_INT state, const char *emitter, const char *info);
+    void zrk_interrecv_tsf(ZRK_T_INT node, ZRK_T_INT file, const char *info, const char *emitter);
 };
 
 /* ---- Free functions ---- */
@@ -193,10 +274,38 @@ void *zrk_memcpy(void *to, const void *from, size_t size);
 int priv_boot_tagtlk(ZRK_T_INT *socket, const char *instance, const char *naming,
                      ZRK_T_INT *timeout, ZRK_T_INT *activated);
 void priv_close_tagtlk(ZRK_T_INT *socket);
+void *zrk_memcpy(void *to, const void *from, unsigned long size);
+char *zrk_strcpy(char *to, const char *from);
+void zrk_sleep(ZRK_T_UTIME duration);
+int priv_interrecv(ZRK_T_INT *socket, ZRK_T_INT timeout, char *buffer, int size,
+                   char **emitter, char **info);
+/* polling granularity of WAITTIL, in event-date units */
+extern ZRK_T_UTIME zrk_gran;
 
 /* ---- Macros ---- */
 #define ZRS_EXIT(status) exit(status)
 #define ZRS_STRCPY(to, from) strcpy((to), (from))
 #define ZRS_STRCAT(to, from) strcat((to), (from))
+#define ZRK_TRY try {
+#define ZRK_END_TRY } catch (int) {}
+#define ZRK_P_BASE16 16
+#define ZRK_P_BASE10 10
+#define ZRK_P_BASE8 8
+#define ZRK_P_BASE2 2
+#define ZRK_EVTOK 1
+#define ZRK_EVTKO 2
+#define ZRK_MESSAGE_READ 2
+#define ZRK_MESSAGE_SENT 2
+#define ZRK_WTIME_TO_TIME 1
+#define ZRS_TAGTBUF_SIZE 1024
+/* the WAITTIL conditions: a message's state, or its state on a channel */
+#define ZRK_MATCHED_1(m) ((m).zrk_state == ZRK_EVTOK)
+#define ZRK_NOTMATCHED_1(m) ((m).zrk_state == ZRK_EVTKO)
+#define ZRK_MATCHING_1(m) ((m).zrk_stateok)
+#define ZRK_NOTMATCHING_1(m) ((m).zrk_stateko)
+#define ZRK_MATCHED_2(m, channel) ((m).channel == ZRK_EVTOK)
+#define ZRK_NOTMATCHED_2(m, channel) ((m).channel == ZRK_EVTKO)
+#define ZRK_MATCHING_2(m, channel) ((m).channel & ZRK_EVTOK)
+#define ZRK_NOTMATCHING_2(m, channel) ((m).channel & ZRK_EVTKO)
 
 #endif

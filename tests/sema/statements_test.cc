@@ -288,8 +288,8 @@ TEST(Statements, PrintPauseAndInterStatements)
     EXPECT_EQ(r.messages, "");
     EXPECT_TRUE(has(r.tables, "EK_PRINT t0=out t1=x + 1\n")) << r.tables;
     EXPECT_TRUE(has(r.tables, "EK_PAUSE x\n"));
-    EXPECT_TRUE(has(r.tables, "EK_INTERSEND t0=x t1=2\n"));
-    EXPECT_TRUE(has(r.tables, "EK_INTERRECV t0=x\n"));
+    EXPECT_TRUE(has(r.tables, "EK_INTERSEND t0=x t1=2 class=2\n")) << r.tables;
+    EXPECT_TRUE(has(r.tables, "EK_INTERRECV t0=x class=2\n"));
 }
 
 } // namespace

@@ -6,3 +6,4 @@ int measure(int id, int *out);
 struct report status;
 int counter;
 int level;
+char inbox[64];

@@ -136,10 +136,119 @@ void ZIRKO::zrk_initstates ()
  }
 static ZIRKO zrk_zirko_static;
 static ZRK_T_CAR zrk_ctxbuffertrace_static[10240];
-ZRK_T_INT ZIRKO::zrk_lamp_ON_bus_for_procsend (ZRK_T_INT zrk_RegId, ZRK_T_INT zrk_index)
+void ZIRKO::zrk_lamp_ref_msg (ZRK_PT_lamp zrk_msg_ref)
  {
-  /* procsend: message code not generated yet */
-  return (0);
+  lamp &zrk_msgrcv = zrk_msg_ref->zrk_MsgRef;
+  lamp &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  lamp &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 1:
+     {
+      zrk_runtime.zrk_def_msg(16);
+      zrk_runtime.zrk_varstruct (17);
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_float_c (18, zrk_msgrcv.id, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(18);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_int_c (19, zrk_msgrcv.c,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(19);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      zrk_runtime.zrk_varstruct (20);
+      break;
+     }
+   }
+ }
+ZRK_T_INT ZIRKO::zrk_lamp_cmp_msg(ZRK_PT_lamp zrk_msg_ref, lamp &zrk_msgrcv)
+ {
+  ZRK_T_INT zrk_ret;
+  lamp &zrk_msgref = zrk_msg_ref->zrk_MsgRef;
+  lamp &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  lamp &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  zrk_runtime.zrk_cmp();
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 1:
+     {
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_float_c (18, zrk_msgrcv.id,zrk_msgref.id, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(18);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_int_c (19, zrk_msgrcv.c,zrk_msgref.c,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(19);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      break;
+     }
+   }
+  zrk_ret=zrk_runtime.zrk_cmp();
+  zrk_msg_ref->zrk_state = zrk_ret?ZRK_EVTOK:ZRK_EVTKO;
+  if (zrk_msg_ref->zrk_state == ZRK_EVTOK)
+   {
+    zrk_msg_ref->zrk_stateok = 1;
+    zrk_memcpy(&(zrk_msg_ref->zrk_MsgRef),&zrk_msgrcv,sizeof(lamp));
+   }
+  else zrk_msg_ref->zrk_stateko = 1;
+  return(zrk_ret);
+ }
+void ZIRKO::zrk_lamp_dump_msg (lamp &zrk_msgrcv)
+ {
+  zrk_runtime.zrk_varstruct (11);
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_float_c (12, zrk_msgrcv.id, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(12);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (13, zrk_msgrcv.c,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(13);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_runtime.zrk_varstruct (14);
+ }
+/* procsend lamp_ON_bus_for_procsend */
+ZRK_T_INT ZIRKO::zrk_lamp_ON_bus_for_procsend(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_index)
+ {
+  lamp &msg = *(zrk_lamp_send);
+  int &cnx = *(zrk_channel_bus[zrk_RegId].zrk_connexionId[zrk_index]);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  /* statements: not generated yet */
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_SENT);
+#else
+  return ( ZRK_MESSAGE_SENT );
+#endif
  }
 /* procedure prepare */
 ZRK_T_INT ZIRKO::zrk_P22 (int level)
@@ -206,7 +315,8 @@ ZRK_T_INT ZIRKO::zrk_S37()
   zrk_runtime.zrk_pause ((ZRK_T_UTIME)(5));
   zrk_channel_bus[1].zrk_numberofId=0;
   zrk_msg_lamp[0].zrk_defNumber = 1;
-  /* statement: message code not generated yet */
+  order.id = 2;
+  order.c = GREEN;
   if ( ( zrk_runtime.zrk_ctxfilter[0] && !zrk_runtime.zrk_ctxfilter[1]) || (zrk_runtime.zrk_ctxfilter[2]) )
    {
     zrk_runtime.zrk_comment (41);

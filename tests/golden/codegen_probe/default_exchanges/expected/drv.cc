@@ -75,6 +75,131 @@ zrk_declar;
 void zrk_decode (ZRK_PT_CTX zrk_ctx,ZRK_T_UINT code,ZRK_T_UINT zrk_key,void *msg);
 
 void zrk_strt_probe (ZRK_PT_CTX zrk_ctx,ZRK_PT_CAR rioFilename,ZRK_PT_CAR codeName);
+void ZIRKO::zrk_order_t_dump_msg (order_t &zrk_msgrcv)
+ {
+  zrk_runtime.zrk_varstruct (13);
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (14, zrk_msgrcv.kind,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(14);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_runtime.zrk_varstruct (15);
+  switch (ZRK_order_t.u.select)
+   {
+    case 0:
+     {
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_int_c (16, zrk_msgrcv.u.a,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(16);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      break;
+     }
+    case 1:
+     {
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_long_c (17, zrk_msgrcv.u.b,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(17);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      break;
+     }
+   }
+  zrk_runtime.zrk_varstruct (18);
+  zrk_runtime.zrk_varstruct (19);
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (20, zrk_msgrcv.inner.c,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(20);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_runtime.zrk_varstruct (21);
+  switch (ZRK_order_t.inner.v.select)
+   {
+    case 0:
+     {
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_int_c (22, zrk_msgrcv.inner.v.x,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(22);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      break;
+     }
+    case 1:
+     {
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_int_c (23, zrk_msgrcv.inner.v.y,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(23);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      break;
+     }
+   }
+  zrk_runtime.zrk_varstruct (24);
+  zrk_runtime.zrk_varstruct (25);
+  zrk_runtime.zrk_vartab (26);
+  zrk_runtime.zrk_varplage (27, 0, 1);
+  for(I1 = 0; I1 <= 1; ++I1)
+   {
+    zrk_runtime.zrk_varstruct (28);
+    switch (ZRK_order_t.slots[I1].select)
+     {
+      case 0:
+       {
+        ZRK_TRY
+        zrk_runtime.zrk_dmp_int_c (29, zrk_msgrcv.slots[I1].p,ZRK_P_BASE10, I1, -1 );
+        ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+        catch(...)
+         {
+          zrk_runtime.zrk_var_catch(29);
+         }
+#endif // ZRK_HANDLE_EXCEPTION
+        break;
+       }
+      case 1:
+       {
+        ZRK_TRY
+        zrk_runtime.zrk_dmp_int_c (30, zrk_msgrcv.slots[I1].q,ZRK_P_BASE10, I1, -1 );
+        ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+        catch(...)
+         {
+          zrk_runtime.zrk_var_catch(30);
+         }
+#endif // ZRK_HANDLE_EXCEPTION
+        break;
+       }
+     }
+    zrk_runtime.zrk_varstruct (31);
+   }
+  zrk_runtime.zrk_varplage ( 32, -1, -1 );
+  zrk_runtime.zrk_vartab (33);
+  zrk_runtime.zrk_varstruct (34);
+ }
 void zrk_set_selector (ZRK_PT_CTX zrk_ctx,ZRK_T_UINT zrk_code,ZRK_T_UINT zrk_value)
  {
   switch(zrk_code)

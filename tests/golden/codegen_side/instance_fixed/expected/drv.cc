@@ -180,20 +180,183 @@ void ZIRKO::zrk_initstates ()
    }
  }
 static ZIRKO zrk_zirko_static;
-ZRK_T_INT ZIRKO::zrk_WAIT_0 (ZRK_T_INT *,ZRK_T_INT *,ZRK_T_UTIME )
+void ZIRKO::zrk_lamp_ref_msg (ZRK_PT_lamp zrk_msg_ref)
  {
-  /* wait function: message code not generated yet */
-  return (0);
+  lamp &zrk_msgrcv = zrk_msg_ref->zrk_MsgRef;
+  lamp &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  lamp &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 1:
+     {
+      zrk_runtime.zrk_def_msg(18);
+      zrk_runtime.zrk_varstruct (19);
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_float_c (20, zrk_msgrcv.id, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(20);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_int_c (21, zrk_msgrcv.c,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(21);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_range_float_c (22, 1,(ZRK_T_REAL) zrk_msgMin.secs,1,(ZRK_T_REAL) zrk_msgMax.secs, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(22);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      zrk_runtime.zrk_varstruct (23);
+      break;
+     }
+   }
  }
-ZRK_T_INT ZIRKO::zrk_lamp_ON_bus (ZRK_T_INT zrk_RegId, ZRK_T_INT zrk_index)
+ZRK_T_INT ZIRKO::zrk_lamp_cmp_msg(ZRK_PT_lamp zrk_msg_ref, lamp &zrk_msgrcv)
  {
-  /* callback: message code not generated yet */
-  return (0);
+  ZRK_T_INT zrk_ret;
+  lamp &zrk_msgref = zrk_msg_ref->zrk_MsgRef;
+  lamp &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  lamp &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  zrk_runtime.zrk_cmp();
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 1:
+     {
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_float_c (20, zrk_msgrcv.id,zrk_msgref.id, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(20);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_int_c (21, zrk_msgrcv.c,zrk_msgref.c,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(21);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_range_float_c (22, (ZRK_T_REAL) zrk_msgrcv.secs,1,(ZRK_T_REAL) zrk_msgMin.secs,1,(ZRK_T_REAL) zrk_msgMax.secs, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(22);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      break;
+     }
+   }
+  zrk_ret=zrk_runtime.zrk_cmp();
+  zrk_msg_ref->zrk_state = zrk_ret?ZRK_EVTOK:ZRK_EVTKO;
+  if (zrk_msg_ref->zrk_state == ZRK_EVTOK)
+   {
+    zrk_msg_ref->zrk_stateok = 1;
+    zrk_memcpy(&(zrk_msg_ref->zrk_MsgRef),&zrk_msgrcv,sizeof(lamp));
+   }
+  else zrk_msg_ref->zrk_stateko = 1;
+  return(zrk_ret);
  }
-ZRK_T_INT ZIRKO::zrk_lamp_ON_bus_for_procsend (ZRK_T_INT zrk_RegId, ZRK_T_INT zrk_index)
+void ZIRKO::zrk_lamp_dump_msg (lamp &zrk_msgrcv)
  {
-  /* procsend: message code not generated yet */
-  return (0);
+  zrk_runtime.zrk_varstruct (12);
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_float_c (13, zrk_msgrcv.id, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(13);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (14, zrk_msgrcv.c,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(14);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_float_c (15, zrk_msgrcv.secs, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(15);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_runtime.zrk_varstruct (16);
+ }
+ZRK_T_INT ZIRKO::zrk_WAIT_0(ZRK_T_INT * zrk_exprOK,ZRK_T_INT * zrk_exprKO,ZRK_T_UTIME zrk_wtime_0)
+ {
+  ZRK_T_INT zrk_ret=0;
+  do
+   {
+    if ((*zrk_exprKO = (WTIME == 100)))
+     {
+      zrk_ret=1;
+     }
+    if ((*zrk_exprOK = (ZRK_MATCHED_2(zrk_msg_lamp[1],zrk_state_channel[0][0]) || ZRK_NOTMATCHED_2(zrk_msg_lamp[1],zrk_state_channel[0][1]))))
+     {
+      zrk_ret=1;
+     }
+    if (WTIME <= zrk_wtime_0)
+     {
+      WTIME++;
+     }
+   }
+  while ((WTIME<=zrk_wtime_0)&&(!zrk_ret));
+  WTIME = zrk_wtime_0;
+  return zrk_ret;
+ }
+/* callback lamp_ON_bus */
+ZRK_T_INT ZIRKO::zrk_lamp_ON_bus(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_index)
+ {
+  lamp &rcv = (zrk_lamp_rcv);
+  int &cnx = *(zrk_channel_bus[zrk_RegId].zrk_connexionId[zrk_index]);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  /* statements: not generated yet */
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_READ);
+#else
+  return ( ZRK_MESSAGE_READ );
+#endif
+ }
+/* procsend lamp_ON_bus_for_procsend */
+ZRK_T_INT ZIRKO::zrk_lamp_ON_bus_for_procsend(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_index)
+ {
+  lamp &msg = *(zrk_lamp_send);
+  int &cnx = *(zrk_channel_bus[zrk_RegId].zrk_connexionId[zrk_index]);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  /* statements: not generated yet */
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_SENT);
+#else
+  return ( ZRK_MESSAGE_SENT );
+#endif
  }
 /* procedure check */
 ZRK_T_INT ZIRKO::zrk_P27 (int lvl)
@@ -293,7 +456,20 @@ ZRK_T_INT ZIRKO::zrk_i36 ()
     return ( 1 );
 #endif
    }
-  /* statement: message code not generated yet */
+  if (zrk_channel_bus[0].zrk_numberofId<ZRK_K_ID_SIZE)
+   {
+    zrk_channel_bus[0].zrk_connexionId[zrk_channel_bus[0].zrk_numberofId] = &counter;
+    ++zrk_channel_bus[0].zrk_numberofId;
+   }
+  else
+   {
+    zrk_runtime.zrk_numofid(42);
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state = 1;
+#else
+    return ( 1 );
+#endif
+   }
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)
@@ -345,21 +521,411 @@ ZRK_T_INT ZIRKO::zrk_S45()
 #endif
    }
   zrk_msg_lamp[1].zrk_defNumber = 1;
-  /* statement: message code not generated yet */
-  /* statement: message code not generated yet */
-  /* statement: message code not generated yet */
+  answer.id = 2;
+  answer.c = GREEN;
+  zrk_Min_answer.secs = (ZRK_T_REAL) 1;
+  zrk_Max_answer.secs = (ZRK_T_REAL) 9;
+   {
+    ZRK_T_INT zrk_end_waittil_debug=0;
+#ifdef ZRK_SCENARIA_DEBUG
+    ZRK_T_INT zrk_continue_debug=0;
+#endif
+    if (0||(!zrk_msg_lamp[1].zrk_defNumber)||(!zrk_msg_lamp[1].zrk_defNumber))
+     {
+      zrk_runtime.zrk_nodefmsg(50);
+#ifdef ZRK_SCENARIA_DEBUG
+      zrk_continue_debug = 1;
+#else
+      return ( 1 );
+#endif
+     }
+    else if (!(0||(zrk_channel_bus[0].zrk_numberofId)||(zrk_channel_bus[1].zrk_numberofId)))
+     {
+      zrk_runtime.zrk_noaddid(50);
+#ifdef ZRK_SCENARIA_DEBUG
+      zrk_continue_debug = 1;
+#else
+      return ( 1 );
+#endif
+     }
+    else
+     {
+      ZRK_T_INT zrk_i, zrk_ret, zrk_cbret, zrk_rcv;
+      ZRK_T_INT zrk_exprOK=0, zrk_exprKO=0;
+      ZRK_T_UTIME zrk_wtime_0, zrk_t0, zrk_tn, zrk_tn1, zrk_tnow;
+      zrk_initstates ();
+#if ZRS_DYNFLW
+      zrk_runtime.zrk_begin_waittil_tsf ( 12, 1);
+#endif /* ZRS_DYNFLW */
+      zrk_runtime.zrk_waittil (50);
+      WTIME = 0;
+      zrk_t0 = zrk_runtime.zrk_getevtdate ();
+      zrk_tn = zrk_t0 ;
+      zrk_tn1=zrk_tn+zrk_gran;
+      for (;
+#ifdef ZRK_SCENARIA_DEBUG
+      !zrk_continue_debug &&
+#endif
+      !zrk_end_waittil_debug;)
+       {
+        zrk_rcv = 0;
+        zrk_tnow = zrk_runtime.zrk_getevtdate ();
+        while (zrk_tnow >= zrk_tn1)
+         {
+          zrk_tn = zrk_tn1 ;
+          zrk_tn1=zrk_tn+zrk_gran;
+         }
+        ZRK_TIMEOUT = ( (((zrk_tnow - zrk_t0)/ZRK_WTIME_TO_TIME) < 100) ? (100 - (zrk_tnow - zrk_t0)/ZRK_WTIME_TO_TIME) : 0);
+        /* CommType bus */
+        if (zrk_channel_bus[0].zrk_numberofId)
+         {
+          /* Channel link0 */
+          /* Type message lamp */
+          for (zrk_i=0;
+#ifdef ZRK_SCENARIA_DEBUG
+          !zrk_continue_debug&&
+#endif
+          !zrk_end_waittil_debug && zrk_i<zrk_channel_bus[0].zrk_numberofId;zrk_i++)
+           {
+            zrk_ret = 0;
+            zrk_runtime.zrk_rio_off();
+            zrk_cbret=zrk_lamp_ON_bus(0,zrk_i);
+            zrk_runtime.zrk_rio_on();
+            if (zrk_cbret== 1)
+             {
+#if ZRS_DYNFLW
+              zrk_runtime.zrk_end_waittil_tsf ( 14, 1, 2);
+#endif /* ZRS_DYNFLW */
+              zrk_runtime.zrk_endwaittil(2, 53, "lamp");
+#ifdef ZRK_SCENARIA_DEBUG
+              zrk_continue_debug = 1;
+              break;
+#else
+              return ( 1 );
+#endif
+             }
+            if (zrk_cbret==ZRK_MESSAGE_READ)
+             {
+              char zrk_str_type_rcv[1024];
+              zrk_strcpy(zrk_str_type_rcv,"< !!! Unknown type !!! >");
+#if ZRS_DYNFLW
+              zrk_runtime.zrk_waittil_tsf ( "lamp", 13, 1);
+#endif /* ZRS_DYNFLW */
+              zrk_rcv |= 1;
+              zrk_runtime.zrk_evt (11,9,0," ");
+              zrk_lamp_dump_msg (zrk_lamp_rcv);
+              zrk_runtime.zrk_endevt (17);
+              if (zrk_lamp_cmp_msg(&(zrk_msg_lamp[1]),zrk_lamp_rcv))
+               {
+                zrk_ret=1;
+                zrk_msg_lamp[1].zrk_state_channel[0][0]|=ZRK_EVTOK;
+               }
+              else
+               {
+                zrk_msg_lamp[1].zrk_state_channel[0][0]|=ZRK_EVTKO;
+               }
+             }
+            if (zrk_ret)
+             {
+              zrk_wtime_0 = zrk_runtime.zrk_logdate / zrk_gran;
+             }
+            else
+             {
+              zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+             }
+            if (zrk_WAIT_0(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+             {
+              zrk_end_waittil_debug = 1;
+              break;
+             }
+           }
+         }
+        if (zrk_channel_bus[1].zrk_numberofId)
+         {
+          /* Channel link1 */
+          /* Type message lamp */
+          for (zrk_i=0;
+#ifdef ZRK_SCENARIA_DEBUG
+          !zrk_continue_debug&&
+#endif
+          !zrk_end_waittil_debug && zrk_i<zrk_channel_bus[1].zrk_numberofId;zrk_i++)
+           {
+            zrk_ret = 0;
+            zrk_runtime.zrk_rio_off();
+            zrk_cbret=zrk_lamp_ON_bus(1,zrk_i);
+            zrk_runtime.zrk_rio_on();
+            if (zrk_cbret== 1)
+             {
+#if ZRS_DYNFLW
+              zrk_runtime.zrk_end_waittil_tsf ( 14, 1, 2);
+#endif /* ZRS_DYNFLW */
+              zrk_runtime.zrk_endwaittil(2, 53, "lamp");
+#ifdef ZRK_SCENARIA_DEBUG
+              zrk_continue_debug = 1;
+              break;
+#else
+              return ( 1 );
+#endif
+             }
+            if (zrk_cbret==ZRK_MESSAGE_READ)
+             {
+              char zrk_str_type_rcv[1024];
+              zrk_strcpy(zrk_str_type_rcv,"< !!! Unknown type !!! >");
+#if ZRS_DYNFLW
+              zrk_runtime.zrk_waittil_tsf ( "lamp", 13, 1);
+#endif /* ZRS_DYNFLW */
+              zrk_rcv |= 1;
+              zrk_runtime.zrk_evt (11,10,0," ");
+              zrk_lamp_dump_msg (zrk_lamp_rcv);
+              zrk_runtime.zrk_endevt (17);
+              if (zrk_lamp_cmp_msg(&(zrk_msg_lamp[1]),zrk_lamp_rcv))
+               {
+                zrk_ret=1;
+                zrk_msg_lamp[1].zrk_state_channel[0][1]|=ZRK_EVTOK;
+               }
+              else
+               {
+                zrk_msg_lamp[1].zrk_state_channel[0][1]|=ZRK_EVTKO;
+               }
+             }
+            if (zrk_ret)
+             {
+              zrk_wtime_0 = zrk_runtime.zrk_logdate / zrk_gran;
+             }
+            else
+             {
+              zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+             }
+            if (zrk_WAIT_0(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+             {
+              zrk_end_waittil_debug = 1;
+              break;
+             }
+           }
+         }
+        if (!zrk_end_waittil_debug
+#ifdef ZRK_SCENARIA_DEBUG
+        && !zrk_continue_debug
+#endif
+        )
+         {
+          zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+          if (zrk_WAIT_0(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+           {
+            zrk_end_waittil_debug = 1;
+            break;
+           }
+          if (!zrk_rcv)
+           {
+            zrk_tnow = zrk_runtime.zrk_getevtdate ();
+            while (zrk_tnow < zrk_tn1)
+             {
+              zrk_sleep(zrk_tn1-zrk_tnow);
+              zrk_tnow = zrk_runtime.zrk_getevtdate ();
+             }
+           }
+         }
+       }
+#ifdef ZRK_SCENARIA_DEBUG
+      if (!zrk_continue_debug)
+       {
+#endif
+        zrk_runtime.zrk_state ((ZRK_MATCHED_2(zrk_msg_lamp[1],zrk_state_channel[0][0])), 51);
+        zrk_lamp_ref_msg (&(zrk_msg_lamp[1]));
+        zrk_runtime.zrk_state ((ZRK_NOTMATCHED_2(zrk_msg_lamp[1],zrk_state_channel[0][1])), 52);
+        zrk_lamp_ref_msg (&(zrk_msg_lamp[1]));
+        if (zrk_exprKO)
+         {
+#if ZRS_DYNFLW
+          zrk_runtime.zrk_end_waittil_tsf ( 14, 1, 1);
+#endif /* ZRS_DYNFLW */
+          zrk_runtime.zrk_endwaittil(1, 53, "lamp");
+#ifdef ZRK_SCENARIA_DEBUG
+          zrk_continue_debug = 1;
+#else
+          return ( 1 );
+#endif
+         }
+        else if (zrk_exprOK)
+         {
+#if ZRS_DYNFLW
+          zrk_runtime.zrk_end_waittil_tsf ( 14, 1, 0);
+#endif /* ZRS_DYNFLW */
+          zrk_runtime.zrk_endwaittil(0, 53, "lamp");
+         }
+#ifdef ZRK_SCENARIA_DEBUG
+       }
+#endif
+     }
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state |= zrk_continue_debug;
+#endif
+   }
+  zrk_runtime.zrk_var (54);
+  zrk_runtime.zrk_varstruct (55);
+  ZRK_TRY
+  zrk_runtime.zrk_var_int_c (56, status.n,1,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(56);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_runtime.zrk_vartab (57);
+  zrk_runtime.zrk_varreset ();
+  I1 = 0;
+   {
+    ZRK_TRY
+    zrk_runtime.zrk_var_int_c (59, status.codes[I1],5,ZRK_P_BASE10, I1, 0 );
+    ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+    catch(...)
+     {
+      zrk_runtime.zrk_var_catch(59);
+     }
+#endif // ZRK_HANDLE_EXCEPTION
+   }
+  zrk_runtime.zrk_varreset ();
+  I1 = 1;
+   {
+    ZRK_TRY
+    zrk_runtime.zrk_var_int_c (62, status.codes[I1],6,ZRK_P_BASE10, I1, 1 );
+    ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+    catch(...)
+     {
+      zrk_runtime.zrk_var_catch(62);
+     }
+#endif // ZRK_HANDLE_EXCEPTION
+   }
+  zrk_runtime.zrk_varreset ();
+  I1 = 2;
+   {
+    ZRK_TRY
+    zrk_runtime.zrk_var_int_c (65, status.codes[I1],7,ZRK_P_BASE10, I1, 2 );
+    ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+    catch(...)
+     {
+      zrk_runtime.zrk_var_catch(65);
+     }
+#endif // ZRK_HANDLE_EXCEPTION
+   }
+  zrk_runtime.zrk_vartab (67);
+  zrk_runtime.zrk_vartab (68);
+  zrk_runtime.zrk_varplage (69, 0, 1);
+  for(I1 = 0; I1 <= 1; ++I1)
+   {
+    zrk_runtime.zrk_varstruct (70);
+    ZRK_TRY
+    zrk_runtime.zrk_var_float_c (71, status.lamps[I1].id,0, I1, -1 );
+    ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+    catch(...)
+     {
+      zrk_runtime.zrk_var_catch(71);
+     }
+#endif // ZRK_HANDLE_EXCEPTION
+    ZRK_TRY
+    zrk_runtime.zrk_var_int_c (72, status.lamps[I1].c,RED,ZRK_P_BASE10, I1, -1 );
+    ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+    catch(...)
+     {
+      zrk_runtime.zrk_var_catch(72);
+     }
+#endif // ZRK_HANDLE_EXCEPTION
+    ZRK_TRY
+    zrk_runtime.zrk_var_range_float_c (73, (ZRK_T_REAL) status.lamps[I1].secs,1,(ZRK_T_REAL) 1,1,(ZRK_T_REAL) 2, I1, -1 );
+    ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+    catch(...)
+     {
+      zrk_runtime.zrk_var_catch(73);
+     }
+#endif // ZRK_HANDLE_EXCEPTION
+    zrk_runtime.zrk_varstruct (74);
+   }
+  zrk_runtime.zrk_varplage ( 75, -1, -1 );
+  zrk_runtime.zrk_vartab (76);
+  zrk_runtime.zrk_varstruct (77);
+  zrk_flagrt = zrk_runtime.zrk_var (78);
+  if (zrk_flagrt != 0)
+   {
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state = 1;
+#else
+    return ( 1 );
+#endif
+   }
   while ( counter < 3 )
    {
     switch ( counter )
      {
       case 1 :
        {
-        /* statement: message code not generated yet */
+         {
+          char zrk_local_int2string[ZRS_TAGTBUF_SIZE];
+          zrk_sprintf (zrk_local_int2string, "%d", counter);
+#if ZRS_DYNFLW
+          zrk_runtime.zrk_intersend_tsf ( 15, 1, "peer");
+#endif /* ZRS_DYNFLW */
+          
+          if (zrk_runtime.zrk_intersend (zrk_local_int2string, "peer"))
+           {
+            zrk_runtime.zrk_isend (79, 1, zrk_local_int2string, "peer");
+#ifdef ZRK_SCENARIA_DEBUG
+            zrk_debug_state = 1;
+#else
+            return ( 1 );
+#endif
+           }
+          else
+           {
+            zrk_runtime.zrk_isend (79, 0, zrk_local_int2string, "peer");
+           }
+         }
         break;
        }
       default :
        {
-        /* statement: message code not generated yet */
+         {
+          char *zrk_loc_tstemit = NULL;
+          char *zrk_loc_info = NULL;
+          
+          zrk_runtime.zrk_irecv (80);
+          if (priv_interrecv ( &(zrk_runtime.zrk_ctxtagtsocket), zrk_runtime.zrk_ctxtagttimeout, inbox, ZRS_TAGTBUF_SIZE, &zrk_loc_tstemit, &zrk_loc_info))
+           {
+            zrk_runtime.zrk_end_irecv (80, 2, NULL, NULL);
+#ifdef ZRK_SCENARIA_DEBUG
+            zrk_debug_state = 1;
+#else
+            return ( 1 );
+#endif
+           }
+          else
+           {
+            if (inbox[0]=='\0')
+             {
+              zrk_runtime.zrk_end_irecv (80, 1, NULL, NULL);
+#ifdef ZRK_SCENARIA_DEBUG
+              zrk_debug_state = 1;
+#else
+              return ( 1 );
+#endif
+             }
+            else
+             {
+#if ZRS_DYNFLW
+              zrk_runtime.zrk_interrecv_tsf ( 16, 1, zrk_loc_info, zrk_loc_tstemit);
+#endif /* ZRS_DYNFLW */
+              
+              zrk_runtime.zrk_end_irecv (80, 0, zrk_loc_tstemit, zrk_loc_info);
+             }
+           }
+         }
+        
         break;
        }
      }
@@ -572,8 +1138,8 @@ ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
      }
     else
      {
-      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 1449, 17831);
-      /* To_spv: 1 -> (1300,17148) - s1.pts -*/
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 1452, 51398);
+      /* To_spv: 1 -> (1303,50715) - s1.pts -*/
       zrk_zirko->zrk_runtime.zrk_notify_tsf (2, 264, 14608);
       /* To_spv: 2 -> (115,13925) - procs.pts -*/
      }

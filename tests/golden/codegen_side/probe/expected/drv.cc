@@ -36,6 +36,38 @@ zrk_declar;
 void zrk_decode (ZRK_PT_CTX zrk_ctx,ZRK_T_UINT code,ZRK_T_UINT zrk_key,void *msg);
 
 void zrk_strt_probe (ZRK_PT_CTX zrk_ctx,ZRK_PT_CAR rioFilename,ZRK_PT_CAR codeName);
+void ZIRKO::zrk_lamp_state_dump_msg (lamp_state &zrk_msgrcv)
+ {
+  zrk_runtime.zrk_varstruct (10);
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_float_c (11, zrk_msgrcv.id, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(11);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (12, zrk_msgrcv.colour,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(12);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_float_c (13, zrk_msgrcv.seconds_left, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(13);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_runtime.zrk_varstruct (14);
+ }
 void zrk_set_selector (ZRK_PT_CTX zrk_ctx,ZRK_T_UINT zrk_code,ZRK_T_UINT zrk_value)
  {
   switch(zrk_code)

@@ -53,6 +53,14 @@ typedef struct zrk_s_T_MSG_other
  }
 ZRK_T_other, *ZRK_PT_other;
 typedef ZRK_T_other ZRK_T_MSG_other[ZRK_K_MSG_other];
+class zrk_tabid_zrk_socket
+ {
+  ZRK_PT_CHAN_zrk_socket zrk_pchannel;
+  public:
+  zrk_tabid_zrk_socket(ZRK_PT_CHAN_zrk_socket c) { zrk_pchannel = c; };
+  int &operator[] (int i) { return(*(zrk_pchannel->zrk_connexionId[i])); };
+ }
+;
 class ZIRKO
  {
   public:
@@ -69,6 +77,7 @@ class ZIRKO
   ZRK_T_INT I0,I1,I2,I3,I4,I5,I6,I7,I8,I9,I10,I11,I12,I13,I14,I15,I16,I17,I18,I19,I20;
   ZRK_T_INT J0,J1,J2,J3,J4,J5,J6,J7,J8,J9,J10,J11,J12,J13,J14,J15,J16,J17,J18,J19,J20;
   ZRK_C_RUNTIME zrk_runtime;
+  ZRK_T_COMM_zrk_socket zrk_channel_zrk_socket;
   void zrk_event_ref_msg (ZRK_PT_event zrk_msg_ref);
   ZRK_T_INT zrk_event_cmp_msg (ZRK_PT_event zrk__msg_ref,event &zrk_msg_rcv);
   void zrk_event_dump_msg (event &zrk_msgrcv);
@@ -120,6 +129,10 @@ ZIRKO :: ZIRKO () : WTIME(0)
 ,zrk_Max_o1(zrk_msg_other[0].zrk_MsgMax)
  {
   ZRK_T_INT zrk_i;
+  for (zrk_i=0;zrk_i<ZRK_K_CHAN_zrk_socket;zrk_i++)
+   {
+    zrk_channel_zrk_socket[zrk_i].zrk_numberofId = 0;
+   }
   for (zrk_i=0;zrk_i<ZRK_K_MSG_event;zrk_i++)
    {
     zrk_msg_event[zrk_i].zrk_defNumber=0;
@@ -160,25 +173,225 @@ void ZIRKO::zrk_initstates ()
    }
  }
 static ZIRKO zrk_zirko_static;
-ZRK_T_INT ZIRKO::zrk_WAIT_1 (ZRK_T_INT *,ZRK_T_INT *,ZRK_T_UTIME )
+void ZIRKO::zrk_event_ref_msg (ZRK_PT_event zrk_msg_ref)
  {
-  /* wait function: message code not generated yet */
-  return (0);
+  event &zrk_msgrcv = zrk_msg_ref->zrk_MsgRef;
+  event &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  event &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 1:
+     {
+      zrk_runtime.zrk_def_msg(13);
+      zrk_runtime.zrk_varstruct (14);
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_int_c (15, zrk_msgrcv.code,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(15);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      zrk_runtime.zrk_varstruct (16);
+      break;
+     }
+   }
  }
-ZRK_T_INT ZIRKO::zrk_WAIT_0 (ZRK_T_INT *,ZRK_T_INT *,ZRK_T_UTIME )
+ZRK_T_INT ZIRKO::zrk_event_cmp_msg(ZRK_PT_event zrk_msg_ref, event &zrk_msgrcv)
  {
-  /* wait function: message code not generated yet */
-  return (0);
+  ZRK_T_INT zrk_ret;
+  event &zrk_msgref = zrk_msg_ref->zrk_MsgRef;
+  event &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  event &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  zrk_runtime.zrk_cmp();
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 1:
+     {
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_int_c (15, zrk_msgrcv.code,zrk_msgref.code,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(15);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      break;
+     }
+   }
+  zrk_ret=zrk_runtime.zrk_cmp();
+  zrk_msg_ref->zrk_state = zrk_ret?ZRK_EVTOK:ZRK_EVTKO;
+  if (zrk_msg_ref->zrk_state == ZRK_EVTOK)
+   {
+    zrk_msg_ref->zrk_stateok = 1;
+    zrk_memcpy(&(zrk_msg_ref->zrk_MsgRef),&zrk_msgrcv,sizeof(event));
+   }
+  else zrk_msg_ref->zrk_stateko = 1;
+  return(zrk_ret);
  }
-ZRK_T_INT ZIRKO::zrk_event_ON_zrk_socket (ZRK_T_INT zrk_RegId)
+void ZIRKO::zrk_event_dump_msg (event &zrk_msgrcv)
  {
-  /* callback: message code not generated yet */
-  return (0);
+  zrk_runtime.zrk_varstruct (9);
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (10, zrk_msgrcv.code,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(10);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_runtime.zrk_varstruct (11);
  }
-ZRK_T_INT ZIRKO::zrk_other_ON_zrk_socket (ZRK_T_INT zrk_RegId)
+void ZIRKO::zrk_other_ref_msg (ZRK_PT_other zrk_msg_ref)
  {
-  /* callback: message code not generated yet */
-  return (0);
+  other &zrk_msgrcv = zrk_msg_ref->zrk_MsgRef;
+  other &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  other &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 2:
+     {
+      zrk_runtime.zrk_def_msg(24);
+      zrk_runtime.zrk_varstruct (25);
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_range_int_c (26, 1,(ZRK_T_INT) zrk_msgMin.v,1,(ZRK_T_INT) zrk_msgMax.v,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(26);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      zrk_runtime.zrk_varstruct (27);
+      break;
+     }
+   }
+ }
+ZRK_T_INT ZIRKO::zrk_other_cmp_msg(ZRK_PT_other zrk_msg_ref, other &zrk_msgrcv)
+ {
+  ZRK_T_INT zrk_ret;
+  other &zrk_msgref = zrk_msg_ref->zrk_MsgRef;
+  other &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  other &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  zrk_runtime.zrk_cmp();
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 2:
+     {
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_range_int_c (26, (ZRK_T_INT) zrk_msgrcv.v,1,(ZRK_T_INT) zrk_msgMin.v,1,(ZRK_T_INT) zrk_msgMax.v, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(26);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      break;
+     }
+   }
+  zrk_ret=zrk_runtime.zrk_cmp();
+  zrk_msg_ref->zrk_state = zrk_ret?ZRK_EVTOK:ZRK_EVTKO;
+  if (zrk_msg_ref->zrk_state == ZRK_EVTOK)
+   {
+    zrk_msg_ref->zrk_stateok = 1;
+    zrk_memcpy(&(zrk_msg_ref->zrk_MsgRef),&zrk_msgrcv,sizeof(other));
+   }
+  else zrk_msg_ref->zrk_stateko = 1;
+  return(zrk_ret);
+ }
+void ZIRKO::zrk_other_dump_msg (other &zrk_msgrcv)
+ {
+  zrk_runtime.zrk_varstruct (20);
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (21, zrk_msgrcv.v,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(21);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_runtime.zrk_varstruct (22);
+ }
+ZRK_T_INT ZIRKO::zrk_WAIT_1(ZRK_T_INT * zrk_exprOK,ZRK_T_INT * zrk_exprKO,ZRK_T_UTIME zrk_wtime_0)
+ {
+  ZRK_T_INT zrk_ret=0;
+  do
+   {
+    if ((*zrk_exprKO = (WTIME == 5)))
+     {
+      zrk_ret=1;
+     }
+    if ((*zrk_exprOK = (ZRK_MATCHING_2(zrk_msg_other[0],zrk_state_channel[0][1]) || ZRK_MATCHED_2(zrk_msg_event[0],zrk_state_channel[0][0]))))
+     {
+      zrk_ret=1;
+     }
+    if (WTIME <= zrk_wtime_0)
+     {
+      WTIME++;
+     }
+   }
+  while ((WTIME<=zrk_wtime_0)&&(!zrk_ret));
+  WTIME = zrk_wtime_0;
+  return zrk_ret;
+ }
+ZRK_T_INT ZIRKO::zrk_WAIT_0(ZRK_T_INT * zrk_exprOK,ZRK_T_INT * zrk_exprKO,ZRK_T_UTIME zrk_wtime_0)
+ {
+  ZRK_T_INT zrk_ret=0;
+  do
+   {
+    if ((*zrk_exprKO = (WTIME == 20)))
+     {
+      zrk_ret=1;
+     }
+    if ((*zrk_exprOK = (ZRK_MATCHED_2(zrk_msg_event[0],zrk_state_channel[0][0]) && ZRK_NOTMATCHED_2(zrk_msg_event[1],zrk_state_channel[0][0]))))
+     {
+      zrk_ret=1;
+     }
+    if (WTIME <= zrk_wtime_0)
+     {
+      WTIME++;
+     }
+   }
+  while ((WTIME<=zrk_wtime_0)&&(!zrk_ret));
+  WTIME = zrk_wtime_0;
+  return zrk_ret;
+ }
+/* callback event_ON_zrk_socket */
+ZRK_T_INT ZIRKO::zrk_event_ON_zrk_socket(ZRK_T_INT zrk_RegId)
+ {
+  event &zrk_msg = (zrk_event_rcv);
+  ZRK_T_INT &zrk_n = zrk_channel_zrk_socket[zrk_RegId].zrk_numberofId;
+  zrk_tabid_zrk_socket zrk_ids(&zrk_channel_zrk_socket[zrk_RegId]);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  /* statements: not generated yet */
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_READ);
+#else
+  return ( ZRK_MESSAGE_READ );
+#endif
+ }
+/* callback other_ON_zrk_socket */
+ZRK_T_INT ZIRKO::zrk_other_ON_zrk_socket(ZRK_T_INT zrk_RegId)
+ {
+  other &zrk_msg = (zrk_other_rcv);
+  ZRK_T_INT &zrk_n = zrk_channel_zrk_socket[zrk_RegId].zrk_numberofId;
+  zrk_tabid_zrk_socket zrk_ids(&zrk_channel_zrk_socket[zrk_RegId]);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  /* statements: not generated yet */
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_READ);
+#else
+  return ( ZRK_MESSAGE_READ );
+#endif
  }
 ZRK_T_INT ZIRKO::zrk_S31()
  {
@@ -187,11 +400,407 @@ ZRK_T_INT ZIRKO::zrk_S31()
 #endif
   ZRK_TRY
   zrk_msg_event[0].zrk_defNumber = 1;
-  /* statement: message code not generated yet */
+  e1.code = 3;
   zrk_msg_other[0].zrk_defNumber = 2;
-  /* statement: message code not generated yet */
-  /* statement: message code not generated yet */
-  /* statement: message code not generated yet */
+  zrk_Min_o1.v = (ZRK_T_INT) 1;
+  zrk_Max_o1.v = (ZRK_T_INT) 2;
+   {
+    ZRK_T_INT zrk_end_waittil_debug=0;
+#ifdef ZRK_SCENARIA_DEBUG
+    ZRK_T_INT zrk_continue_debug=0;
+#endif
+    if (0||(!zrk_msg_event[0].zrk_defNumber)||(!zrk_msg_event[1].zrk_defNumber))
+     {
+      zrk_runtime.zrk_nodefmsg(32);
+#ifdef ZRK_SCENARIA_DEBUG
+      zrk_continue_debug = 1;
+#else
+      return ( 1 );
+#endif
+     }
+    else if (!(0||(zrk_channel_zrk_socket[0].zrk_numberofId)))
+     {
+      zrk_runtime.zrk_noaddid(32);
+#ifdef ZRK_SCENARIA_DEBUG
+      zrk_continue_debug = 1;
+#else
+      return ( 1 );
+#endif
+     }
+    else
+     {
+      ZRK_T_INT zrk_i, zrk_ret, zrk_cbret, zrk_rcv;
+      ZRK_T_INT zrk_exprOK=0, zrk_exprKO=0;
+      ZRK_T_UTIME zrk_wtime_0, zrk_t0, zrk_tn, zrk_tn1, zrk_tnow;
+      zrk_initstates ();
+#if ZRS_DYNFLW
+      zrk_runtime.zrk_begin_waittil_tsf ( 5, 1);
+#endif /* ZRS_DYNFLW */
+      zrk_runtime.zrk_waittil (32);
+      WTIME = 0;
+      zrk_t0 = zrk_runtime.zrk_getevtdate ();
+      zrk_tn = zrk_t0 ;
+      zrk_tn1=zrk_tn+zrk_gran;
+      for (;
+#ifdef ZRK_SCENARIA_DEBUG
+      !zrk_continue_debug &&
+#endif
+      !zrk_end_waittil_debug;)
+       {
+        zrk_rcv = 0;
+        zrk_tnow = zrk_runtime.zrk_getevtdate ();
+        while (zrk_tnow >= zrk_tn1)
+         {
+          zrk_tn = zrk_tn1 ;
+          zrk_tn1=zrk_tn+zrk_gran;
+         }
+        ZRK_TIMEOUT = ( (((zrk_tnow - zrk_t0)/ZRK_WTIME_TO_TIME) < 20) ? (20 - (zrk_tnow - zrk_t0)/ZRK_WTIME_TO_TIME) : 0);
+        /* CommType zrk_socket */
+        if (zrk_channel_zrk_socket[0].zrk_numberofId)
+         {
+          /* Channel zrk_v1_3_ch_0 */
+          /* Type message event */
+          zrk_ret = 0;
+          zrk_runtime.zrk_rio_off();
+          zrk_cbret=zrk_event_ON_zrk_socket(0);
+          zrk_runtime.zrk_rio_on();
+          if (zrk_cbret== 1)
+           {
+#if ZRS_DYNFLW
+            zrk_runtime.zrk_end_waittil_tsf ( 7, 1, 2);
+#endif /* ZRS_DYNFLW */
+            zrk_runtime.zrk_endwaittil(2, 35, "event");
+#ifdef ZRK_SCENARIA_DEBUG
+            zrk_continue_debug = 1;
+            break;
+#else
+            return ( 1 );
+#endif
+           }
+          if (zrk_cbret==ZRK_MESSAGE_READ)
+           {
+            char zrk_str_type_rcv[1024];
+            zrk_strcpy(zrk_str_type_rcv,"< !!! Unknown type !!! >");
+#if ZRS_DYNFLW
+            zrk_runtime.zrk_waittil_tsf ( "event", 6, 1);
+#endif /* ZRS_DYNFLW */
+            zrk_rcv |= 1;
+            zrk_runtime.zrk_evt (8,17,0," ");
+            zrk_event_dump_msg (zrk_event_rcv);
+            zrk_runtime.zrk_endevt (12);
+            if (zrk_event_cmp_msg(&(zrk_msg_event[0]),zrk_event_rcv))
+             {
+              zrk_ret=1;
+              zrk_msg_event[0].zrk_state_channel[0][0]|=ZRK_EVTOK;
+             }
+            else
+             {
+              zrk_msg_event[0].zrk_state_channel[0][0]|=ZRK_EVTKO;
+             }
+            if (zrk_event_cmp_msg(&(zrk_msg_event[1]),zrk_event_rcv))
+             {
+              zrk_ret=1;
+              zrk_msg_event[1].zrk_state_channel[0][0]|=ZRK_EVTOK;
+             }
+            else
+             {
+              zrk_msg_event[1].zrk_state_channel[0][0]|=ZRK_EVTKO;
+             }
+           }
+          if (zrk_ret)
+           {
+            zrk_wtime_0 = zrk_runtime.zrk_logdate / zrk_gran;
+           }
+          else
+           {
+            zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+           }
+          if (zrk_WAIT_0(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+           {
+            zrk_end_waittil_debug = 1;
+            break;
+           }
+         }
+        if (!zrk_end_waittil_debug
+#ifdef ZRK_SCENARIA_DEBUG
+        && !zrk_continue_debug
+#endif
+        )
+         {
+          zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+          if (zrk_WAIT_0(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+           {
+            zrk_end_waittil_debug = 1;
+            break;
+           }
+          if (!zrk_rcv)
+           {
+            zrk_tnow = zrk_runtime.zrk_getevtdate ();
+            while (zrk_tnow < zrk_tn1)
+             {
+              zrk_sleep(zrk_tn1-zrk_tnow);
+              zrk_tnow = zrk_runtime.zrk_getevtdate ();
+             }
+           }
+         }
+       }
+#ifdef ZRK_SCENARIA_DEBUG
+      if (!zrk_continue_debug)
+       {
+#endif
+        zrk_runtime.zrk_state ((ZRK_MATCHED_2(zrk_msg_event[0],zrk_state_channel[0][0])), 33);
+        zrk_event_ref_msg (&(zrk_msg_event[0]));
+        zrk_runtime.zrk_state ((ZRK_NOTMATCHED_2(zrk_msg_event[1],zrk_state_channel[0][0])), 34);
+        zrk_event_ref_msg (&(zrk_msg_event[1]));
+        if (zrk_exprKO)
+         {
+#if ZRS_DYNFLW
+          zrk_runtime.zrk_end_waittil_tsf ( 7, 1, 1);
+#endif /* ZRS_DYNFLW */
+          zrk_runtime.zrk_endwaittil(1, 35, "event");
+#ifdef ZRK_SCENARIA_DEBUG
+          zrk_continue_debug = 1;
+#else
+          return ( 1 );
+#endif
+         }
+        else if (zrk_exprOK)
+         {
+#if ZRS_DYNFLW
+          zrk_runtime.zrk_end_waittil_tsf ( 7, 1, 0);
+#endif /* ZRS_DYNFLW */
+          zrk_runtime.zrk_endwaittil(0, 35, "event");
+         }
+#ifdef ZRK_SCENARIA_DEBUG
+       }
+#endif
+     }
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state |= zrk_continue_debug;
+#endif
+   }
+   {
+    ZRK_T_INT zrk_end_waittil_debug=0;
+#ifdef ZRK_SCENARIA_DEBUG
+    ZRK_T_INT zrk_continue_debug=0;
+#endif
+    if (0||(!zrk_msg_other[0].zrk_defNumber)||(!zrk_msg_event[0].zrk_defNumber))
+     {
+      zrk_runtime.zrk_nodefmsg(36);
+#ifdef ZRK_SCENARIA_DEBUG
+      zrk_continue_debug = 1;
+#else
+      return ( 1 );
+#endif
+     }
+    else if (!(0||(zrk_channel_zrk_socket[1].zrk_numberofId)||(zrk_channel_zrk_socket[0].zrk_numberofId)))
+     {
+      zrk_runtime.zrk_noaddid(36);
+#ifdef ZRK_SCENARIA_DEBUG
+      zrk_continue_debug = 1;
+#else
+      return ( 1 );
+#endif
+     }
+    else
+     {
+      ZRK_T_INT zrk_i, zrk_ret, zrk_cbret, zrk_rcv;
+      ZRK_T_INT zrk_exprOK=0, zrk_exprKO=0;
+      ZRK_T_UTIME zrk_wtime_0, zrk_t0, zrk_tn, zrk_tn1, zrk_tnow;
+      zrk_initstates ();
+#if ZRS_DYNFLW
+      zrk_runtime.zrk_begin_waittil_tsf ( 8, 1);
+#endif /* ZRS_DYNFLW */
+      zrk_runtime.zrk_waittil (36);
+      WTIME = 0;
+      zrk_t0 = zrk_runtime.zrk_getevtdate ();
+      zrk_tn = zrk_t0 ;
+      zrk_tn1=zrk_tn+zrk_gran;
+      for (;
+#ifdef ZRK_SCENARIA_DEBUG
+      !zrk_continue_debug &&
+#endif
+      !zrk_end_waittil_debug;)
+       {
+        zrk_rcv = 0;
+        zrk_tnow = zrk_runtime.zrk_getevtdate ();
+        while (zrk_tnow >= zrk_tn1)
+         {
+          zrk_tn = zrk_tn1 ;
+          zrk_tn1=zrk_tn+zrk_gran;
+         }
+        ZRK_TIMEOUT = ( (((zrk_tnow - zrk_t0)/ZRK_WTIME_TO_TIME) < 5) ? (5 - (zrk_tnow - zrk_t0)/ZRK_WTIME_TO_TIME) : 0);
+        /* CommType zrk_socket */
+        if (zrk_channel_zrk_socket[0].zrk_numberofId)
+         {
+          /* Channel zrk_v1_3_ch_0 */
+          /* Type message event */
+          zrk_ret = 0;
+          zrk_runtime.zrk_rio_off();
+          zrk_cbret=zrk_event_ON_zrk_socket(0);
+          zrk_runtime.zrk_rio_on();
+          if (zrk_cbret== 1)
+           {
+#if ZRS_DYNFLW
+            zrk_runtime.zrk_end_waittil_tsf ( 10, 1, 2);
+#endif /* ZRS_DYNFLW */
+            zrk_runtime.zrk_endwaittil(2, 39, "event");
+#ifdef ZRK_SCENARIA_DEBUG
+            zrk_continue_debug = 1;
+            break;
+#else
+            return ( 1 );
+#endif
+           }
+          if (zrk_cbret==ZRK_MESSAGE_READ)
+           {
+            char zrk_str_type_rcv[1024];
+            zrk_strcpy(zrk_str_type_rcv,"< !!! Unknown type !!! >");
+#if ZRS_DYNFLW
+            zrk_runtime.zrk_waittil_tsf ( "event", 9, 1);
+#endif /* ZRS_DYNFLW */
+            zrk_rcv |= 1;
+            zrk_runtime.zrk_evt (8,17,0," ");
+            zrk_event_dump_msg (zrk_event_rcv);
+            zrk_runtime.zrk_endevt (12);
+            if (zrk_event_cmp_msg(&(zrk_msg_event[0]),zrk_event_rcv))
+             {
+              zrk_ret=1;
+              zrk_msg_event[0].zrk_state_channel[0][0]|=ZRK_EVTOK;
+             }
+            else
+             {
+              zrk_msg_event[0].zrk_state_channel[0][0]|=ZRK_EVTKO;
+             }
+           }
+          if (zrk_ret)
+           {
+            zrk_wtime_0 = zrk_runtime.zrk_logdate / zrk_gran;
+           }
+          else
+           {
+            zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+           }
+          if (zrk_WAIT_1(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+           {
+            zrk_end_waittil_debug = 1;
+            break;
+           }
+         }
+        if (zrk_channel_zrk_socket[1].zrk_numberofId)
+         {
+          /* Channel zrk_v1_3_ch_1 */
+          /* Type message other */
+          zrk_ret = 0;
+          zrk_runtime.zrk_rio_off();
+          zrk_cbret=zrk_other_ON_zrk_socket(1);
+          zrk_runtime.zrk_rio_on();
+          if (zrk_cbret== 1)
+           {
+#if ZRS_DYNFLW
+            zrk_runtime.zrk_end_waittil_tsf ( 10, 1, 2);
+#endif /* ZRS_DYNFLW */
+            zrk_runtime.zrk_endwaittil(2, 39, "other");
+#ifdef ZRK_SCENARIA_DEBUG
+            zrk_continue_debug = 1;
+            break;
+#else
+            return ( 1 );
+#endif
+           }
+          if (zrk_cbret==ZRK_MESSAGE_READ)
+           {
+            char zrk_str_type_rcv[1024];
+            zrk_strcpy(zrk_str_type_rcv,"< !!! Unknown type !!! >");
+#if ZRS_DYNFLW
+            zrk_runtime.zrk_waittil_tsf ( "other", 9, 1);
+#endif /* ZRS_DYNFLW */
+            zrk_rcv |= 1;
+            zrk_runtime.zrk_evt (19,28,0," ");
+            zrk_other_dump_msg (zrk_other_rcv);
+            zrk_runtime.zrk_endevt (23);
+            if (zrk_other_cmp_msg(&(zrk_msg_other[0]),zrk_other_rcv))
+             {
+              zrk_ret=1;
+              zrk_msg_other[0].zrk_state_channel[0][1]|=ZRK_EVTOK;
+             }
+            else
+             {
+              zrk_msg_other[0].zrk_state_channel[0][1]|=ZRK_EVTKO;
+             }
+           }
+          if (zrk_ret)
+           {
+            zrk_wtime_0 = zrk_runtime.zrk_logdate / zrk_gran;
+           }
+          else
+           {
+            zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+           }
+          if (zrk_WAIT_1(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+           {
+            zrk_end_waittil_debug = 1;
+            break;
+           }
+         }
+        if (!zrk_end_waittil_debug
+#ifdef ZRK_SCENARIA_DEBUG
+        && !zrk_continue_debug
+#endif
+        )
+         {
+          zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+          if (zrk_WAIT_1(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+           {
+            zrk_end_waittil_debug = 1;
+            break;
+           }
+          if (!zrk_rcv)
+           {
+            zrk_tnow = zrk_runtime.zrk_getevtdate ();
+            while (zrk_tnow < zrk_tn1)
+             {
+              zrk_sleep(zrk_tn1-zrk_tnow);
+              zrk_tnow = zrk_runtime.zrk_getevtdate ();
+             }
+           }
+         }
+       }
+#ifdef ZRK_SCENARIA_DEBUG
+      if (!zrk_continue_debug)
+       {
+#endif
+        zrk_runtime.zrk_state ((ZRK_MATCHING_2(zrk_msg_other[0],zrk_state_channel[0][1])), 37);
+        zrk_other_ref_msg (&(zrk_msg_other[0]));
+        zrk_runtime.zrk_state ((ZRK_MATCHED_2(zrk_msg_event[0],zrk_state_channel[0][0])), 38);
+        zrk_event_ref_msg (&(zrk_msg_event[0]));
+        if (zrk_exprKO)
+         {
+#if ZRS_DYNFLW
+          zrk_runtime.zrk_end_waittil_tsf ( 10, 1, 1);
+#endif /* ZRS_DYNFLW */
+          zrk_runtime.zrk_endwaittil(1, 39, "other");
+#ifdef ZRK_SCENARIA_DEBUG
+          zrk_continue_debug = 1;
+#else
+          return ( 1 );
+#endif
+         }
+        else if (zrk_exprOK)
+         {
+#if ZRS_DYNFLW
+          zrk_runtime.zrk_end_waittil_tsf ( 10, 1, 0);
+#endif /* ZRS_DYNFLW */
+          zrk_runtime.zrk_endwaittil(0, 39, "other");
+         }
+#ifdef ZRK_SCENARIA_DEBUG
+       }
+#endif
+     }
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state |= zrk_continue_debug;
+#endif
+   }
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)

@@ -141,20 +141,183 @@ void ZIRKO::zrk_initstates ()
  }
 static ZIRKO zrk_zirko_static;
 static ZRK_T_CAR zrk_ctxbuffertrace_static[10240];
-ZRK_T_INT ZIRKO::zrk_WAIT_0 (ZRK_T_INT *,ZRK_T_INT *,ZRK_T_UTIME )
+void ZIRKO::zrk_lamp_state_ref_msg (ZRK_PT_lamp_state zrk_msg_ref)
  {
-  /* wait function: message code not generated yet */
-  return (0);
+  lamp_state &zrk_msgrcv = zrk_msg_ref->zrk_MsgRef;
+  lamp_state &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  lamp_state &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 1:
+     {
+      zrk_runtime.zrk_def_msg(16);
+      zrk_runtime.zrk_varstruct (17);
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_float_c (18, zrk_msgrcv.id, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(18);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_int_c (19, zrk_msgrcv.colour,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(19);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_range_float_c (20, 1,(ZRK_T_REAL) zrk_msgMin.seconds_left,1,(ZRK_T_REAL) zrk_msgMax.seconds_left, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(20);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      zrk_runtime.zrk_varstruct (21);
+      break;
+     }
+   }
  }
-ZRK_T_INT ZIRKO::zrk_lamp_state_ON_lamp_bus (ZRK_T_INT zrk_RegId, ZRK_T_INT zrk_index)
+ZRK_T_INT ZIRKO::zrk_lamp_state_cmp_msg(ZRK_PT_lamp_state zrk_msg_ref, lamp_state &zrk_msgrcv)
  {
-  /* callback: message code not generated yet */
-  return (0);
+  ZRK_T_INT zrk_ret;
+  lamp_state &zrk_msgref = zrk_msg_ref->zrk_MsgRef;
+  lamp_state &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  lamp_state &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  zrk_runtime.zrk_cmp();
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 1:
+     {
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_float_c (18, zrk_msgrcv.id,zrk_msgref.id, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(18);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_int_c (19, zrk_msgrcv.colour,zrk_msgref.colour,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(19);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_range_float_c (20, (ZRK_T_REAL) zrk_msgrcv.seconds_left,1,(ZRK_T_REAL) zrk_msgMin.seconds_left,1,(ZRK_T_REAL) zrk_msgMax.seconds_left, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(20);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      break;
+     }
+   }
+  zrk_ret=zrk_runtime.zrk_cmp();
+  zrk_msg_ref->zrk_state = zrk_ret?ZRK_EVTOK:ZRK_EVTKO;
+  if (zrk_msg_ref->zrk_state == ZRK_EVTOK)
+   {
+    zrk_msg_ref->zrk_stateok = 1;
+    zrk_memcpy(&(zrk_msg_ref->zrk_MsgRef),&zrk_msgrcv,sizeof(lamp_state));
+   }
+  else zrk_msg_ref->zrk_stateko = 1;
+  return(zrk_ret);
  }
-ZRK_T_INT ZIRKO::zrk_lamp_state_ON_lamp_bus_for_procsend (ZRK_T_INT zrk_RegId, ZRK_T_INT zrk_index)
+void ZIRKO::zrk_lamp_state_dump_msg (lamp_state &zrk_msgrcv)
  {
-  /* procsend: message code not generated yet */
-  return (0);
+  zrk_runtime.zrk_varstruct (10);
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_float_c (11, zrk_msgrcv.id, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(11);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (12, zrk_msgrcv.colour,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(12);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_float_c (13, zrk_msgrcv.seconds_left, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(13);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_runtime.zrk_varstruct (14);
+ }
+ZRK_T_INT ZIRKO::zrk_WAIT_0(ZRK_T_INT * zrk_exprOK,ZRK_T_INT * zrk_exprKO,ZRK_T_UTIME zrk_wtime_0)
+ {
+  ZRK_T_INT zrk_ret=0;
+  do
+   {
+    if ((*zrk_exprKO = (WTIME == 500)))
+     {
+      zrk_ret=1;
+     }
+    if ((*zrk_exprOK = (ZRK_MATCHED_2(zrk_msg_lamp_state[0],zrk_state_channel[0][0]))))
+     {
+      zrk_ret=1;
+     }
+    if (WTIME <= zrk_wtime_0)
+     {
+      WTIME++;
+     }
+   }
+  while ((WTIME<=zrk_wtime_0)&&(!zrk_ret));
+  WTIME = zrk_wtime_0;
+  return zrk_ret;
+ }
+/* callback lamp_state_ON_lamp_bus */
+ZRK_T_INT ZIRKO::zrk_lamp_state_ON_lamp_bus(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_index)
+ {
+  lamp_state &received = (zrk_lamp_state_rcv);
+  int &connection = *(zrk_channel_lamp_bus[zrk_RegId].zrk_connexionId[zrk_index]);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  /* statements: not generated yet */
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_READ);
+#else
+  return ( ZRK_MESSAGE_READ );
+#endif
+ }
+/* procsend lamp_state_ON_lamp_bus_for_procsend */
+ZRK_T_INT ZIRKO::zrk_lamp_state_ON_lamp_bus_for_procsend(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_index)
+ {
+  lamp_state &order = *(zrk_lamp_state_send);
+  int &connection = *(zrk_channel_lamp_bus[zrk_RegId].zrk_connexionId[zrk_index]);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  /* statements: not generated yet */
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_SENT);
+#else
+  return ( ZRK_MESSAGE_SENT );
+#endif
  }
 /* procedure expect_colour */
 ZRK_T_INT ZIRKO::zrk_P25 (int colour)
@@ -228,9 +391,14 @@ ZRK_T_INT ZIRKO::zrk_S36()
   ZRK_T_INT zrk_debug_state = 0;
 #endif
   ZRK_TRY
-  /* statement: message code not generated yet */
+  lamp_order.id = 1;
+  lamp_order.colour = LAMP_GREEN;
+  lamp_order.seconds_left = 0;
   zrk_msg_lamp_state[0].zrk_defNumber = 1;
-  /* statement: message code not generated yet */
+  lamp_report.id = 1;
+  lamp_report.colour = LAMP_GREEN;
+  zrk_Min_lamp_report.seconds_left = (ZRK_T_REAL) 10;
+  zrk_Max_lamp_report.seconds_left = (ZRK_T_REAL) 30;
   zrk_runtime.zrk_send( 37, "lamp_order");
   zrk_lamp_state_send = &lamp_order;
 #if ZRS_DYNFLW
@@ -260,8 +428,196 @@ ZRK_T_INT ZIRKO::zrk_S36()
     return ( 1 );
 #endif
    }
-  /* statement: message code not generated yet */
-  /* statement: message code not generated yet */
+   {
+    ZRK_T_INT zrk_end_waittil_debug=0;
+#ifdef ZRK_SCENARIA_DEBUG
+    ZRK_T_INT zrk_continue_debug=0;
+#endif
+    if (0||(!zrk_msg_lamp_state[0].zrk_defNumber))
+     {
+      zrk_runtime.zrk_nodefmsg(39);
+#ifdef ZRK_SCENARIA_DEBUG
+      zrk_continue_debug = 1;
+#else
+      return ( 1 );
+#endif
+     }
+    else if (!(0||(zrk_channel_lamp_bus[0].zrk_numberofId)))
+     {
+      zrk_runtime.zrk_noaddid(39);
+#ifdef ZRK_SCENARIA_DEBUG
+      zrk_continue_debug = 1;
+#else
+      return ( 1 );
+#endif
+     }
+    else
+     {
+      ZRK_T_INT zrk_i, zrk_ret, zrk_cbret, zrk_rcv;
+      ZRK_T_INT zrk_exprOK=0, zrk_exprKO=0;
+      ZRK_T_UTIME zrk_wtime_0, zrk_t0, zrk_tn, zrk_tn1, zrk_tnow;
+      zrk_initstates ();
+#if ZRS_DYNFLW
+      zrk_runtime.zrk_begin_waittil_tsf ( 10, 1);
+#endif /* ZRS_DYNFLW */
+      zrk_runtime.zrk_waittil (39);
+      WTIME = 0;
+      zrk_t0 = zrk_runtime.zrk_getevtdate ();
+      zrk_tn = zrk_t0 ;
+      zrk_tn1=zrk_tn+zrk_gran;
+      for (;
+#ifdef ZRK_SCENARIA_DEBUG
+      !zrk_continue_debug &&
+#endif
+      !zrk_end_waittil_debug;)
+       {
+        zrk_rcv = 0;
+        zrk_tnow = zrk_runtime.zrk_getevtdate ();
+        while (zrk_tnow >= zrk_tn1)
+         {
+          zrk_tn = zrk_tn1 ;
+          zrk_tn1=zrk_tn+zrk_gran;
+         }
+        ZRK_TIMEOUT = ( (((zrk_tnow - zrk_t0)/ZRK_WTIME_TO_TIME) < 500) ? (500 - (zrk_tnow - zrk_t0)/ZRK_WTIME_TO_TIME) : 0);
+        /* CommType lamp_bus */
+        if (zrk_channel_lamp_bus[0].zrk_numberofId)
+         {
+          /* Channel lamp_link */
+          /* Type message lamp_state */
+          for (zrk_i=0;
+#ifdef ZRK_SCENARIA_DEBUG
+          !zrk_continue_debug&&
+#endif
+          !zrk_end_waittil_debug && zrk_i<zrk_channel_lamp_bus[0].zrk_numberofId;zrk_i++)
+           {
+            zrk_ret = 0;
+            zrk_runtime.zrk_rio_off();
+            zrk_cbret=zrk_lamp_state_ON_lamp_bus(0,zrk_i);
+            zrk_runtime.zrk_rio_on();
+            if (zrk_cbret== 1)
+             {
+#if ZRS_DYNFLW
+              zrk_runtime.zrk_end_waittil_tsf ( 12, 1, 2);
+#endif /* ZRS_DYNFLW */
+              zrk_runtime.zrk_endwaittil(2, 41, "lamp_state");
+#ifdef ZRK_SCENARIA_DEBUG
+              zrk_continue_debug = 1;
+              break;
+#else
+              return ( 1 );
+#endif
+             }
+            if (zrk_cbret==ZRK_MESSAGE_READ)
+             {
+              char zrk_str_type_rcv[1024];
+              zrk_strcpy(zrk_str_type_rcv,"< !!! Unknown type !!! >");
+#if ZRS_DYNFLW
+              zrk_runtime.zrk_waittil_tsf ( "lamp_state", 11, 1);
+#endif /* ZRS_DYNFLW */
+              zrk_rcv |= 1;
+              zrk_runtime.zrk_evt (9,8,0," ");
+              zrk_lamp_state_dump_msg (zrk_lamp_state_rcv);
+              zrk_runtime.zrk_endevt (15);
+              if (zrk_lamp_state_cmp_msg(&(zrk_msg_lamp_state[0]),zrk_lamp_state_rcv))
+               {
+                zrk_ret=1;
+                zrk_msg_lamp_state[0].zrk_state_channel[0][0]|=ZRK_EVTOK;
+               }
+              else
+               {
+                zrk_msg_lamp_state[0].zrk_state_channel[0][0]|=ZRK_EVTKO;
+               }
+             }
+            if (zrk_ret)
+             {
+              zrk_wtime_0 = zrk_runtime.zrk_logdate / zrk_gran;
+             }
+            else
+             {
+              zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+             }
+            if (zrk_WAIT_0(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+             {
+              zrk_end_waittil_debug = 1;
+              break;
+             }
+           }
+         }
+        if (!zrk_end_waittil_debug
+#ifdef ZRK_SCENARIA_DEBUG
+        && !zrk_continue_debug
+#endif
+        )
+         {
+          zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+          if (zrk_WAIT_0(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+           {
+            zrk_end_waittil_debug = 1;
+            break;
+           }
+          if (!zrk_rcv)
+           {
+            zrk_tnow = zrk_runtime.zrk_getevtdate ();
+            while (zrk_tnow < zrk_tn1)
+             {
+              zrk_sleep(zrk_tn1-zrk_tnow);
+              zrk_tnow = zrk_runtime.zrk_getevtdate ();
+             }
+           }
+         }
+       }
+#ifdef ZRK_SCENARIA_DEBUG
+      if (!zrk_continue_debug)
+       {
+#endif
+        zrk_runtime.zrk_state ((ZRK_MATCHED_2(zrk_msg_lamp_state[0],zrk_state_channel[0][0])), 40);
+        zrk_lamp_state_ref_msg (&(zrk_msg_lamp_state[0]));
+        if (zrk_exprKO)
+         {
+#if ZRS_DYNFLW
+          zrk_runtime.zrk_end_waittil_tsf ( 12, 1, 1);
+#endif /* ZRS_DYNFLW */
+          zrk_runtime.zrk_endwaittil(1, 41, "lamp_state");
+#ifdef ZRK_SCENARIA_DEBUG
+          zrk_continue_debug = 1;
+#else
+          return ( 1 );
+#endif
+         }
+        else if (zrk_exprOK)
+         {
+#if ZRS_DYNFLW
+          zrk_runtime.zrk_end_waittil_tsf ( 12, 1, 0);
+#endif /* ZRS_DYNFLW */
+          zrk_runtime.zrk_endwaittil(0, 41, "lamp_state");
+         }
+#ifdef ZRK_SCENARIA_DEBUG
+       }
+#endif
+     }
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state |= zrk_continue_debug;
+#endif
+   }
+  zrk_runtime.zrk_var (42);
+  ZRK_TRY
+  zrk_runtime.zrk_var_int_c (43, (lamp_report.colour),LAMP_GREEN,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(43);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_flagrt = zrk_runtime.zrk_var (44);
+  if (zrk_flagrt != 0)
+   {
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state = 1;
+#else
+    return ( 1 );
+#endif
+   }
    {
     ZRK_T_INT zrk_ret;
     zrk_runtime.zrk_bproc(25);
@@ -303,8 +659,104 @@ ZRK_T_INT ZIRKO::zrk_S46()
   ZRK_T_INT zrk_debug_state = 0;
 #endif
   ZRK_TRY
-  /* statement: message code not generated yet */
-  /* statement: message code not generated yet */
+  status.lamp_count = 2;
+  for(I1 = 0; I1 <= 3; ++I1)
+   {
+    status.lamps[I1].id = 0;
+    status.lamps[I1].colour = LAMP_RED;
+    status.lamps[I1].seconds_left = 0;
+   }
+  zrk_runtime.zrk_var (47);
+  zrk_runtime.zrk_varstruct (48);
+  ZRK_TRY
+  zrk_runtime.zrk_var_int_c (49, status.lamp_count,2,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(49);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_runtime.zrk_vartab (50);
+  zrk_runtime.zrk_varplage (51, 0, 1);
+  for(I1 = 0; I1 <= 1; ++I1)
+   {
+    zrk_runtime.zrk_varstruct (52);
+    ZRK_TRY
+    zrk_runtime.zrk_var_float_c (53, status.lamps[I1].id,0, I1, -1 );
+    ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+    catch(...)
+     {
+      zrk_runtime.zrk_var_catch(53);
+     }
+#endif // ZRK_HANDLE_EXCEPTION
+    ZRK_TRY
+    zrk_runtime.zrk_var_int_c (54, status.lamps[I1].colour,LAMP_RED,ZRK_P_BASE10, I1, -1 );
+    ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+    catch(...)
+     {
+      zrk_runtime.zrk_var_catch(54);
+     }
+#endif // ZRK_HANDLE_EXCEPTION
+    ZRK_TRY
+    zrk_runtime.zrk_var_float_c (55, status.lamps[I1].seconds_left,0, I1, -1 );
+    ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+    catch(...)
+     {
+      zrk_runtime.zrk_var_catch(55);
+     }
+#endif // ZRK_HANDLE_EXCEPTION
+    zrk_runtime.zrk_varstruct (56);
+   }
+  zrk_runtime.zrk_varplage ( 57, -1, -1 );
+  zrk_runtime.zrk_varplage (58, 2, 3);
+  for(I1 = 2; I1 <= 3; ++I1)
+   {
+    zrk_runtime.zrk_varstruct (59);
+    ZRK_TRY
+    zrk_runtime.zrk_var_float_c (60, status.lamps[I1].id,0, I1, -1 );
+    ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+    catch(...)
+     {
+      zrk_runtime.zrk_var_catch(60);
+     }
+#endif // ZRK_HANDLE_EXCEPTION
+    ZRK_TRY
+    zrk_runtime.zrk_var_int_c (61, status.lamps[I1].colour,LAMP_RED,ZRK_P_BASE10, I1, -1 );
+    ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+    catch(...)
+     {
+      zrk_runtime.zrk_var_catch(61);
+     }
+#endif // ZRK_HANDLE_EXCEPTION
+    ZRK_TRY
+    zrk_runtime.zrk_var_float_c (62, status.lamps[I1].seconds_left,0, I1, -1 );
+    ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+    catch(...)
+     {
+      zrk_runtime.zrk_var_catch(62);
+     }
+#endif // ZRK_HANDLE_EXCEPTION
+    zrk_runtime.zrk_varstruct (63);
+   }
+  zrk_runtime.zrk_varplage ( 64, -1, -1 );
+  zrk_runtime.zrk_vartab (65);
+  zrk_runtime.zrk_varstruct (66);
+  zrk_flagrt = zrk_runtime.zrk_var (67);
+  if (zrk_flagrt != 0)
+   {
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state = 1;
+#else
+    return ( 1 );
+#endif
+   }
    {
     ZRK_T_INT zrk_ret;
     zrk_runtime.zrk_bproc(25);

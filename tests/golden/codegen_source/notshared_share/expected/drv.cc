@@ -109,7 +109,25 @@ ZRK_T_INT ZIRKO::zrk_S11()
 #endif
   ZRK_TRY
   zrk_runtime.zrk_pause ((ZRK_T_UTIME)(10));
-  /* statement: message code not generated yet */
+  zrk_runtime.zrk_var (12);
+  ZRK_TRY
+  zrk_runtime.zrk_var_int_c (13, reading,3,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(13);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_flagrt = zrk_runtime.zrk_var (14);
+  if (zrk_flagrt != 0)
+   {
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state = 1;
+#else
+    return ( 1 );
+#endif
+   }
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)

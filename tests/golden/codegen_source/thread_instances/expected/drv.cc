@@ -124,10 +124,20 @@ void ZIRKO::zrk_initstates ()
      }
    }
  }
-ZRK_T_INT ZIRKO::zrk_order_t_ON_bus_for_procsend (ZRK_T_INT zrk_RegId, ZRK_T_INT zrk_index)
+/* procsend order_t_ON_bus_for_procsend */
+ZRK_T_INT ZIRKO::zrk_order_t_ON_bus_for_procsend(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_index)
  {
-  /* procsend: message code not generated yet */
-  return (0);
+  order_t &o = *(zrk_order_t_send);
+  int &c = *(zrk_channel_bus[zrk_RegId].zrk_connexionId[zrk_index]);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  /* statements: not generated yet */
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_SENT);
+#else
+  return ( ZRK_MESSAGE_SENT );
+#endif
  }
 ZRK_T_INT ZIRKO::zrk_S13()
  {

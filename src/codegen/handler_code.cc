@@ -1,0 +1,124 @@
+/*
+** src/codegen/handler_code.cc
+** Callback and procsend functions, and the channel connection statement
+** (ADD_ID) that fills the connection tables they read.
+*/
+#include "codegen_int.h"
+#include "source_int.h"
+
+namespace {
+
+const char *const P = "zrk_";
+const char *const RT = "zrk_runtime";
+
+const char *name_of(SemanticEntry *e) { return e && e->name ? e->name : ""; }
+
+const char *identifier_type(SemanticEntry *commtype)
+{
+    const char *text = commtype && commtype->descriptor
+                           ? commtype_id_type(commtype->descriptor) : nullptr;
+    return text ? text : "ZRK_T_INT";
+}
+
+/* The handler's own connection identifier, by index in the channel. */
+void connection_line(SemanticDescriptor *d)
+{
+    SemanticEntry *comm = handler_commtype(d);
+    emit_format("%s &%s = *(%schannel_%s[%sRegId].%sconnexionId[%sindex]);",
+                identifier_type(comm), handler_connection(d), P, name_of(comm), P, P, P);
+}
+
+void debug_declaration()
+{
+    emit_ifdef("ZRK_SCENARIA_DEBUG");
+    emit_format("ZRK_T_INT %sdebug_state = 0;", P);
+    emit_endif();
+}
+
+void handler_end(const char *result)
+{
+    emit_ifdef("ZRK_SCENARIA_DEBUG");
+    emit_format("return (%sdebug_state ? 1 : %s);", P, result);
+    emit_else();
+    emit_format("return ( %s );", result);
+    emit_endif();
+    emit_close_block();
+}
+
+/* The handler's own statements belong to the statement code, which
+** writes them into this frame once it is built. */
+void handler_statements()
+{
+    emit_format("/* statements: not generated yet */");
+}
+
+} // namespace
+
+void generate_callback_code(SemanticEntry *callback)
+{
+    SemanticDescriptor *d = callback->descriptor;
+    if (!d || !handler_used(d))
+        return;
+    const char *T = name_of(handler_message_type(d));
+    const char *C = name_of(handler_commtype(d));
+    emit_format("/* callback %s */", callback->name);
+    if (handler_table(d))
+        emit_format("ZRK_T_INT ZIRKO::%s%s(ZRK_T_INT %sRegId)", P, callback->name, P);
+    else
+        emit_format("ZRK_T_INT ZIRKO::%s%s(ZRK_T_INT %sRegId,ZRK_T_INT %sindex)", P,
+                    callback->name, P, P);
+    emit_open_block();
+    emit_format("%s &%s = (%s%s_rcv);", T, handler_message_var(d), P, T);
+    if (handler_table(d)) {
+        emit_format("ZRK_T_INT &%s = %schannel_%s[%sRegId].%snumberofId;", handler_extra(d), P,
+                    C, P, P);
+        emit_format("%stabid_%s %s(&%schannel_%s[%sRegId]);", P, C, handler_connection(d), P,
+                    C, P);
+    } else {
+        connection_line(d);
+    }
+    debug_declaration();
+    handler_statements();
+    handler_end("ZRK_MESSAGE_READ");
+}
+
+void generate_procsend_code(SemanticEntry *procsend)
+{
+    SemanticDescriptor *d = procsend->descriptor;
+    if (!d || !handler_used(d))
+        return;
+    const char *T = name_of(handler_message_type(d));
+    emit_format("/* procsend %s */", procsend->name);
+    emit_format("ZRK_T_INT ZIRKO::%s%s(ZRK_T_INT %sRegId,ZRK_T_INT %sindex)", P,
+                procsend->name, P, P);
+    emit_open_block();
+    /* a VIRTUAL procsend holds the message to send by value */
+    emit_format("%s &%s = %s(%s%s_send);", T, handler_message_var(d),
+                handler_virtual(d) ? "" : "*", P, T);
+    connection_line(d);
+    debug_declaration();
+    handler_statements();
+    handler_end("ZRK_MESSAGE_SENT");
+}
+
+void generate_add_id(SemanticEntry *statement)
+{
+    SemanticDescriptor *d = statement->descriptor;
+    SemanticEntry *channel = d ? id_channel(d) : nullptr;
+    if (!channel || !channel->descriptor)
+        return;
+    SemanticEntry *comm = channel_commtype(channel->descriptor);
+    std::string ch = std::string(P) + "channel_" + name_of(comm) + "[" +
+                     std::to_string(channel_index(channel->descriptor)) + "]";
+    const char *CH = ch.c_str();
+    emit_format("if (%s.%snumberofId<ZRK_K_ID_SIZE)", CH, P);
+    emit_open_block();
+    emit_format("%s.%sconnexionId[%s.%snumberofId] = &%s;", CH, P, CH, P, id_text(d));
+    emit_format("++%s.%snumberofId;", CH, P);
+    emit_close_block();
+    emit_format("else");
+    emit_open_block();
+    emit_format("%s.%snumofid(%d);", RT, P, statement->tdc_id);
+    short_debug_ending();
+    emit_close_block();
+}

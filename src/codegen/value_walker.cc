@@ -1,0 +1,437 @@
+/*
+** src/codegen/value_walker.cc
+** The value-description walker: one tree of value entries written as
+** reference assignments, value checks, comparisons or dumps.
+**
+** Two paths grow together: the access path of the value being checked and
+** the path of its expected value (used inside a part given whole, whose
+** scalars have no value text of their own).  k counts array nesting and
+** names the loop counter I<k>.
+*/
+#include "codegen_int.h"
+#include "capi.h"
+#include "diag.h"
+#include "source_int.h"
+
+#include <cstring>
+
+namespace {
+
+const char *const P = "zrk_";
+const char *const RT = "zrk_runtime";
+
+struct Walk {
+    WalkMode mode;
+    std::string message_type;   /* message dump: the selector's owner */
+    std::string root;           /* reference initialisation: the event name */
+};
+
+bool reporting(const Walk &w)
+{
+    return w.mode == WM_VALUE_CHECK || w.mode == WM_REFERENCE_DUMP ||
+           w.mode == WM_MESSAGE_DUMP;
+}
+
+const char *mode_word(const Walk &w)
+{
+    switch (w.mode) {
+    case WM_VALUE_CHECK: return "var_";
+    case WM_COMPARISON: return "cmp_";
+    default: return "dmp_";
+    }
+}
+
+bool given(const char *text) { return text && *text; }
+
+const char *received = "zrk_msgrcv";
+
+/* The access path without its leading "zrk_msgrcv". */
+std::string after_received(const std::string &path)
+{
+    size_t n = strlen(received);
+    return path.compare(0, n, received) == 0 ? path.substr(n) : path;
+}
+
+/* The casts of the type classes 0 to 5. */
+const char *const casts[] = {"(ZRK_T_ENUM) ", "(ZRK_T_CAR) ",  "(ZRK_T_INT) ",
+                             "(ZRK_T_LONG) ", "(ZRK_T_REAL) ", "(ZRK_T_DOUBLE) "};
+
+/* The display base of a scalar: 0 hexadecimal, 1 decimal, 2 binary, ... */
+int display_base(SemanticDescriptor *d)
+{
+    return value_type(d) ? int(type_display_format(value_type(d)).code) : 6;
+}
+
+const char *base_argument(int type_class, int base)
+{
+    if (type_class == 1)
+        return base == 0 ? ",ZRK_P_BASE16" : base == 1 ? ",ZRK_P_BASE10"
+               : base == 2 ? ",ZRK_P_BASE2" : ",ZRK_P_BASE8";
+    if (type_class == 0 || type_class == 2 || type_class == 3)
+        return base == 0 ? ",ZRK_P_BASE16" : base == 2 ? ",ZRK_P_BASE2" : ",ZRK_P_BASE10";
+    return "";
+}
+
+/* Characters in the dumps and checks: hexadecimal shows the table form. */
+const char *character_function(int base)
+{
+    if (base == 0)
+        return "bytetab_c (";
+    if (base >= 1 && base <= 5)
+        return "byte_c (";
+    return "char_c (";
+}
+
+const char *check_function(const Walk &w, int type_class, int base)
+{
+    switch (type_class) {
+    case 0: case 2: return "int_c (";
+    case 1: return w.mode == WM_COMPARISON ? "char_c (" : character_function(base);
+    case 3: return "long_c (";
+    case 4: return "float_c (";
+    case 5: return "double_c (";
+    case 6: case 7: return "string_c (";
+    case 8: return "nonil_c (";
+    default: return "pointer_c (";
+    }
+}
+
+const char *const range_functions[] = {"_int_c (",   "_byte_c (",  "_int_c (",
+                                       "_long_c (",  "_float_c (", "_double_c ("};
+
+void exception_tail(SemanticEntry *e)
+{
+    emit_format("ZRK_END_TRY");
+    emit_format("#ifdef ZRK_HANDLE_EXCEPTION");
+    emit_format("catch(...)");
+    emit_open_block();
+    emit_format("%s.%svar_catch(%d);", RT, P, e->tdc_id);
+    emit_close_block();
+    emit_format("#endif // ZRK_HANDLE_EXCEPTION");
+}
+
+/* A scalar element reports its element's last index; a named scalar -1. */
+int reported_high(SemanticEntry *e)
+{
+    return e->name ? -1 : value_high(e->descriptor);
+}
+
+void scalar_check(const Walk &w, SemanticEntry *e, const std::string &path,
+                  const std::string &expected, int k)
+{
+    SemanticDescriptor *d = e->descriptor;
+    int type_class = value_class(d), base = display_base(d);
+    emit_format("ZRK_TRY");
+    line_append("%s.%s%s%s", RT, P, mode_word(w), check_function(w, type_class, base));
+    line_append("%d, %s", e->tdc_id, path.c_str());
+    if (w.mode == WM_VALUE_CHECK)
+        line_append(",%s", expected.c_str());
+    else if (w.mode == WM_COMPARISON)
+        line_append(",zrk_msgref%s", after_received(path).c_str());
+    if (!(w.mode == WM_COMPARISON && type_class == 1))
+        line_append("%s", base_argument(type_class, base));
+    line_append(", I%d, %d );", k, reported_high(e));
+    emit_line();
+    exception_tail(e);
+}
+
+void bound(const char *cast, bool present, const std::string &value)
+{
+    if (present)
+        line_append("1,%s%s", cast, value.c_str());
+    else
+        line_append("0,%s0", cast);
+}
+
+void range_check(const Walk &w, SemanticEntry *e, const std::string &path, int k)
+{
+    SemanticDescriptor *d = e->descriptor;
+    int type_class = value_class(d);
+    if (type_class < 0 || type_class > 5 || w.mode == WM_MESSAGE_DUMP) {
+        report_fatal_c("RANGENOTA", e->name ? e->name : "", "");
+        return;
+    }
+    const char *cast = casts[type_class];
+    bool low = given(value_min(d)), high = given(value_max(d));
+    std::string min_value = low ? value_min(d) : "", max_value = high ? value_max(d) : "";
+    if (w.mode != WM_VALUE_CHECK) {
+        min_value = "zrk_msgMin" + after_received(path);
+        max_value = "zrk_msgMax" + after_received(path);
+    }
+    emit_format("ZRK_TRY");
+    if (w.mode == WM_VALUE_CHECK)
+        line_append("%s.%svar_range%s", RT, P, range_functions[type_class]);
+    else
+        line_append("%s.%s%s_range%s", RT, P, w.mode == WM_COMPARISON ? "cmp" : "dmp",
+                    range_functions[type_class]);
+    line_append("%d, ", e->tdc_id);
+    if (w.mode != WM_REFERENCE_DUMP)
+        line_append("%s%s,", cast, path.c_str());
+    bound(cast, low, min_value);
+    line_append(",");
+    bound(cast, high, max_value);
+    if (w.mode != WM_COMPARISON)
+        line_append("%s", base_argument(type_class, display_base(d)));
+    line_append(", I%d, %d );", k, reported_high(e));
+    emit_line();
+    exception_tail(e);
+}
+
+/* Reference initialisation: the expected values assigned. */
+void scalar_assignment(const Walk &w, SemanticEntry *e, const std::string &path,
+                       const std::string &expected)
+{
+    SemanticDescriptor *d = e->descriptor;
+    bool text = value_class(d) == 7;
+    if (e->kind != EK_VALUE_RANGE) {
+        if (text)
+            emit_format("ZRS_STRCPY(%s,%s);", path.c_str(), expected.c_str());
+        else
+            emit_format("%s = %s;", path.c_str(), expected.c_str());
+        return;
+    }
+    /* the bounds go to the Min and Max copies, at the same place */
+    std::string rest = path.compare(0, w.root.size(), w.root) == 0
+                           ? path.substr(w.root.size()) : std::string();
+    int type_class = value_class(d);
+    const char *cast = type_class >= 0 && type_class <= 5 ? casts[type_class] : "";
+    const char *bounds[] = {value_min(d), value_max(d)};
+    const char *names[] = {"Min", "Max"};
+    for (int i = 0; i < 2; i++) {
+        if (!given(bounds[i]))
+            continue;
+        if (text)
+            emit_format("ZRS_STRCPY(%s%s_%s%s,%s);", P, names[i], w.root.c_str(),
+                        rest.c_str(), bounds[i]);
+        else
+            emit_format("%s%s_%s%s = %s%s;", P, names[i], w.root.c_str(), rest.c_str(),
+                        cast, bounds[i]);
+    }
+}
+
+void walk_nodes(const Walk &w, Scope *scope, const std::string &path,
+                const std::string &expected, int k);
+void node(const Walk &w, SemanticEntry *e, const std::string &path,
+          const std::string &expected, int k);
+
+/* The expected value of a scalar: its own text, else the same place in
+** the part given whole. */
+std::string expected_of(SemanticEntry *e, const std::string &expected)
+{
+    const char *text = value_text(e->descriptor);
+    return given(text) ? std::string(text) : expected;
+}
+
+void scalar(const Walk &w, SemanticEntry *e, const std::string &path,
+            const std::string &expected, int k)
+{
+    if (w.mode == WM_REFERENCE_INIT)
+        scalar_assignment(w, e, path, expected_of(e, expected));
+    else if (e->kind == EK_VALUE_RANGE)
+        range_check(w, e, path, k);
+    else
+        scalar_check(w, e, path, expected_of(e, expected), k);
+}
+
+void index_line(int k, int low, int high)
+{
+    if (low == high)
+        emit_format("I%d = %d;", k, low);
+    else
+        emit_format("for(I%d = %d; I%d <= %d; ++I%d)", k, low, k, high, k);
+}
+
+/* A scalar outside any array has no index line. */
+bool scalar_element(SemanticEntry *e)
+{
+    SemanticDescriptor *d = e->descriptor;
+    return !e->name && !(value_low(d) == -1 && value_high(d) == -1);
+}
+
+/* A part given whole by one expression: its scalars' expected values
+** are paths in that expression. */
+std::string expected_base(SemanticEntry *e, const std::string &expected)
+{
+    SemanticDescriptor *d = e->descriptor;
+    if (value_whole(d) && given(value_text(d)))
+        return "(" + std::string(value_text(d)) + ")";
+    return expected;
+}
+
+std::string with_name(const std::string &path, SemanticEntry *e)
+{
+    return e->name ? path + "." + e->name : path;
+}
+
+void group(const Walk &w, SemanticEntry *e, const std::string &path,
+           const std::string &expected, int k)
+{
+    std::string base = expected_base(e, expected);
+    if (reporting(w))
+        emit_format("%s.%svarstruct (%d);", RT, P, e->tdc_id);
+    walk_nodes(w, e->descriptor->inner, with_name(path, e),
+               base == expected ? with_name(expected, e) : base, k);
+    if (reporting(w))
+        emit_format("%s.%svarstruct (%d);", RT, P, e->tdc_end_id);
+}
+
+std::string selector(const Walk &w, const std::string &path)
+{
+    std::string rest = after_received(path);
+    if (!rest.empty() && rest[0] == '.')
+        rest = rest.substr(1);
+    return "ZRK_" + w.message_type + "." + (rest.empty() ? "" : rest + ".") + "select";
+}
+
+void union_node(const Walk &w, SemanticEntry *e, const std::string &path,
+                const std::string &expected, int k)
+{
+    SemanticDescriptor *d = e->descriptor;
+    std::string own = with_name(path, e);
+    std::string base = expected_base(e, expected);
+    std::string inner_expected = base == expected ? with_name(expected, e) : base;
+    if (w.mode == WM_REFERENCE_INIT) {
+        if (value_whole(d) && given(value_text(d)))
+            emit_format("%s=%s;", own.c_str(), value_text(d));
+        else
+            walk_nodes(w, d->inner, own, inner_expected, k);
+        return;
+    }
+    if (reporting(w))
+        emit_format("%s.%svarstruct (%d);", RT, P, e->tdc_id);
+    if (w.mode == WM_MESSAGE_DUMP) {
+        emit_format("switch (%s)", selector(w, own).c_str());
+        emit_open_block();
+        int number = 0;
+        for (SemanticEntry *m = scope_first(d->inner); m; m = m->next, number++) {
+            emit_format("case %d:", number);
+            emit_open_block();
+            node(w, m, own, inner_expected, k);
+            emit_format("break;");
+            emit_close_block();
+        }
+        emit_close_block();
+    } else if (w.mode == WM_COMPARISON && value_member(d) >= 0) {
+        emit_format("if (%s==%d)", selector(w, own).c_str(), value_member(d));
+        emit_open_block();
+        walk_nodes(w, d->inner, own, inner_expected, k);
+        emit_close_block();
+        emit_format("else");
+        emit_open_block();
+        emit_format("%s.%ssetflagrt ();", RT, P);
+        emit_close_block();
+    } else {
+        walk_nodes(w, d->inner, own, inner_expected, k);
+    }
+    if (reporting(w))
+        emit_format("%s.%svarstruct (%d);", RT, P, e->tdc_end_id);
+}
+
+std::string indexed(const std::string &path, SemanticEntry *e, int k)
+{
+    std::string counter = "[I" + std::to_string(k) + "]";
+    return e->name ? path + "." + e->name + counter : path + counter;
+}
+
+void array(const Walk &w, SemanticEntry *e, const std::string &path,
+           const std::string &expected, int k)
+{
+    k++;
+    std::string base = expected_base(e, expected);
+    std::string inner_expected =
+        base == expected ? indexed(expected, e, k) : base + "[I" + std::to_string(k) + "]";
+    if (reporting(w))
+        emit_format("%s.%svartab (%d);", RT, P, e->tdc_id);
+    walk_nodes(w, e->descriptor->inner, indexed(path, e, k), inner_expected, k);
+    if (reporting(w))
+        emit_format("%s.%svartab (%d);", RT, P, e->tdc_end_id);
+}
+
+void scalar_element_code(const Walk &w, SemanticEntry *e, const std::string &path,
+                         const std::string &expected, int k)
+{
+    if (reporting(w))
+        emit_format("%s.%svarreset ();", RT, P);
+    index_line(k, value_low(e->descriptor), value_high(e->descriptor));
+    emit_open_block();
+    scalar(w, e, path, expected, k);
+    emit_close_block();
+}
+
+/* The one nameless scalar of an index range of an array of scalars. */
+SemanticEntry *lone_scalar(SemanticEntry *element)
+{
+    SemanticEntry *first = scope_first(element->descriptor->inner);
+    if (!first || first->next || first->name || !first->descriptor)
+        return nullptr;
+    bool is_scalar = first->kind == EK_VALUE_SCALAR || first->kind == EK_VALUE_RANGE ||
+                     first->kind == EK_VALUE_PATH;
+    return is_scalar ? first : nullptr;
+}
+
+void element(const Walk &w, SemanticEntry *e, const std::string &path,
+             const std::string &expected, int k)
+{
+    SemanticDescriptor *d = e->descriptor;
+    if (SemanticEntry *s = lone_scalar(e)) {
+        scalar_element_code(w, s, path, expected_base(e, expected), k);
+        return;
+    }
+    if (reporting(w))
+        emit_format("%s.%svarplage (%d, %d, %d);", RT, P, e->tdc_id, value_low(d),
+                    value_high(d));
+    index_line(k, value_low(d), value_high(d));
+    emit_open_block();
+    walk_nodes(w, d->inner, path, expected_base(e, expected), k);
+    emit_close_block();
+    if (reporting(w))
+        emit_format("%s.%svarplage ( %d, -1, -1 );", RT, P, e->tdc_end_id);
+}
+
+void node(const Walk &w, SemanticEntry *e, const std::string &path,
+          const std::string &expected, int k)
+{
+    if (!e->descriptor)
+        return;
+    switch (e->kind) {
+    case EK_VALUE_STRUCT: group(w, e, path, expected, k); break;
+    case EK_VALUE_UNION: union_node(w, e, path, expected, k); break;
+    case EK_VALUE_ARRAY: array(w, e, path, expected, k); break;
+    case EK_VALUE_ELEMENT: element(w, e, path, expected, k); break;
+    case EK_VALUE_SCALAR: case EK_VALUE_RANGE: case EK_VALUE_PATH:
+        if (!scalar_element(e)) {
+            scalar(w, e, with_name(path, e), with_name(expected, e), k);
+            break;
+        }
+        scalar_element_code(w, e, path, expected, k);
+        break;
+    default:
+        break;
+    }
+}
+
+void walk_nodes(const Walk &w, Scope *scope, const std::string &path,
+                const std::string &expected, int k)
+{
+    for (SemanticEntry *e = scope_first(scope); e; e = e->next)
+        node(w, e, path, expected, k);
+}
+
+} // namespace
+
+void walk_node(WalkMode mode, SemanticEntry *e, const std::string &path,
+               const std::string &expected, int depth, const char *message_type,
+               const char *root)
+{
+    Walk w{mode, message_type ? message_type : "", root ? root : ""};
+    node(w, e, path, expected, depth);
+}
+
+void walk_values(WalkMode mode, SemanticEntry *root, const char *path,
+                 const char *message_type)
+{
+    if (!root || !root->descriptor)
+        return;
+    Walk w{mode, message_type ? message_type : "", root->name ? root->name : ""};
+    walk_nodes(w, root->descriptor->inner, path, path, 0);
+}

@@ -1,0 +1,510 @@
+/*
+** src/codegen/waittil_code.cc
+** The WAITTIL statement (its checks, polling loop, reception blocks and
+** conclusion), its wait function, and the inter-tester exchanges.
+*/
+#include "codegen_int.h"
+#include "source_int.h"
+
+#include <vector>
+
+namespace {
+
+const char *const P = "zrk_";
+const char *const RT = "zrk_runtime";
+
+const char *name_of(SemanticEntry *e) { return e && e->name ? e->name : ""; }
+
+void debug_stop()
+{
+    emit_ifdef("ZRK_SCENARIA_DEBUG");
+    emit_format("%scontinue_debug = 1;", P);
+    emit_else();
+    emit_format("return ( %s );", "1");
+    emit_endif();
+}
+
+void under_debug(const char *text)
+{
+    emit_ifdef("ZRK_SCENARIA_DEBUG");
+    emit_format("%s", text);
+    emit_endif();
+}
+
+struct Term {
+    SemanticEntry *entry;
+    SemanticEntry *type;      /* the message type of its event variable */
+    SemanticEntry *channel;   /* null: any channel */
+    int index;                /* the event variable's place in its type's array */
+};
+
+std::vector<Term> terms_of(SemanticEntry *waittil)
+{
+    std::vector<Term> terms;
+    for (SemanticEntry *t = inner_first(waittil); t; t = t->next) {
+        if (t->kind != EK_WAIT_TERM || !t->descriptor)
+            continue;
+        SemanticEntry *message = term_message(t->descriptor);
+        if (!message || !message->descriptor)
+            continue;
+        terms.push_back({t, message_type(message->descriptor), term_channel(t->descriptor),
+                         message_index(message->descriptor)});
+    }
+    return terms;
+}
+
+struct Poll {
+    SemanticEntry *type, *channel;
+};
+
+std::vector<Poll> polls_of(SemanticEntry *waittil)
+{
+    std::vector<Poll> polls;
+    for (SemanticEntry *p = scope_first(wait_polls(waittil->descriptor)); p; p = p->next)
+        if (p->kind == EK_WAIT_POLL && p->descriptor && poll_message(p->descriptor) &&
+            poll_channel(p->descriptor))
+            polls.push_back({poll_message(p->descriptor), poll_channel(p->descriptor)});
+    return polls;
+}
+
+/* A poll may name the event variable or its type. */
+SemanticEntry *type_of(SemanticEntry *e)
+{
+    if (e && e->kind == EK_MESSAGE && e->descriptor)
+        return message_type(e->descriptor);
+    return e;
+}
+
+bool polled(const std::vector<Poll> &polls, SemanticEntry *type, SemanticEntry *channel)
+{
+    for (const Poll &p : polls)
+        if ((!type || type_of(p.type) == type) && p.channel == channel)
+            return true;
+    return false;
+}
+
+SemanticEntry *commtype_of(SemanticEntry *channel)
+{
+    return channel && channel->descriptor ? channel_commtype(channel->descriptor) : nullptr;
+}
+
+/* The callback registered for the type on the communication type; a
+** VIRTUAL callback of the communication type receives every type. */
+SemanticEntry *callback_for(SemanticEntry *type, SemanticEntry *commtype)
+{
+    SemanticEntry *virtual_one = nullptr;
+    for (SemanticEntry *e = source_context.global->first; e; e = e->next) {
+        if (e->kind != EK_CALLBACK || !e->descriptor || handler_commtype(e->descriptor) != commtype)
+            continue;
+        if (handler_message_type(e->descriptor) == type)
+            return e;
+        if (handler_virtual(e->descriptor) && !virtual_one)
+            virtual_one = e;
+    }
+    return virtual_one;
+}
+
+void first_checks(SemanticEntry *w, const std::vector<Term> &terms,
+                  const std::vector<Poll> &polls)
+{
+    line_append("if (0");
+    for (const Term &t : terms)
+        line_append("||(!%smsg_%s[%d].%sdefNumber)", P, name_of(t.type), t.index, P);
+    line_append(")");
+    emit_line();
+    emit_open_block();
+    emit_format("%s.%snodefmsg(%d);", RT, P, w->tdc_id);
+    debug_stop();
+    emit_close_block();
+    line_append("else if (!(0");
+    std::vector<SemanticEntry *> seen;
+    for (const Poll &p : polls) {
+        bool again = false;
+        for (SemanticEntry *s : seen)
+            again = again || s == p.channel;
+        if (again)
+            continue;
+        seen.push_back(p.channel);
+        line_append("||(%schannel_%s[%d].%snumberofId)", P, name_of(commtype_of(p.channel)),
+                    channel_index(p.channel->descriptor), P);
+    }
+    line_append("))");
+    emit_line();
+    emit_open_block();
+    emit_format("%s.%snoaddid(%d);", RT, P, w->tdc_id);
+    debug_stop();
+    emit_close_block();
+}
+
+void wait_step(int number)
+{
+    emit_format("if (%sWAIT_%d(&%sexprOK, &%sexprKO, %swtime_0))", P, number, P, P, P);
+    emit_open_block();
+    emit_format("%send_waittil_debug = 1;", P);
+    emit_format("break;");
+    emit_close_block();
+}
+
+struct Reception {
+    SemanticEntry *waittil;
+    const std::vector<Term> &terms;
+    int m, t, w;
+};
+
+void type_block(const Reception &r, SemanticEntry *T, SemanticEntry *K, SemanticEntry *C)
+{
+    SemanticEntry *callback = callback_for(T, C);
+    bool table = callback && handler_table(callback->descriptor);
+    bool is_virtual = callback && handler_virtual(callback->descriptor);
+    const char *type = name_of(T), *comm = name_of(C);
+    const char *M = callback ? name_of(handler_message_type(callback->descriptor)) : type;
+    int k = channel_index(K->descriptor);
+    emit_format("/* Type message %s */", type);
+    if (!table) {
+        emit_format("for (zrk_i=0;");
+        under_debug("!zrk_continue_debug&&");
+        emit_format("!zrk_end_waittil_debug && zrk_i<%schannel_%s[%d].zrk_numberofId;zrk_i++)",
+                    P, comm, k);
+        emit_open_block();
+    }
+    emit_format("%sret = 0;", P);
+    emit_format("%s.%srio_off();", RT, P);
+    if (table)
+        emit_format("%scbret=%s%s_ON_%s(%d);", P, P, M, comm, k);
+    else
+        emit_format("%scbret=%s%s_ON_%s(%d,%si);", P, P, M, comm, k, P);
+    emit_format("%s.%srio_on();", RT, P);
+    emit_format("if (%scbret== 1)", P);
+    emit_open_block();
+    emit_format("#if ZRS_DYNFLW");
+    emit_format("%s.%send_waittil_tsf ( %d, %d, 2);", RT, P, r.m + 1, r.t);
+    emit_format("#endif /* ZRS_DYNFLW */");
+    emit_format("%s.%sendwaittil(2, %d, \"%s\");", RT, P, r.waittil->tdc_end_id, type);
+    emit_ifdef("ZRK_SCENARIA_DEBUG");
+    emit_format("%scontinue_debug = 1;", P);
+    emit_format("break;");
+    emit_else();
+    emit_format("return ( %s );", "1");
+    emit_endif();
+    emit_close_block();
+    emit_format("if (%scbret==ZRK_MESSAGE_READ)", P);
+    emit_open_block();
+    emit_format("char zrk_str_type_rcv[1024];");
+    emit_format("zrk_strcpy(zrk_str_type_rcv,\"< !!! Unknown type !!! >\");");
+    emit_format("#if ZRS_DYNFLW");
+    emit_format("%s.%swaittil_tsf ( \"%s\", %d, %d);", RT, P, type, r.m, r.t);
+    emit_format("#endif /* ZRS_DYNFLW */");
+    if (is_virtual) {
+        emit_format("%s *tmp_rcv = dynamic_cast<%s *>(zrk_%s_rcv);", type, type, M);
+        emit_format("if (tmp_rcv)");
+        emit_format("zrk_%s_rcv=*tmp_rcv;", type);
+        emit_format("if (zrk_%s_rcv)", M);
+        emit_open_block();
+        /* no "else" after the last test: it would take the next line */
+        const char *separator = nullptr;
+        for (SemanticEntry *u = source_context.global->first; u; u = u->next) {
+            if (u->kind != EK_MESSAGE_TYPE || !u->name)
+                continue;
+            if (separator)
+                emit_format("%s", separator);
+            emit_format("if(typeid(*zrk_%s_rcv)==typeid(%s))", M, u->name);
+            emit_format("zrk_strcpy(zrk_str_type_rcv,\"%s\");", u->name);
+            separator = "else";
+        }
+        emit_format("%srcv |= 1;", P);
+        emit_close_block();
+        emit_format("%s.%sevt (%d,%d,1,zrk_str_type_rcv);", RT, P, T->tdc_id, K->tdc_id);
+        emit_format("if (tmp_rcv)");
+    } else {
+        emit_format("%srcv |= 1;", P);
+        emit_format("%s.%sevt (%d,%d,0,\" \");", RT, P, T->tdc_id, K->tdc_id);
+    }
+    if (is_virtual)
+        emit_open_block();
+    emit_format("%s%s_dump_msg (%s%s_rcv);", P, type, P, type);
+    emit_format("%s.%sendevt (%d);", RT, P, T->tdc_end_id);
+    if (is_virtual)
+        emit_close_block();
+    int ci = C && C->descriptor ? commtype_number(C->descriptor) : 0;
+    for (const Term &term : r.terms) {
+        if (term.type != T || (term.channel && term.channel != K))
+            continue;
+        if (is_virtual) {
+            emit_format("if (!tmp_rcv)");
+            emit_open_block();
+            emit_format("%smsg_%s[%d].zrk_state=ZRK_EVTKO;", P, type, term.index);
+            emit_format("%smsg_%s[%d].zrk_stateko=1;", P, type, term.index);
+            emit_format("%smsg_%s[%d].%sstate_channel[%d][%d]|=ZRK_EVTKO;", P, type, term.index,
+                        P, ci, k);
+            emit_close_block();
+            emit_format("else");
+        }
+        emit_format("if (%s%s_cmp_msg(&(%smsg_%s[%d]),%s%s_rcv))", P, type, P, type,
+                    term.index, P, type);
+        emit_open_block();
+        emit_format("%sret=1;", P);
+        emit_format("%smsg_%s[%d].%sstate_channel[%d][%d]|=ZRK_EVTOK;", P, type, term.index, P,
+                    ci, k);
+        emit_close_block();
+        emit_format("else");
+        emit_open_block();
+        emit_format("%smsg_%s[%d].%sstate_channel[%d][%d]|=ZRK_EVTKO;", P, type, term.index, P,
+                    ci, k);
+        emit_close_block();
+    }
+    emit_close_block();
+    emit_format("if (%sret)", P);
+    emit_open_block();
+    emit_format("%swtime_0 = %s.%slogdate / %sgran;", P, RT, P, P);
+    emit_close_block();
+    emit_format("else");
+    emit_open_block();
+    emit_format("%swtime_0 = %s.%sgetwtime();", P, RT, P);
+    emit_close_block();
+    wait_step(r.w);
+    if (!table)
+        emit_close_block();
+}
+
+void reception_blocks(const Reception &r, const std::vector<Poll> &polls)
+{
+    Scope *global = source_context.global;
+    for (SemanticEntry *C = global->first; C; C = C->next) {
+        if (C->kind != EK_COMMTYPE)
+            continue;
+        bool awaited = false;
+        for (const Poll &p : polls)
+            awaited = awaited || commtype_of(p.channel) == C;
+        if (!awaited)
+            continue;
+        emit_format("/* CommType %s */", name_of(C));
+        for (SemanticEntry *K = global->first; K; K = K->next) {
+            if (K->kind != EK_CHANNEL || !K->descriptor || commtype_of(K) != C ||
+                !polled(polls, nullptr, K))
+                continue;
+            emit_format("if (%schannel_%s[%d].%snumberofId)", P, name_of(C),
+                        channel_index(K->descriptor), P);
+            emit_open_block();
+            emit_format("/* Channel %s */", name_of(K));
+            for (SemanticEntry *T = global->first; T; T = T->next)
+                if (T->kind == EK_MESSAGE_TYPE && polled(polls, T, K))
+                    type_block(r, T, K, C);
+            emit_close_block();
+        }
+    }
+}
+
+void polling_loop(const Reception &r, const std::vector<Poll> &polls, const char *timeout)
+{
+    emit_format("for (;");
+    under_debug("!zrk_continue_debug &&");
+    emit_format("!zrk_end_waittil_debug;)");
+    emit_open_block();
+    emit_format("%srcv = 0;", P);
+    emit_format("%stnow = %s.%sgetevtdate ();", P, RT, P);
+    emit_format("while (%stnow >= %stn1)", P, P);
+    emit_open_block();
+    emit_format("%stn = %stn1 ;", P, P);
+    emit_format("%stn1=%stn+%sgran;", P, P, P);
+    emit_close_block();
+    emit_format("ZRK_TIMEOUT = ( (((%stnow - %st0)/ZRK_WTIME_TO_TIME) < %s) ? (%s - (%stnow - "
+                "%st0)/ZRK_WTIME_TO_TIME) : 0);",
+                P, P, timeout, timeout, P, P);
+    reception_blocks(r, polls);
+    emit_format("if (!zrk_end_waittil_debug");
+    under_debug("&& !zrk_continue_debug");
+    emit_format(")");
+    emit_open_block();
+    emit_format("%swtime_0 = %s.%sgetwtime();", P, RT, P);
+    wait_step(r.w);
+    emit_format("if (!%srcv)", P);
+    emit_open_block();
+    emit_format("%stnow = %s.%sgetevtdate ();", P, RT, P);
+    emit_format("while (%stnow < %stn1)", P, P);
+    emit_open_block();
+    emit_format("%ssleep(%stn1-%stnow);", P, P, P);
+    emit_format("%stnow = %s.%sgetevtdate ();", P, RT, P);
+    for (int i = 0; i < 4; i++)
+        emit_close_block();
+}
+
+void end_waittil(const Reception &r, int state, const char *type)
+{
+    emit_format("#if ZRS_DYNFLW");
+    emit_format("%s.%send_waittil_tsf ( %d, %d, %d);", RT, P, r.m + 1, r.t, state);
+    emit_format("#endif /* ZRS_DYNFLW */");
+    emit_format("%s.%sendwaittil(%d, %d, \"%s\");", RT, P, state, r.waittil->tdc_end_id, type);
+}
+
+void conclusion(const Reception &r)
+{
+    emit_ifdef("ZRK_SCENARIA_DEBUG");
+    emit_format("if (!zrk_continue_debug)");
+    emit_open_block();
+    emit_endif();
+    for (const Term &t : r.terms) {
+        emit_format("%s.%sstate ((%s), %d);", RT, P, term_c(t.entry->descriptor),
+                    t.entry->tdc_id);
+        emit_format("%s%s_ref_msg (&(%smsg_%s[%d]));", P, name_of(t.type), P, name_of(t.type),
+                    t.index);
+    }
+    emit_format("if (%sexprKO)", P);
+    emit_open_block();
+    end_waittil(r, 1, r.terms.empty() ? "<not defined>" : name_of(r.terms[0].type));
+    debug_stop();
+    emit_close_block();
+    emit_format("else if (%sexprOK)", P);
+    emit_open_block();
+    end_waittil(r, 0, r.terms.empty() ? "<not defined>" : name_of(r.terms[0].type));
+    emit_close_block();
+    emit_ifdef("ZRK_SCENARIA_DEBUG");
+    emit_close_block();
+    emit_endif();
+}
+
+const char *text(const char *t) { return t ? t : ""; }
+
+} // namespace
+
+void generate_waittil(SemanticEntry *statement)
+{
+    SemanticDescriptor *d = statement->descriptor;
+    if (!d)
+        return;
+    std::vector<Term> terms = terms_of(statement);
+    std::vector<Poll> polls = polls_of(statement);
+    Reception r{statement, terms, statement->trace_node, int(statement->file_number),
+                wait_number(d)};
+    const char *timeout = wait_timeout(d) ? wait_timeout(d) : "0";
+    emit_open_block();
+    emit_format("ZRK_T_INT zrk_end_waittil_debug=0;");
+    under_debug("ZRK_T_INT zrk_continue_debug=0;");
+    first_checks(statement, terms, polls);
+    emit_format("else");
+    emit_open_block();
+    emit_format("ZRK_T_INT %si, %sret, %scbret, %srcv;", P, P, P, P);
+    emit_format("ZRK_T_INT %sexprOK=0, %sexprKO=0;", P, P);
+    emit_format("ZRK_T_UTIME %swtime_0, %st0, %stn, %stn1, %stnow;", P, P, P, P, P);
+    emit_format("%sinitstates ();", P);
+    emit_format("#if ZRS_DYNFLW");
+    emit_format("%s.%sbegin_waittil_tsf ( %d, %d);", RT, P, r.m - 1, r.t);
+    emit_format("#endif /* ZRS_DYNFLW */");
+    emit_format("%s.%swaittil (%d);", RT, P, statement->tdc_id);
+    emit_format("WTIME = 0;");
+    emit_format("%st0 = %s.%sgetevtdate ();", P, RT, P);
+    emit_format("%stn = %st0 ;", P, P);
+    emit_format("%stn1=%stn+%sgran;", P, P, P);
+    polling_loop(r, polls, timeout);
+    conclusion(r);
+    emit_close_block();
+    under_debug("zrk_debug_state |= zrk_continue_debug;");
+    emit_close_block();
+}
+
+void generate_wait_code(SemanticEntry *wait_function)
+{
+    SemanticDescriptor *d = wait_function->descriptor;
+    if (!d)
+        return;
+    emit_format("ZRK_T_INT ZIRKO::%sWAIT_%d(ZRK_T_INT * %sexprOK,ZRK_T_INT * %sexprKO,"
+                "ZRK_T_UTIME %swtime_0)",
+                P, wait_number(d), P, P, P);
+    emit_open_block();
+    emit_format("ZRK_T_INT %sret=0;", P);
+    emit_format("do");
+    emit_open_block();
+    emit_format("if ((*%sexprKO = (%s)))", P, text(wait_time_c(d)));
+    emit_open_block();
+    emit_format("%sret=1;", P);
+    emit_close_block();
+    emit_format("if ((*%sexprOK = (%s)))", P, text(wait_condition_c(d)));
+    emit_open_block();
+    emit_format("%sret=1;", P);
+    emit_close_block();
+    emit_format("if (WTIME <= %swtime_0)", P);
+    emit_open_block();
+    emit_format("WTIME++;");
+    emit_close_block();
+    emit_close_block();
+    emit_format("while ((WTIME<=%swtime_0)&&(!%sret));", P, P);
+    emit_format("WTIME = %swtime_0;", P);
+    emit_format("return %sret;", P);
+    emit_close_block();
+}
+
+/* The value is sent as text: a text value as it is, an integer (the
+** classes enum, char, int and long) converted first. */
+void generate_intersend(SemanticEntry *statement)
+{
+    SemanticDescriptor *d = statement->descriptor;
+    if (!d)
+        return;
+    const char *D = text(inter_second(d));
+    bool integer = inter_class(d) >= 0 && inter_class(d) <= 3;
+    std::string converted = std::string(P) + "local_int2string";
+    const char *V = integer ? converted.c_str() : text(inter_first(d));
+    if (integer) {
+        emit_open_block();
+        emit_format("char %slocal_int2string[ZRS_TAGTBUF_SIZE];", P);
+        emit_format("%ssprintf (%slocal_int2string, \"%%d\", %s);", P, P,
+                    text(inter_first(d)));
+    }
+    emit_format("#if ZRS_DYNFLW");
+    emit_format("%s.%sintersend_tsf ( %d, %d, %s);", RT, P, statement->trace_node,
+                statement->file_number, D);
+    emit_format("#endif /* ZRS_DYNFLW */");
+    emit_line();
+    emit_format("if (%s.%sintersend (%s, %s))", RT, P, V, D);
+    emit_open_block();
+    emit_format("%s.%sisend (%d, 1, %s, %s);", RT, P, statement->tdc_id, V, D);
+    short_debug_ending();
+    emit_close_block();
+    emit_format("else");
+    emit_open_block();
+    emit_format("%s.%sisend (%d, 0, %s, %s);", RT, P, statement->tdc_id, V, D);
+    emit_close_block();
+    if (integer)
+        emit_close_block();
+}
+
+/* A text target, with its buffer size. */
+void generate_interrecv(SemanticEntry *statement)
+{
+    SemanticDescriptor *d = statement->descriptor;
+    if (!d)
+        return;
+    const char *V = text(inter_first(d));
+    const char *S = inter_second(d) ? inter_second(d) : "ZRS_TAGTBUF_SIZE";
+    int x = statement->tdc_id;
+    emit_open_block();
+    emit_format("char *%sloc_tstemit = NULL;", P);
+    emit_format("char *%sloc_info = NULL;", P);
+    emit_line();
+    emit_format("%s.%sirecv (%d);", RT, P, x);
+    emit_format("if (priv_interrecv ( &(%s.%sctxtagtsocket), %s.%sctxtagttimeout, %s, %s, "
+                "&%sloc_tstemit, &%sloc_info))",
+                RT, P, RT, P, V, S, P, P);
+    emit_open_block();
+    emit_format("%s.%send_irecv (%d, 2, NULL, NULL);", RT, P, x);
+    short_debug_ending();
+    emit_close_block();
+    emit_format("else");
+    emit_open_block();
+    emit_format("if (%s[0]=='\\0')", V);
+    emit_open_block();
+    emit_format("%s.%send_irecv (%d, 1, NULL, NULL);", RT, P, x);
+    short_debug_ending();
+    emit_close_block();
+    emit_format("else");
+    emit_open_block();
+    emit_format("#if ZRS_DYNFLW");
+    emit_format("%s.%sinterrecv_tsf ( %d, %d, %sloc_info, %sloc_tstemit);", RT, P,
+                statement->trace_node, statement->file_number, P, P);
+    emit_format("#endif /* ZRS_DYNFLW */");
+    emit_line();
+    emit_format("%s.%send_irecv (%d, 0, %sloc_tstemit, %sloc_info);", RT, P, x, P, P);
+    emit_close_block();
+    emit_close_block();
+    emit_close_block();
+    emit_line();
+}
