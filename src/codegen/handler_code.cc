@@ -45,11 +45,12 @@ void handler_end(const char *result)
     emit_close_block();
 }
 
-/* The handler's own statements belong to the statement code, which
-** writes them into this frame once it is built. */
-void handler_statements()
+/* The handler's own statements: the statement list of the statement code,
+** with their leading declarations (written after the debug state). */
+void handler_statements(SemanticDescriptor *d)
 {
-    emit_format("/* statements: not generated yet */");
+    if (d->inner)
+        generate_statement_list(d->inner);
 }
 
 } // namespace
@@ -78,7 +79,7 @@ void generate_callback_code(SemanticEntry *callback)
         connection_line(d);
     }
     debug_declaration();
-    handler_statements();
+    handler_statements(d);
     handler_end("ZRK_MESSAGE_READ");
 }
 
@@ -97,7 +98,7 @@ void generate_procsend_code(SemanticEntry *procsend)
                 handler_virtual(d) ? "" : "*", P, T);
     connection_line(d);
     debug_declaration();
-    handler_statements();
+    handler_statements(d);
     handler_end("ZRK_MESSAGE_SENT");
 }
 

@@ -972,7 +972,17 @@ ZRK_T_INT ZIRKO::zrk_frame_t_ON_bus(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_index)
 #ifdef ZRK_SCENARIA_DEBUG
   ZRK_T_INT zrk_debug_state = 0;
 #endif
-  /* statements: not generated yet */
+  ZRK_TRY
+  zrk_runtime.zrk_nomsg (100);
+  return ( ZRK_NO_MESSAGE );
+  zrk_runtime.zrk_msgdate (101);
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
 #ifdef ZRK_SCENARIA_DEBUG
   return (zrk_debug_state ? 1 : ZRK_MESSAGE_READ);
 #else
@@ -988,7 +998,17 @@ ZRK_T_INT ZIRKO::zrk_inner_t_ON_mux(ZRK_T_INT zrk_RegId)
 #ifdef ZRK_SCENARIA_DEBUG
   ZRK_T_INT zrk_debug_state = 0;
 #endif
-  /* statements: not generated yet */
+  ZRK_TRY
+  zrk_runtime.zrk_nomsg (102);
+  return ( ZRK_NO_MESSAGE );
+  zrk_runtime.zrk_msgdate (103);
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
 #ifdef ZRK_SCENARIA_DEBUG
   return (zrk_debug_state ? 1 : ZRK_MESSAGE_READ);
 #else
@@ -1003,7 +1023,15 @@ ZRK_T_INT ZIRKO::zrk_inner_t_ON_mux_for_procsend(ZRK_T_INT zrk_RegId,ZRK_T_INT z
 #ifdef ZRK_SCENARIA_DEBUG
   ZRK_T_INT zrk_debug_state = 0;
 #endif
-  /* statements: not generated yet */
+  ZRK_TRY
+  zrk_runtime.zrk_comment (104);
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
 #ifdef ZRK_SCENARIA_DEBUG
   return (zrk_debug_state ? 1 : ZRK_MESSAGE_SENT);
 #else

@@ -296,7 +296,20 @@ ZRK_T_INT ZIRKO::zrk_lamp_state_ON_lamp_bus(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_in
 #ifdef ZRK_SCENARIA_DEBUG
   ZRK_T_INT zrk_debug_state = 0;
 #endif
-  /* statements: not generated yet */
+  ZRK_TRY
+  if ( connection < 0 )
+   {
+    zrk_runtime.zrk_nomsg (22);
+    return ( ZRK_NO_MESSAGE );
+   }
+  zrk_runtime.zrk_msgdate (23);
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
 #ifdef ZRK_SCENARIA_DEBUG
   return (zrk_debug_state ? 1 : ZRK_MESSAGE_READ);
 #else
@@ -311,7 +324,15 @@ ZRK_T_INT ZIRKO::zrk_lamp_state_ON_lamp_bus_for_procsend(ZRK_T_INT zrk_RegId,ZRK
 #ifdef ZRK_SCENARIA_DEBUG
   ZRK_T_INT zrk_debug_state = 0;
 #endif
-  /* statements: not generated yet */
+  ZRK_TRY
+  zrk_runtime.zrk_comment (24);
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
 #ifdef ZRK_SCENARIA_DEBUG
   return (zrk_debug_state ? 1 : ZRK_MESSAGE_SENT);
 #else

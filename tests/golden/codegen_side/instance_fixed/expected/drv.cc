@@ -336,7 +336,23 @@ ZRK_T_INT ZIRKO::zrk_lamp_ON_bus(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_index)
 #ifdef ZRK_SCENARIA_DEBUG
   ZRK_T_INT zrk_debug_state = 0;
 #endif
-  /* statements: not generated yet */
+  ZRK_TRY
+  if ( cnx < 0 )
+   {
+    zrk_runtime.zrk_nomsg (24);
+    return ( ZRK_NO_MESSAGE );
+   }
+  else
+   {
+    zrk_runtime.zrk_msgdate (25);
+   }
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
 #ifdef ZRK_SCENARIA_DEBUG
   return (zrk_debug_state ? 1 : ZRK_MESSAGE_READ);
 #else
@@ -351,7 +367,15 @@ ZRK_T_INT ZIRKO::zrk_lamp_ON_bus_for_procsend(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_
 #ifdef ZRK_SCENARIA_DEBUG
   ZRK_T_INT zrk_debug_state = 0;
 #endif
-  /* statements: not generated yet */
+  ZRK_TRY
+  zrk_runtime.zrk_comment (26);
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
 #ifdef ZRK_SCENARIA_DEBUG
   return (zrk_debug_state ? 1 : ZRK_MESSAGE_SENT);
 #else

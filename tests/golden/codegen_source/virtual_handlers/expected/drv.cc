@@ -120,7 +120,15 @@ ZRK_T_INT ZIRKO::zrk_PBase_ON_link_for_procsend(ZRK_T_INT zrk_RegId,ZRK_T_INT zr
 #ifdef ZRK_SCENARIA_DEBUG
   ZRK_T_INT zrk_debug_state = 0;
 #endif
-  /* statements: not generated yet */
+  ZRK_TRY
+  zrk_runtime.zrk_comment (11);
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
 #ifdef ZRK_SCENARIA_DEBUG
   return (zrk_debug_state ? 1 : ZRK_MESSAGE_SENT);
 #else
