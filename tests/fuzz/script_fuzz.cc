@@ -72,6 +72,17 @@ bool long_line(const std::string &text)
     return text.size() - start > 1000;
 }
 
+/* A script without any scenario has no root to start from: the source
+** generator stops on ENTCODUNK by design. */
+bool has_root_scenario(const SemanticResult &result)
+{
+    for (const SemanticEntry *e = result.global ? result.global->first : nullptr; e;
+         e = e->next)
+        if (e->kind == EK_SCENARIO)
+            return true;
+    return false;
+}
+
 /* The generators, as the driver runs them after a clean analysis, into
 ** the scratch directory; probe mode and the trace level vary with the
 ** input's size. */
@@ -142,7 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         analyse_script(request, &result);
         std::string printed;
         print_semantic_tables(result.global, printed);
-        if (error_count() == errors && !long_line(text))
+        if (error_count() == errors && !long_line(text) && has_root_scenario(result))
             generate(parsed, result, size);
         free_semantic_tables(result.global);
     }
