@@ -34,21 +34,6 @@ bool actual_empty(const SyntaxNode *actual)
     return !actual || (expr_is_empty(actual->child1) && !actual->child2 && !actual->child3);
 }
 
-/* A constant: a literal, or a name the preprocessor turns into
-** something that is not a name. */
-bool is_constant_text(const std::string &text, const SyntaxNode *at)
-{
-    if (text.empty())
-        return false;
-    unsigned char c = (unsigned char)text[0];
-    if (isdigit(c) || c == '\'' || c == '"' || c == '-' || c == '+' || c == '.')
-        return true;
-    std::string expanded, flat;
-    preprocess_text(text.c_str(), true, at->file, int(at->line), expanded, nullptr);
-    flatten_preprocessed_text(expanded.c_str(), flat);
-    return !flat.empty() && flat != text && !(isalpha((unsigned char)flat[0]) || flat[0] == '_');
-}
-
 /* A plain variable: one identifier. */
 bool plain_variable(const std::string &text)
 {
@@ -314,27 +299,27 @@ void interface_arguments(SyntaxNode *args, SemanticEntry *function, Scope *scope
 
 /* The "@" part after an interface call: the expected result and the
 ** variable receiving it.                     NOTSTRUCT, INCOMPTYP, EXPRCONST */
-void return_part(SyntaxNode *spec, SemanticDescriptor *d, SemanticEntry *function,
+void return_part(SyntaxNode *part, SemanticDescriptor *d, SemanticEntry *function,
                  Scope *scope, const SyntaxNode *at)
 {
     SemanticEntry *result = function->descriptor->inner->first;
     int rclass = fparam_class(result->descriptor);
     call_result_class(d) = rclass;
     int expected = 17;
-    if (spec) {
-        std::string text = expression_text(spec->child1);
+    if (part) {
+        std::string text = expression_text(part->child1);
         expected = value_text_class(text.c_str(), nullptr);
         if (structured(expected))
             sema_report(SEV_ERROR, "NOTSTRUCT", text.c_str(), at);
         incompatible(expected, rclass, text, at);
         call_expected_result(d) = copy_text(text.c_str());
     }
-    if (spec && spec->child2) {
-        std::string var = expression_text(spec->child2);
+    if (part && part->child2) {
+        std::string var = expression_text(part->child2);
         int vclass = value_text_class(var.c_str(), nullptr);
         incompatible(vclass, expected, var, at);
         incompatible(vclass, rclass, var, at);
-        if (is_constant_text(var, at))
+        if (constant_text(var, at))
             sema_report(SEV_WARNING, "EXPRCONST", var.c_str(), at);
         if (vclass == 10)
             sema_report(SEV_ERROR, "NOTSTRUCT", var.c_str(), at);

@@ -77,6 +77,9 @@ SemanticEntry *add_node_entry(Scope *scope, uint32_t kind, const char *name,
                               const SyntaxNode *node, const char *aux = nullptr);
 char *copy_text(const char *text);          /* null stays null */
 std::string trimmed(const char *text);      /* without outer blanks; null is "" */
+/* A constant: a literal, or a name the preprocessor turns into something
+** that is not a name (a macro standing for a constant); "" is not one. */
+bool constant_text(const std::string &text, const SyntaxNode *at);
 /* The script text of an NK_EXPR chain: its pieces joined by one blank,
 ** MATCHED-family terms in their script form. */
 std::string expression_text(const SyntaxNode *expr);

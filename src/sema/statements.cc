@@ -196,21 +196,6 @@ SemanticEntry *statement_channel(const SyntaxNode *expr, const SyntaxNode *at)
     return channel;
 }
 
-/* A constant identifier: a literal, or a name whose preprocessed text is
-** no longer a name (a macro standing for a constant). */
-bool constant_text(const std::string &text, const SyntaxNode *at)
-{
-    if (text.empty())
-        return true;
-    char c = text[0];
-    if ((c >= '0' && c <= '9') || c == '\'' || c == '"' || c == '-' || c == '+')
-        return true;
-    std::string expanded, flat;
-    preprocess_text(text.c_str(), true, at->file, int(at->line), expanded, nullptr);
-    flatten_preprocessed_text(expanded.c_str(), flat);
-    return flat != text && !flat.empty() && !(flat[0] == '_' || isalpha((unsigned char)flat[0]));
-}
-
 /* ADD_ID (channel, identifier): the identifier fits the channel's
 ** connection-identifier type and is a variable.
 **                                          UNKCHANAM, TYPIDCOKO, NOIDCONST */
@@ -230,7 +215,7 @@ void analyse_add_id(SyntaxNode *node, Scope *scope, const char *filter)
         sema_report(SEV_ERROR, "TYPIDCOKO", id.c_str(), node);
         return;
     }
-    if (constant_text(id, node)) {
+    if (id.empty() || constant_text(id, node)) {
         sema_report(SEV_ERROR, "NOIDCONST", id.c_str(), node);
         return;
     }

@@ -4,6 +4,7 @@
 */
 #include "sema_int.h"
 
+#include <cctype>
 #include <cstring>
 
 AnalysisState analysis;
@@ -69,4 +70,17 @@ std::string trimmed(const char *text)
         return "";
     size_t e = s.find_last_not_of(" \t\r\n");
     return s.substr(b, e - b + 1);
+}
+
+bool constant_text(const std::string &text, const SyntaxNode *at)
+{
+    if (text.empty())
+        return false;
+    unsigned char c = (unsigned char)text[0];
+    if (isdigit(c) || c == '\'' || c == '"' || c == '-' || c == '+' || c == '.')
+        return true;
+    std::string expanded, flat;
+    preprocess_text(text.c_str(), true, at->file, int(at->line), expanded, nullptr);
+    flatten_preprocessed_text(expanded.c_str(), flat);
+    return !flat.empty() && flat != text && !(isalpha((unsigned char)flat[0]) || flat[0] == '_');
 }
