@@ -18,6 +18,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 /* ---- emitter.cc: the line emitter ---- */
 
@@ -71,6 +72,12 @@ struct SourceContext {
     std::string thread;            /* "<main>" or the thread function */
     bool thread_entry = false;
     int depth = 0;                 /* scenario depth counter, 0 between bodies */
+    /* The global entries of the kinds statement code looks up, in table
+    ** order: every WAITTIL adds a wait function to the global scope, so
+    ** walking that scope per statement would cost the square of the
+    ** script's size. */
+    std::vector<SemanticEntry *> commtypes, channels, message_types,
+        callbacks, type_uses;
 };
 extern SourceContext source_context;
 

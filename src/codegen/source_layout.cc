@@ -793,6 +793,16 @@ void set_context(const GenerationRequest &r)
     c.thread = r.start_routine && *r.start_routine ? r.start_routine : "<main>";
     c.thread_entry = c.thread != "<main>";
     runtime_path = std::string(P) + "zirko->" + RT + "." + P;
+    for (SemanticEntry *e = r.global ? r.global->first : nullptr; e; e = e->next) {
+        switch (e->kind) {
+        case EK_COMMTYPE: c.commtypes.push_back(e); break;
+        case EK_CHANNEL: c.channels.push_back(e); break;
+        case EK_MESSAGE_TYPE: c.message_types.push_back(e); break;
+        case EK_CALLBACK: c.callbacks.push_back(e); break;
+        case EK_TYPE_USE: c.type_uses.push_back(e); break;
+        default: break;
+        }
+    }
 }
 
 } // namespace

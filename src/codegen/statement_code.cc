@@ -284,8 +284,8 @@ void send_loop(const char *commtype, int index, const char *procsend)
 ** pointer itself rather than its address. */
 bool held_by_value(const char *type)
 {
-    for (SemanticEntry *e = scope_first_entry(source_context.global); e; e = e->next)
-        if (e->kind == EK_TYPE_USE && e->name && strcmp(e->name, type) == 0)
+    for (SemanticEntry *e : source_context.type_uses)
+        if (e->name && strcmp(e->name, type) == 0)
             return true;
     return false;
 }

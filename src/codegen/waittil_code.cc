@@ -93,8 +93,8 @@ SemanticEntry *commtype_of(SemanticEntry *channel)
 SemanticEntry *callback_for(SemanticEntry *type, SemanticEntry *commtype)
 {
     SemanticEntry *virtual_one = nullptr;
-    for (SemanticEntry *e = source_context.global->first; e; e = e->next) {
-        if (e->kind != EK_CALLBACK || !e->descriptor || handler_commtype(e->descriptor) != commtype)
+    for (SemanticEntry *e : source_context.callbacks) {
+        if (!e->descriptor || handler_commtype(e->descriptor) != commtype)
             continue;
         if (handler_message_type(e->descriptor) == type)
             return e;
@@ -202,8 +202,8 @@ void type_block(const Reception &r, SemanticEntry *T, SemanticEntry *K, Semantic
         emit_open_block();
         /* no "else" after the last test: it would take the next line */
         const char *separator = nullptr;
-        for (SemanticEntry *u = source_context.global->first; u; u = u->next) {
-            if (u->kind != EK_MESSAGE_TYPE || !u->name)
+        for (SemanticEntry *u : source_context.message_types) {
+            if (!u->name)
                 continue;
             if (separator)
                 emit_format("%s", separator);
@@ -268,26 +268,23 @@ void type_block(const Reception &r, SemanticEntry *T, SemanticEntry *K, Semantic
 
 void reception_blocks(const Reception &r, const std::vector<Poll> &polls)
 {
-    Scope *global = source_context.global;
-    for (SemanticEntry *C = global->first; C; C = C->next) {
-        if (C->kind != EK_COMMTYPE)
-            continue;
+    for (SemanticEntry *C : source_context.commtypes) {
         bool awaited = false;
         for (const Poll &p : polls)
             awaited = awaited || commtype_of(p.channel) == C;
         if (!awaited)
             continue;
         emit_format("/* CommType %s */", name_of(C));
-        for (SemanticEntry *K = global->first; K; K = K->next) {
-            if (K->kind != EK_CHANNEL || !K->descriptor || commtype_of(K) != C ||
+        for (SemanticEntry *K : source_context.channels) {
+            if (!K->descriptor || commtype_of(K) != C ||
                 !polled(polls, nullptr, K))
                 continue;
             emit_format("if (%schannel_%s[%d].%snumberofId)", P, name_of(C),
                         channel_index(K->descriptor), P);
             emit_open_block();
             emit_format("/* Channel %s */", name_of(K));
-            for (SemanticEntry *T = global->first; T; T = T->next)
-                if (T->kind == EK_MESSAGE_TYPE && polled(polls, T, K))
+            for (SemanticEntry *T : source_context.message_types)
+                if (polled(polls, T, K))
                     type_block(r, T, K, C);
             emit_close_block();
         }
