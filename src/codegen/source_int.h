@@ -80,6 +80,9 @@ struct SourceContext {
         callbacks, type_uses;
 };
 extern SourceContext source_context;
+/* Fills the entry lists of the context from its global scope (done when a
+** run starts; tests that build tables by hand call it). */
+void index_global_entries();
 
 /* ---- statement_code.cc: scenario and procedure bodies ---- */
 /* (scenario_code.cc writes the functions, statement_code.cc their

@@ -793,7 +793,18 @@ void set_context(const GenerationRequest &r)
     c.thread = r.start_routine && *r.start_routine ? r.start_routine : "<main>";
     c.thread_entry = c.thread != "<main>";
     runtime_path = std::string(P) + "zirko->" + RT + "." + P;
-    for (SemanticEntry *e = r.global ? r.global->first : nullptr; e; e = e->next) {
+    index_global_entries();
+}
+
+} // namespace
+
+void index_global_entries()
+{
+    SourceContext &c = source_context;
+    for (auto *list : {&c.commtypes, &c.channels, &c.message_types, &c.callbacks,
+                       &c.type_uses})
+        list->clear();
+    for (SemanticEntry *e = c.global ? c.global->first : nullptr; e; e = e->next) {
         switch (e->kind) {
         case EK_COMMTYPE: c.commtypes.push_back(e); break;
         case EK_CHANNEL: c.channels.push_back(e); break;
@@ -804,8 +815,6 @@ void set_context(const GenerationRequest &r)
         }
     }
 }
-
-} // namespace
 
 /* "ZRK_T_INT zrk_P<id> (int, char *)": the declaration of a procedure, or
 ** with qualifier "ZIRKO::" the head of its definition. */

@@ -55,6 +55,7 @@ std::string written(bool (*write)(SemanticEntry *), SemanticEntry *statement)
 {
     FILE *stream = tmpfile();
     emit_to_stream(stream);
+    index_global_entries();
     EXPECT_TRUE(write(statement));
     fflush(stream);
     std::string text;
