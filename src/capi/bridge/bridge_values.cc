@@ -11,7 +11,9 @@
 #include "bridge_internal.h"
 #include "decl.h"
 #include "model.h"
+#include "pp.h"
 
+#include <cctype>
 #include <cstring>
 
 namespace {
@@ -24,6 +26,40 @@ bool is_bare_nonil(const CExpr *tree)
            tree->text && strcmp(tree->text, NO_POINTER_VALUE) == 0;
 }
 
+bool plain_value_byte(char c)
+{
+    return isalnum((unsigned char)c) || c == '_' || c == ' ' || c == '\t' ||
+           (c && strchr("{}[]()=<>.,+-*%&|^!~:;", c));
+}
+
+/* Whether the preprocessor could change a value text: a byte outside the
+** plain set (comments, directives, continuations, literals), a macro name,
+** or a name with a leading underscore (the reserved names and _Pragma).
+** Most value texts are plain, and preprocessing them is a third of their
+** analysis. */
+bool needs_preprocessing(const char *text)
+{
+    for (const char *p = text; *p;) {
+        if (!plain_value_byte(*p))
+            return true;
+        if (isdigit((unsigned char)*p)) {   /* a number with its suffix */
+            while (isalnum((unsigned char)*p) || *p == '_' || *p == '.')
+                p++;
+            continue;
+        }
+        if (!isalpha((unsigned char)*p) && *p != '_') {
+            p++;
+            continue;
+        }
+        const char *start = p;
+        while (isalnum((unsigned char)*p) || *p == '_')
+            p++;
+        if (*start == '_' || pp_is_macro(std::string(start, p).c_str()))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int analyse_script_value(const char *text, CExpr **tree)
@@ -32,11 +68,16 @@ int analyse_script_value(const char *text, CExpr **tree)
     *tree = nullptr;
     std::string preprocessed, flat;
     int errors = 0;
-    preprocess_text(text ? text : "", true, c.file.c_str(), c.line,
-                    preprocessed, &errors);
-    if (errors)
-        return SV_FAILED;
-    flatten_preprocessed_text(preprocessed.c_str(), flat);
+    if (!text)
+        text = "";
+    if (needs_preprocessing(text)) {
+        preprocess_text(text, true, c.file.c_str(), c.line, preprocessed, &errors);
+        if (errors)
+            return SV_FAILED;
+        flatten_preprocessed_text(preprocessed.c_str(), flat);
+    } else {
+        flat = text;
+    }
     std::string name_space = c.namespace_name;
     CExpr *expr = analyse_expression(flat.c_str(), name_space.c_str());
     if (!expr)

@@ -124,6 +124,16 @@ void scan_integer_value(const char *spelling, DeclToken *t, const char *file,
     t->value = PINT_ZERO;
     bool saturated = false;
     const char *digits = p;
+    /* Most constants fit an int: summed in a machine integer, they skip
+    ** the big-integer steps. */
+    unsigned long long small = 0;
+    const char *q = p;
+    for (; *q && text_digit_value(*q) < radix && small <= INT32_MAX; q++)
+        small = small * radix + text_digit_value(*q);
+    if (small <= INT32_MAX && !(*q && text_digit_value(*q) < radix)) {
+        pint_from_int(&t->value, int32_t(small));
+        p = q;
+    }
     for (; *p && text_digit_value(*p) < radix; p++) {
         if (saturated || !fits_bits(&t->value, SATURATION_BITS)) {
             saturated = true;

@@ -13,6 +13,7 @@
 #include "decl.h"
 
 #include <cstring>
+#include <vector>
 
 #include "report_hook.h"
 
@@ -309,10 +310,24 @@ void scan_string(DeclScanner *s, DeclToken *t, size_t start)
     t->text = intern_text(slice(s, start, s->pos).c_str());
 }
 
+/* The rows of the punctuation table by first byte, in table order, with
+** their lengths: the scanner tries only the few rows that can match. */
+struct PunctIndex {
+    std::vector<std::pair<const PunctRow *, size_t>> by_first[256];
+    PunctIndex()
+    {
+        for (const PunctRow &row : puncts)
+            by_first[(unsigned char)row.spelling[0]].push_back(
+                {&row, strlen(row.spelling)});
+    }
+};
+
 void scan_punct(DeclScanner *s, DeclToken *t)
 {
-    for (const PunctRow &row : puncts) {
-        size_t n = strlen(row.spelling);
+    static const PunctIndex index;
+    for (const auto &entry : index.by_first[(unsigned char)s->text[s->pos]]) {
+        const PunctRow &row = *entry.first;
+        size_t n = entry.second;
         if (s->pos + n > s->length ||
             memcmp(s->text + s->pos, row.spelling, n) != 0)
             continue;
