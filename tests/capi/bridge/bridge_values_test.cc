@@ -185,7 +185,8 @@ protected:
 TEST_F(BridgeValues, ValueTextsArePreprocessedFlattenedAndAnalysed)
 {
     std::string defined;
-    preprocess_text("#define TEN 10\n", true, "s.pts", 1, defined, nullptr);
+    preprocess_text("#define TEN 10\n#define _TEN 10\n", true, "s.pts", 1, defined,
+                    nullptr);
     struct Case {
         const char *text, *result;
         const char *err_code;   /* expected code, null for silence */
@@ -195,6 +196,11 @@ TEST_F(BridgeValues, ValueTextsArePreprocessedFlattenedAndAnalysed)
         {"NONIL + 1", "NONIL + 1", nullptr},
         {"(NONIL)", "(NONIL)", nullptr},
         {"TEN * i", "10 * i", nullptr},
+        {"{TEN, i => TEN, 0x1F .. TEN => 2}", "{10, i => 10, 0x1F..10 => 2}", nullptr},
+        {"{0x1F..TEN => 1}", "{0x1F..TEN => 1}", nullptr},   /* one pp-number */
+        {"i /* TEN */ + 1", "i + 1", nullptr},
+        {"i + 1 // TEN", "i + 1", nullptr},
+        {"_TEN + i", "10 + i", nullptr},
         {"i +\n 1", "i + 1", nullptr},
         {"i +", "(failed)", "UNEXP_EOF"},
         {"i = 1", "(failed)", "AFFECTATI"},
