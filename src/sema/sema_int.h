@@ -167,5 +167,19 @@ struct ValueCheck {
 ** added to `scope` (with `filter` as its aux); null after VARNOGOOD.
 ** The type, when given, must stay alive as long as the tables. */
 SemanticEntry *check_values(const ValueCheck &check, Scope *scope, const char *filter);
+/* The same in two steps, for values described more than once. */
+struct CheckedValues {
+    CExpr *tree = nullptr;         /* the parsed values */
+    CType *type = nullptr;         /* the variable's type */
+    CType *owned = nullptr;        /* the type when typed from the text */
+    std::vector<ValueItem> items;  /* matched against the type */
+    bool default_reception = false;
+};
+/* False after VARNOGOOD. */
+bool check_value_text(const ValueCheck &check, CheckedValues &out);
+/* `quiet` for a later description: its reports were made with the first. */
+SemanticEntry *describe_values(CheckedValues &values, const ValueCheck &check,
+                               Scope *scope, const char *filter, bool quiet);
+void release_checked_values(CheckedValues &values);
 
 #endif

@@ -252,6 +252,7 @@ struct Builder {
     uint32_t code;
     const SyntaxNode *at;
     const std::string &variable;    /* for messages about the top level */
+    bool quiet;                     /* a second description of checked values */
 
     void build(size_t from, size_t to, Scope *scope, IndexRange range,
                const ValueItem *array);
@@ -344,7 +345,8 @@ void Builder::others(size_t i, Scope *scope, const ValueItem &array,
         gaps.push_back({next, array.high});
     if (gaps.empty()) {
         const char *name = array.field ? array.field : variable.c_str();
-        sema_report(SEV_WARNING, "OTHERSEMP", name, at);
+        if (!quiet)
+            sema_report(SEV_WARNING, "OTHERSEMP", name, at);
         gaps.push_back({array.high + 1, array.high});
     }
     for (const IndexRange &gap : gaps)
@@ -369,7 +371,8 @@ void Builder::build(size_t from, size_t to, Scope *scope, IndexRange range,
             if (array->bounded && (r.low < array->low || r.high > array->high)) {
                 std::string text;
                 checked_sprintf(text, "(%lld..%lld)", r.low, r.high);
-                sema_report(SEV_ERROR, "BNDOUTARR", text.c_str(), at);
+                if (!quiet)
+                    sema_report(SEV_ERROR, "BNDOUTARR", text.c_str(), at);
             } else {
                 covered.push_back(r);
                 element(i, scope, r);
@@ -393,61 +396,85 @@ void Builder::build(size_t from, size_t to, Scope *scope, IndexRange range,
 /* ---- Checking a values text ---- */
 
 /* One values text against a variable, in the unit's C/C++ scope: parsed,
-** its shape checked, matched against the type and typed; then the
-** description is built under a root entry named by the variable.  Null,
-** after "VARNOGOOD" with the variable's text, when anything was reported
-** or a text cannot be analysed.                     FORBEMPTY, VARNOGOOD */
-SemanticEntry *check_values(const ValueCheck &check, Scope *scope, const char *filter)
+** its shape checked, matched against the type and typed.  False, after
+** "VARNOGOOD" with the variable's text, when anything was reported or a
+** text cannot be analysed.                          FORBEMPTY, VARNOGOOD */
+bool check_value_text(const ValueCheck &check, CheckedValues &out)
 {
     const SyntaxNode *at = check.at;
     int reported = error_count() + warning_count();
     set_bridge_position(at->file, int(at->line));
     set_bridge_namespace(analysis.unit.c_str());
     std::string values = trimmed(check.values.c_str());
-    bool default_reception = values == "zrk_msgrcv";
+    out.default_reception = values == "zrk_msgrcv";
     bool usable = true;
-    CExpr *tree = nullptr, *variable = nullptr;
-    CType *type = check.type, *owned = nullptr;
+    CExpr *variable = nullptr;
+    out.type = check.type;
     if (values.empty())
         sema_report(SEV_ERROR, "FORBEMPTY", QString(), at);
-    else if (analyse_script_value(values.c_str(), &tree) == SV_NONIL)
-        tree = analyse_expression("NONIL", analysis.unit.c_str());
-    if (!type) {
+    else if (analyse_script_value(values.c_str(), &out.tree) == SV_NONIL)
+        out.tree = analyse_expression("NONIL", analysis.unit.c_str());
+    if (!out.type) {
         if (analyse_script_value(check.variable.c_str(), &variable) == SV_EXPRESSION)
-            type = owned = expression_type(variable);
-        usable = type != nullptr;
+            out.type = out.owned = expression_type(variable);
+        usable = out.type != nullptr;
     }
-    std::vector<ValueItem> items;
-    usable = usable && tree;
+    free_expression(variable);
+    usable = usable && out.tree;
     if (usable) {
-        ShapeResult shape = check_shape(tree, at);
+        ShapeResult shape = check_shape(out.tree, at);
         usable = shape != SHAPE_UNUSABLE;
-        if (shape == SHAPE_OK && match_value_items(type, tree, items))
-            check_items(items, default_reception, at);
+        if (shape == SHAPE_OK && match_value_items(out.type, out.tree, out.items))
+            check_items(out.items, out.default_reception, at);
     }
-    SemanticEntry *root = nullptr;
-    std::string name = plain_identifier(check.variable) ? check.variable
-                                                        : "(" + check.variable + ")";
     if (!usable || error_count() + warning_count() != reported) {
         sema_report(SEV_ERROR, "VARNOGOOD", check.variable.c_str(), at);
-        free_type(owned);
-    } else {
-        keep_type(owned);
-        root = add_entry(scope, EK_VALUE_ROOT, xstrdup(name.c_str()), at->file,
-                         at->file_number, at->line, copy_text(filter));
-        SemanticDescriptor *d = add_descriptor(root, check.code);
-        value_text(d) = xstrdup(image_of(tree).c_str());
-        value_type(d) = type;
-        value_type_text(d) = xstrdup(type_text(type).c_str());
-        std::string ignored;
-        value_class(d) = type_class(type, &ignored);
-        value_low(d) = value_high(d) = value_member(d) = -1;
-        Builder builder{items, {}, check.code, at, name};
-        match_ends(items, builder.end_of);
-        builder.build(0, items.size(), nested_scope(root), {-1, -1}, nullptr);
+        return false;
     }
-    free_expression(tree);
-    free_expression(variable);
+    return true;
+}
+
+/* The description of checked values under a root entry named by the
+** variable; `quiet` for a second description of the same values, whose
+** index-range reports were made with the first. */
+SemanticEntry *describe_values(CheckedValues &v, const ValueCheck &check, Scope *scope,
+                               const char *filter, bool quiet)
+{
+    const SyntaxNode *at = check.at;
+    keep_type(v.owned);
+    v.owned = nullptr;
+    std::string name = plain_identifier(check.variable) ? check.variable
+                                                        : "(" + check.variable + ")";
+    SemanticEntry *root = add_entry(scope, EK_VALUE_ROOT, xstrdup(name.c_str()), at->file,
+                                    at->file_number, at->line, copy_text(filter));
+    SemanticDescriptor *d = add_descriptor(root, check.code);
+    value_text(d) = xstrdup(image_of(v.tree).c_str());
+    value_type(d) = v.type;
+    value_type_text(d) = xstrdup(type_text(v.type).c_str());
+    std::string ignored;
+    value_class(d) = type_class(v.type, &ignored);
+    value_low(d) = value_high(d) = value_member(d) = -1;
+    Builder builder{v.items, {}, check.code, at, name, quiet};
+    match_ends(v.items, builder.end_of);
+    builder.build(0, v.items.size(), nested_scope(root), {-1, -1}, nullptr);
+    return root;
+}
+
+void release_checked_values(CheckedValues &v)
+{
+    free_type(v.owned);
+    free_expression(v.tree);
+    v.owned = nullptr;
+    v.tree = nullptr;
+}
+
+SemanticEntry *check_values(const ValueCheck &check, Scope *scope, const char *filter)
+{
+    CheckedValues v;
+    SemanticEntry *root = nullptr;
+    if (check_value_text(check, v))
+        root = describe_values(v, check, scope, filter, false);
+    release_checked_values(v);
     return root;
 }
 
@@ -521,15 +548,17 @@ void analyse_def_message(SyntaxNode *node, Scope *scope, const char *filter)
     check.values = text_after_equals(node->child2);
     check.code = DC_VALUE_INIT;
     check.at = node;
-    Scope *reference = new_scope(nullptr, scope);
-    if (!type || !check_values(check, reference, nullptr)) {
+    CheckedValues values;
+    if (!type || !check_value_text(check, values)) {
         if (!type)
             sema_report(SEV_ERROR, "VARNOGOOD", name.c_str(), node);
-        free_entries(reference);
+        release_checked_values(values);
         free_type(type);
         return;
     }
     keep_type(type);
+    Scope *reference = new_scope(nullptr, scope);
+    describe_values(values, check, reference, nullptr, false);
     declare_received_message(node);
     SemanticDescriptor *td = type_entry->descriptor;
     if (!type_default_reception(td)) {
@@ -538,15 +567,14 @@ void analyse_def_message(SyntaxNode *node, Scope *scope, const char *filter)
         reception.code = DC_VALUE_CHECK;
         type_default_reception(td) = check_values(reception, type_scope(type_entry), nullptr);
     }
+    /* The comparison describes the same values against the received
+    ** message: checked once, described twice. */
     ValueCheck comparison = check;
     comparison.variable = "zrk_msgrcv";
     comparison.code = DC_VALUE_COMPARE;
     Scope *compared = new_scope(nullptr, type_scope(type_entry));
-    if (!check_values(comparison, compared, nullptr)) {
-        free_entries(compared);
-        free_entries(reference);
-        return;
-    }
+    describe_values(values, comparison, compared, nullptr, true);
+    release_checked_values(values);
     int number = analysis.def_messages++;
     SemanticEntry *use = add_node_entry(type_scope(type_entry), EK_TRIGGER_USE,
                                         message->name, node);

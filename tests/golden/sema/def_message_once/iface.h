@@ -1,0 +1,1 @@
+struct row { int n; int v[4]; };
