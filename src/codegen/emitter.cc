@@ -13,7 +13,9 @@
 
 #include "diag.h"
 
+#include <algorithm>
 #include <cstdarg>
+#include <cstring>
 
 SourceEmitter source_emitter;
 
@@ -22,6 +24,8 @@ void emit_open_file(const char *name)
     FILE *stream = nullptr;
     if (!open_file(name, "w", &stream))
         report_fatal_c("FICERROPN", name, "");
+    /* The source of a large script runs to a hundred megabytes. */
+    setvbuf(stream, nullptr, _IOFBF, 1 << 20);
     source_emitter.out = stream;
     source_emitter.name = name;
     source_emitter.level = 0;
@@ -43,18 +47,29 @@ void emit_to_stream(FILE *stream)
     source_emitter.line.clear();
 }
 
+/* Formats into the spare room of the line buffer, growing it and
+** formatting again only when the text does not fit; a format without
+** conversions is copied as it is. */
 static void append_va(const char *format, va_list args)
 {
+    std::string &line = source_emitter.line;
+    if (!strchr(format, '%')) {
+        line += format;
+        return;
+    }
+    size_t at = line.size();
+    size_t room = std::max<size_t>(line.capacity() - at, 256);
+    line.resize(at + room);
     va_list copy;
     va_copy(copy, args);
-    int length = vsnprintf(nullptr, 0, format, copy);
+    int length = vsnprintf(&line[at], room, format, copy);
     va_end(copy);
     if (length < 0)
         fatal_system_error("vsnprintf");
-    std::string &line = source_emitter.line;
-    size_t at = line.size();
-    line.resize(at + size_t(length) + 1);
-    vsnprintf(&line[at], size_t(length) + 1, format, args);
+    if (size_t(length) >= room) {
+        line.resize(at + size_t(length) + 1);
+        vsnprintf(&line[at], size_t(length) + 1, format, args);
+    }
     line.resize(at + size_t(length));
 }
 
@@ -70,12 +85,15 @@ void emit_line()
 {
     std::string &line = source_emitter.line;
     FILE *out = source_emitter.out;
+    static const std::string blanks(256, ' ');
     if (line.empty() || line[0] != '#')
-        for (int i = 0; i < source_emitter.level; i++)
-            if (fputc(' ', out) == EOF)
-                fatal_system_error("fputc");
-    if (fwrite(line.data(), 1, line.size(), out) != line.size() ||
-        fputc('\n', out) == EOF)
+        for (int left = source_emitter.level; left > 0; left -= int(blanks.size())) {
+            size_t n = std::min(size_t(left), blanks.size());
+            if (fwrite(blanks.data(), 1, n, out) != n)
+                fatal_system_error("fwrite");
+        }
+    line.push_back('\n');
+    if (fwrite(line.data(), 1, line.size(), out) != line.size())
         fatal_system_error("fwrite");
     line.clear();
 }
