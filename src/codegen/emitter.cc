@@ -14,6 +14,7 @@
 #include "diag.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdarg>
 #include <cstring>
 
@@ -47,14 +48,77 @@ void emit_to_stream(FILE *stream)
     source_emitter.line.clear();
 }
 
-/* Formats into the spare room of the line buffer, growing it and
-** formatting again only when the text does not fit; a format without
-** conversions is copied as it is. */
+/* Whether a format uses only the conversions the generated source needs
+** (%s, %c, %d, %i, %u with an optional l or ll, and %%), which
+** append_simple writes without the stdio machinery. */
+static bool simple_format(const char *format)
+{
+    for (const char *p = strchr(format, '%'); p; p = strchr(p + 1, '%')) {
+        p++;
+        while (*p == 'l')
+            p++;
+        if (!strchr("scdiu%", *p) || !*p)
+            return false;
+    }
+    return true;
+}
+
+template <typename T>
+static void append_number(std::string &line, T value)
+{
+    char digits[24];
+    auto result = std::to_chars(digits, digits + sizeof digits, value);
+    line.append(digits, result.ptr);
+}
+
+static void append_simple(std::string &line, const char *format, va_list args)
+{
+    for (const char *p = format; *p;) {
+        const char *percent = strchr(p, '%');
+        if (!percent) {
+            line += p;
+            return;
+        }
+        line.append(p, percent);
+        p = percent + 1;
+        int longs = 0;
+        for (; *p == 'l'; p++)
+            longs++;
+        char conversion = *p++;
+        bool is_signed = conversion == 'd' || conversion == 'i';
+        switch (conversion) {
+        case '%': line += '%'; break;
+        case 'c': line += char(va_arg(args, int)); break;
+        case 's': {
+            const char *text = va_arg(args, const char *);
+            line += text ? text : "(null)";
+            break;
+        }
+        default:
+            if (longs >= 2 && is_signed)
+                append_number(line, va_arg(args, long long));
+            else if (longs >= 2)
+                append_number(line, va_arg(args, unsigned long long));
+            else if (longs == 1 && is_signed)
+                append_number(line, va_arg(args, long));
+            else if (longs == 1)
+                append_number(line, va_arg(args, unsigned long));
+            else if (is_signed)
+                append_number(line, va_arg(args, int));
+            else
+                append_number(line, va_arg(args, unsigned));
+        }
+    }
+}
+
+/* Anything else is formatted into the spare room of the line buffer,
+** which grows, and the text is formatted again, only when it does not
+** fit. */
 static void append_va(const char *format, va_list args)
 {
     std::string &line = source_emitter.line;
-    if (!strchr(format, '%')) {
-        line += format;
+    if (simple_format(format)) {
+        append_simple(line, format, args);
         return;
     }
     size_t at = line.size();
@@ -85,15 +149,17 @@ void emit_line()
 {
     std::string &line = source_emitter.line;
     FILE *out = source_emitter.out;
+    /* One thread writes the file: the unlocked calls save the stream's
+    ** locking on every line. */
     static const std::string blanks(256, ' ');
     if (line.empty() || line[0] != '#')
         for (int left = source_emitter.level; left > 0; left -= int(blanks.size())) {
             size_t n = std::min(size_t(left), blanks.size());
-            if (fwrite(blanks.data(), 1, n, out) != n)
+            if (fwrite_unlocked(blanks.data(), 1, n, out) != n)
                 fatal_system_error("fwrite");
         }
     line.push_back('\n');
-    if (fwrite(line.data(), 1, line.size(), out) != line.size())
+    if (fwrite_unlocked(line.data(), 1, line.size(), out) != line.size())
         fatal_system_error("fwrite");
     line.clear();
 }

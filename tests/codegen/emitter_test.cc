@@ -139,4 +139,21 @@ TEST(Emitter, FormatWithPercentSignsInArgumentsIsNotReinterpreted)
     EXPECT_EQ(text, "printf(\"%d %s\\n\");\n");
 }
 
+/* The common conversions are written by the emitter itself; they and
+** those it hands to the C library must give what printf gives. */
+TEST(Emitter, ConversionsWriteWhatPrintfWrites)
+{
+    std::string text = emitted([] {
+        emit_format("%s|%c|%d|%i|%u|%%|%ld|%lu|%lld|%llu", "txt", 'q', -2147483647 - 1,
+                    42, 4294967295u, -9000000000L, 18000000000UL, -1LL, 0ULL);
+        emit_format("%%s%%d is kept, %d%c", 7, '!');
+        emit_format("%5d|%-3s|%x|%.2f", 12, "a", 255, 1.5);
+        emit_format("%s", "");
+    });
+    EXPECT_EQ(text, "txt|q|-2147483648|42|4294967295|%|-9000000000|18000000000|-1|0\n"
+                    "%s%d is kept, 7!\n"
+                    "   12|a  |ff|1.50\n"
+                    "\n");
+}
+
 } // namespace
