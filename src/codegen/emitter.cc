@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdarg>
+#include <cstdlib>
 #include <cstring>
 
 SourceEmitter source_emitter;
@@ -25,8 +26,11 @@ void emit_open_file(const char *name)
     FILE *stream = nullptr;
     if (!open_file(name, "w", &stream))
         report_fatal_c("FICERROPN", name, "");
-    /* The source of a large script runs to a hundred megabytes. */
-    setvbuf(stream, nullptr, _IOFBF, 1 << 20);
+    /* A run that stops on a fatal report exits with the file open: what
+    ** was generated up to the stop still reaches it. */
+    static bool flush_at_exit = std::atexit([] { emit_flush(); }) == 0;
+    (void)flush_at_exit;
+    source_emitter.pending.clear();
     source_emitter.out = stream;
     source_emitter.name = name;
     source_emitter.level = 0;
@@ -35,6 +39,7 @@ void emit_open_file(const char *name)
 
 void emit_close_file()
 {
+    emit_flush();
     if (source_emitter.out)
         checked_fclose(source_emitter.out);
     source_emitter.out = nullptr;
@@ -42,6 +47,7 @@ void emit_close_file()
 
 void emit_to_stream(FILE *stream)
 {
+    source_emitter.pending.clear();
     source_emitter.out = stream;
     source_emitter.name.clear();
     source_emitter.level = 0;
@@ -145,22 +151,32 @@ void line_append(const char *format, ...)
     va_end(args);
 }
 
+/* Lines collect in the pending buffer, written out a megabyte at a time:
+** a stream call per line cost as much as building the line. */
+static void append_pending(const char *text, size_t size)
+{
+    std::string &pending = source_emitter.pending;
+    pending.append(text, size);
+    if (pending.size() >= (1 << 20))
+        emit_flush();
+}
+
+void emit_flush()
+{
+    std::string &pending = source_emitter.pending;
+    if (!pending.empty() && source_emitter.out &&
+        fwrite(pending.data(), 1, pending.size(), source_emitter.out) != pending.size())
+        fatal_system_error("fwrite");
+    pending.clear();
+}
+
 void emit_line()
 {
     std::string &line = source_emitter.line;
-    FILE *out = source_emitter.out;
-    /* One thread writes the file: the unlocked calls save the stream's
-    ** locking on every line. */
-    static const std::string blanks(256, ' ');
     if (line.empty() || line[0] != '#')
-        for (int left = source_emitter.level; left > 0; left -= int(blanks.size())) {
-            size_t n = std::min(size_t(left), blanks.size());
-            if (fwrite_unlocked(blanks.data(), 1, n, out) != n)
-                fatal_system_error("fwrite");
-        }
+        source_emitter.pending.append(size_t(std::max(source_emitter.level, 0)), ' ');
     line.push_back('\n');
-    if (fwrite_unlocked(line.data(), 1, line.size(), out) != line.size())
-        fatal_system_error("fwrite");
+    append_pending(line.data(), line.size());
     line.clear();
 }
 
@@ -188,27 +204,37 @@ void emit_close_block()
     source_emitter.level--;
 }
 
+/* A preprocessor line from its pieces, in column 1. */
+static void raw_line(const char *a, const char *b = "", const char *c = "",
+                     const char *d = "")
+{
+    std::string &pending = source_emitter.pending;
+    for (const char *piece : {a, b, c, d})
+        pending += piece ? piece : "(null)";
+    append_pending("\n", 1);
+}
+
 void emit_define(const char *name, const char *value)
 {
-    checked_fprintf(source_emitter.out, "#define %s %s\n", name, value);
+    raw_line("#define ", name, " ", value);
 }
 
 void emit_ifdef(const char *name)
 {
-    checked_fprintf(source_emitter.out, "#ifdef %s\n", name);
+    raw_line("#ifdef ", name);
 }
 
 void emit_else()
 {
-    checked_fprintf(source_emitter.out, "#else\n");
+    raw_line("#else");
 }
 
 void emit_endif()
 {
-    checked_fprintf(source_emitter.out, "#endif\n");
+    raw_line("#endif");
 }
 
 void emit_undef(const char *name)
 {
-    checked_fprintf(source_emitter.out, "#undef %s\n", name);
+    raw_line("#undef ", name);
 }

@@ -30,6 +30,7 @@ struct SourceEmitter {
     std::string name;              /* file name, for messages */
     int level = 0;                 /* blanks before a line; <= 0: none */
     std::string line;              /* the line buffer */
+    std::string pending;           /* lines not yet written to `out` */
 };
 extern SourceEmitter source_emitter;
 
@@ -39,6 +40,8 @@ void emit_open_file(const char *name);
 void emit_close_file();
 /* Writes into an open stream instead (tests); the level is reset. */
 void emit_to_stream(FILE *stream);
+/* Writes the pending lines to the stream (closing the file does it). */
+void emit_flush();
 
 /* Appends formatted text to the line buffer. */
 void line_append(const char *format, ...) __attribute__((format(printf, 1, 2)));

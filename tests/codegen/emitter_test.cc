@@ -20,6 +20,7 @@ template <typename F> std::string emitted(F emit)
     emit_to_stream(stream);
     emit();
     std::string text;
+    emit_flush();
     rewind(stream);
     for (int c; (c = fgetc(stream)) != EOF;)
         text += char(c);

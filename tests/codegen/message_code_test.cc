@@ -57,6 +57,7 @@ std::string written(bool (*write)(SemanticEntry *), SemanticEntry *statement)
     emit_to_stream(stream);
     index_global_entries();
     EXPECT_TRUE(write(statement));
+    emit_flush();
     fflush(stream);
     std::string text;
     rewind(stream);
@@ -317,6 +318,7 @@ TEST(MessageStatements, OtherStatementsAreLeftToTheStatementCode)
     FILE *stream = tmpfile();
     emit_to_stream(stream);
     EXPECT_FALSE(generate_message_statement(e));
+    emit_flush();
     EXPECT_EQ(ftell(stream), 0);
     fclose(stream);
 }

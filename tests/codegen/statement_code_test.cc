@@ -147,6 +147,7 @@ struct HandList {
     std::string written()
     {
         generate_nested_items(scope);
+        emit_flush();
         fflush(out);
         return std::string(text, size);
     }
