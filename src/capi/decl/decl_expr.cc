@@ -74,12 +74,34 @@ int pointer_member_kind(int op)
     return op == TK_DOT_STAR ? EX_DOT_STAR : EX_ARROW_STAR;
 }
 
-/* binary(level): binary(level+1) { op binary(level+1) } */
+/* The level of a binary operator token, -1 for any other token. */
+int operator_level(DeclParser *p, int kind)
+{
+    for (int level = 0; level < LEVEL_COUNT; level++)
+        if (level_has(p, level, kind))
+            return level;
+    return -1;
+}
+
+CExpr *parse_binary_from(DeclParser *p, int level, CExpr *first);
+
+/* binary(level): binary(level+1) { op binary(level+1) }
+** Most operands stand alone: one followed by no operator of this level or
+** a higher one is returned without descending through the levels. */
 CExpr *parse_binary(DeclParser *p, int level)
 {
+    CExpr *operand = parse_cast(p);
+    if (!operand || operator_level(p, peek_kind(p)) < level)
+        return operand;
+    return parse_binary_from(p, level, operand);
+}
+
+/* The same with its leftmost operand already parsed. */
+CExpr *parse_binary_from(DeclParser *p, int level, CExpr *first)
+{
     if (level >= LEVEL_COUNT)
-        return parse_cast(p);
-    CExpr *left = parse_binary(p, level + 1);
+        return first;
+    CExpr *left = parse_binary_from(p, level + 1, first);
     int count = 0;
     while (left && level_has(p, level, peek_kind(p))) {
         int op = next_token(p).kind;

@@ -437,6 +437,35 @@ TEST_F(DeclTest, ExpressionsPrintBack)
     }
 }
 
+/* Binary operators written with the grouping of their tree. */
+std::string grouped(const CExpr *e)
+{
+    if (e->kind != EX_BINARY)
+        return e->text ? e->text : "?";
+    return "(" + grouped(e->a) + token_spelling(e->op) + grouped(e->b) + ")";
+}
+
+TEST_F(DeclTest, BinaryOperatorsGroupByPrecedenceFromTheLeft)
+{
+    const char *const cases[][2] = {
+        {"a + b * c", "(a+(b*c))"},
+        {"a * b + c", "((a*b)+c)"},
+        {"a - b - c", "((a-b)-c)"},
+        {"a * b == c + d", "((a*b)==(c+d))"},
+        {"a || b && c | d ^ e & f == g < h << i + j * k",
+         "(a||(b&&(c|(d^(e&(f==(g<(h<<(i+(j*k))))))))))"},
+        {"a * b + c << d < e == f & g ^ h | i && j || k",
+         "((((((((((a*b)+c)<<d)<e)==f)&g)^h)|i)&&j)||k)"},
+        {"a + b * c + d", "((a+(b*c))+d)"},
+    };
+    for (const auto &c : cases) {
+        CExpr *e = analyse_expression_text(c[0], "", "s.pts", 1, capture);
+        ASSERT_TRUE(e) << c[0] << ": " << codes();
+        EXPECT_EQ(grouped(e), c[1]);
+        free_expr(e);
+    }
+}
+
 TEST_F(DeclTest, ExpressionTreesHaveTheirKinds)
 {
     CExpr *e = analyse_expression_text("{low..high => f(1), [2..3]}", "",
