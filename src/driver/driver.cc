@@ -16,6 +16,9 @@
 #include "sema.h"
 #include "support.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include <QCoreApplication>
 
 const char *const ProductTitle = "ZRSPREPRO";
@@ -38,10 +41,30 @@ const char *const legal_notice = QT_TRANSLATE_NOOP(
 struct GeneratedFilesList {
     std::string path;
     FILE *stream = nullptr;
-    TextList names;   /* every generated file, listed or not */
+    TextList names;       /* every generated file, listed or not */
+    bool writing = false; /* between the first output and the last */
 };
 
 GeneratedFilesList generated_list;
+
+/* A run that stops on a fatal or internal report while it writes its
+** outputs leaves none of them, and an empty list: a partial source newer
+** than its script would pass for a current one in the users' builds.
+** Runs at exit, which such a stop calls. */
+void remove_outputs_of_a_stopped_run()
+{
+    GeneratedFilesList &list = generated_list;
+    if (!list.writing)
+        return;
+    for (const std::string &name : list.names)
+        std::remove(name.c_str());
+    if (list.stream)
+        fclose(list.stream);
+    list.stream = nullptr;
+    if (!list.path.empty())
+        if (FILE *emptied = fopen(list.path.c_str(), "w"))
+            fclose(emptied);
+}
 
 void note_generated_file(const char *tag, const std::string &name)
 {
@@ -195,6 +218,7 @@ void analyse_and_generate(RunContext &run)
     analyse_script(request, &run.analysed);
     if (run.analysed.instance_mode != 3)
         run.instance = setting_instance().c_str();
+    generated_list.writing = true;
     if (setting_spvgen()) {
         note_generated_file("SPG", spg);
         write_scenario_description(spg.c_str(), run.parsed.files,
@@ -203,6 +227,7 @@ void analyse_and_generate(RunContext &run)
     end_preprocessing();
     if (error_count() == 0 && !setting_spvgen())
         generate_outputs(run);
+    generated_list.writing = false;
 }
 
 } // namespace
@@ -251,6 +276,7 @@ void run_compiler(int argc, char **argv)
     ** before any analysis. */
     setting_set();
     generated_list.path = setting_studio_log();
+    std::atexit(remove_outputs_of_a_stopped_run);
     run.start_routine = start_routine_name(setting_thread(), setting_root());
     init_intern_table();
 

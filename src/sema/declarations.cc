@@ -140,7 +140,9 @@ void add_generated_callback(SyntaxNode *type_name, SemanticEntry *type)
                     type_name->text);
     add_node_entry(body, EK_NATIVE_DECL, "int fd;", type_name);
     add_node_entry(body, EK_COMMENT, comment.c_str(), type_name);
-    add_node_entry(body, EK_NATIVE_DECL, poll.c_str(), type_name);
+    /* the poll is a statement: a declaration after the comment would have
+    ** no place in the callback's statement list */
+    add_node_entry(body, EK_NATIVE_STMT, poll.c_str(), type_name);
     push_on_unit_chain(e);
 }
 

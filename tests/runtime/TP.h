@@ -281,6 +281,14 @@ int priv_interrecv(ZRK_T_INT *socket, ZRK_T_INT timeout, char *buffer, int size,
                    char **emitter, char **info);
 /* polling granularity of WAITTIL, in event-date units */
 extern ZRK_T_UTIME zrk_gran;
+/* The trigger model's generated callbacks poll the connection table for
+** an event and date the message in the running context. */
+template <typename Table> ZRK_T_INT zrk_pollevt(Table &ids, ZRK_T_INT count);
+struct zrk_s_context {
+    ZRK_T_INT zrk_ctxrun;
+};
+extern zrk_s_context *zrk_ctx;
+void zrk_msgdate(ZRK_T_INT *run, ZRK_T_INT flag);
 
 /* ---- Macros ---- */
 #define ZRS_EXIT(status) exit(status)

@@ -373,3 +373,544 @@ ZRK_T_INT ZIRKO::zrk_event_ON_zrk_socket(ZRK_T_INT zrk_RegId)
   int fd;
   ZRK_TRY
   zrk_runtime.zrk_comment (18);
+  if (fd=zrk_pollevt(zrk_ids, zrk_n)) {  event_Init(&zrk_msg, fd); zrk_msgdate ( &(zrk_ctx->zrk_ctxrun),0 );} else return (ZRK_NO_MESSAGE);
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_READ);
+#else
+  return ( ZRK_MESSAGE_READ );
+#endif
+ }
+/* callback other_ON_zrk_socket */
+ZRK_T_INT ZIRKO::zrk_other_ON_zrk_socket(ZRK_T_INT zrk_RegId)
+ {
+  other &zrk_msg = (zrk_other_rcv);
+  ZRK_T_INT &zrk_n = zrk_channel_zrk_socket[zrk_RegId].zrk_numberofId;
+  zrk_tabid_zrk_socket zrk_ids(&zrk_channel_zrk_socket[zrk_RegId]);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  int fd;
+  ZRK_TRY
+  zrk_runtime.zrk_comment (29);
+  if (fd=zrk_pollevt(zrk_ids, zrk_n)) {  other_Init(&zrk_msg, fd); zrk_msgdate ( &(zrk_ctx->zrk_ctxrun),0 );} else return (ZRK_NO_MESSAGE);
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_READ);
+#else
+  return ( ZRK_MESSAGE_READ );
+#endif
+ }
+ZRK_T_INT ZIRKO::zrk_S31()
+ {
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  ZRK_TRY
+  zrk_msg_event[0].zrk_defNumber = 1;
+  e1.code = 3;
+  zrk_msg_other[0].zrk_defNumber = 2;
+  zrk_Min_o1.v = (ZRK_T_INT) 1;
+  zrk_Max_o1.v = (ZRK_T_INT) 2;
+   {
+    ZRK_T_INT zrk_end_waittil_debug=0;
+#ifdef ZRK_SCENARIA_DEBUG
+    ZRK_T_INT zrk_continue_debug=0;
+#endif
+    if (0||(!zrk_msg_event[0].zrk_defNumber)||(!zrk_msg_event[1].zrk_defNumber))
+     {
+      zrk_runtime.zrk_nodefmsg(32);
+#ifdef ZRK_SCENARIA_DEBUG
+      zrk_continue_debug = 1;
+#else
+      return ( 1 );
+#endif
+     }
+    else if (!(0||(zrk_channel_zrk_socket[0].zrk_numberofId)))
+     {
+      zrk_runtime.zrk_noaddid(32);
+#ifdef ZRK_SCENARIA_DEBUG
+      zrk_continue_debug = 1;
+#else
+      return ( 1 );
+#endif
+     }
+    else
+     {
+      ZRK_T_INT zrk_i, zrk_ret, zrk_cbret, zrk_rcv;
+      ZRK_T_INT zrk_exprOK=0, zrk_exprKO=0;
+      ZRK_T_UTIME zrk_wtime_0, zrk_t0, zrk_tn, zrk_tn1, zrk_tnow;
+      zrk_initstates ();
+#if ZRS_DYNFLW
+      zrk_runtime.zrk_begin_waittil_tsf ( 5, 1);
+#endif /* ZRS_DYNFLW */
+      zrk_runtime.zrk_waittil (32);
+      WTIME = 0;
+      zrk_t0 = zrk_runtime.zrk_getevtdate ();
+      zrk_tn = zrk_t0 ;
+      zrk_tn1=zrk_tn+zrk_gran;
+      for (;
+#ifdef ZRK_SCENARIA_DEBUG
+      !zrk_continue_debug &&
+#endif
+      !zrk_end_waittil_debug;)
+       {
+        zrk_rcv = 0;
+        zrk_tnow = zrk_runtime.zrk_getevtdate ();
+        while (zrk_tnow >= zrk_tn1)
+         {
+          zrk_tn = zrk_tn1 ;
+          zrk_tn1=zrk_tn+zrk_gran;
+         }
+        ZRK_TIMEOUT = ( (((zrk_tnow - zrk_t0)/ZRK_WTIME_TO_TIME) < 20) ? (20 - (zrk_tnow - zrk_t0)/ZRK_WTIME_TO_TIME) : 0);
+        /* CommType zrk_socket */
+        if (zrk_channel_zrk_socket[0].zrk_numberofId)
+         {
+          /* Channel zrk_v1_3_ch_0 */
+          /* Type message event */
+          zrk_ret = 0;
+          zrk_runtime.zrk_rio_off();
+          zrk_cbret=zrk_event_ON_zrk_socket(0);
+          zrk_runtime.zrk_rio_on();
+          if (zrk_cbret== 1)
+           {
+#if ZRS_DYNFLW
+            zrk_runtime.zrk_end_waittil_tsf ( 7, 1, 2);
+#endif /* ZRS_DYNFLW */
+            zrk_runtime.zrk_endwaittil(2, 35, "event");
+#ifdef ZRK_SCENARIA_DEBUG
+            zrk_continue_debug = 1;
+            break;
+#else
+            return ( 1 );
+#endif
+           }
+          if (zrk_cbret==ZRK_MESSAGE_READ)
+           {
+            char zrk_str_type_rcv[1024];
+            zrk_strcpy(zrk_str_type_rcv,"< !!! Unknown type !!! >");
+#if ZRS_DYNFLW
+            zrk_runtime.zrk_waittil_tsf ( "event", 6, 1);
+#endif /* ZRS_DYNFLW */
+            zrk_rcv |= 1;
+            zrk_runtime.zrk_evt (8,17,0," ");
+            zrk_event_dump_msg (zrk_event_rcv);
+            zrk_runtime.zrk_endevt (12);
+            if (zrk_event_cmp_msg(&(zrk_msg_event[0]),zrk_event_rcv))
+             {
+              zrk_ret=1;
+              zrk_msg_event[0].zrk_state_channel[0][0]|=ZRK_EVTOK;
+             }
+            else
+             {
+              zrk_msg_event[0].zrk_state_channel[0][0]|=ZRK_EVTKO;
+             }
+            if (zrk_event_cmp_msg(&(zrk_msg_event[1]),zrk_event_rcv))
+             {
+              zrk_ret=1;
+              zrk_msg_event[1].zrk_state_channel[0][0]|=ZRK_EVTOK;
+             }
+            else
+             {
+              zrk_msg_event[1].zrk_state_channel[0][0]|=ZRK_EVTKO;
+             }
+           }
+          if (zrk_ret)
+           {
+            zrk_wtime_0 = zrk_runtime.zrk_logdate / zrk_gran;
+           }
+          else
+           {
+            zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+           }
+          if (zrk_WAIT_0(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+           {
+            zrk_end_waittil_debug = 1;
+            break;
+           }
+         }
+        if (!zrk_end_waittil_debug
+#ifdef ZRK_SCENARIA_DEBUG
+        && !zrk_continue_debug
+#endif
+        )
+         {
+          zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+          if (zrk_WAIT_0(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+           {
+            zrk_end_waittil_debug = 1;
+            break;
+           }
+          if (!zrk_rcv)
+           {
+            zrk_tnow = zrk_runtime.zrk_getevtdate ();
+            while (zrk_tnow < zrk_tn1)
+             {
+              zrk_sleep(zrk_tn1-zrk_tnow);
+              zrk_tnow = zrk_runtime.zrk_getevtdate ();
+             }
+           }
+         }
+       }
+#ifdef ZRK_SCENARIA_DEBUG
+      if (!zrk_continue_debug)
+       {
+#endif
+        zrk_runtime.zrk_state ((ZRK_MATCHED_2(zrk_msg_event[0],zrk_state_channel[0][0])), 33);
+        zrk_event_ref_msg (&(zrk_msg_event[0]));
+        zrk_runtime.zrk_state ((ZRK_NOTMATCHED_2(zrk_msg_event[1],zrk_state_channel[0][0])), 34);
+        zrk_event_ref_msg (&(zrk_msg_event[1]));
+        if (zrk_exprKO)
+         {
+#if ZRS_DYNFLW
+          zrk_runtime.zrk_end_waittil_tsf ( 7, 1, 1);
+#endif /* ZRS_DYNFLW */
+          zrk_runtime.zrk_endwaittil(1, 35, "event");
+#ifdef ZRK_SCENARIA_DEBUG
+          zrk_continue_debug = 1;
+#else
+          return ( 1 );
+#endif
+         }
+        else if (zrk_exprOK)
+         {
+#if ZRS_DYNFLW
+          zrk_runtime.zrk_end_waittil_tsf ( 7, 1, 0);
+#endif /* ZRS_DYNFLW */
+          zrk_runtime.zrk_endwaittil(0, 35, "event");
+         }
+#ifdef ZRK_SCENARIA_DEBUG
+       }
+#endif
+     }
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state |= zrk_continue_debug;
+#endif
+   }
+   {
+    ZRK_T_INT zrk_end_waittil_debug=0;
+#ifdef ZRK_SCENARIA_DEBUG
+    ZRK_T_INT zrk_continue_debug=0;
+#endif
+    if (0||(!zrk_msg_other[0].zrk_defNumber)||(!zrk_msg_event[0].zrk_defNumber))
+     {
+      zrk_runtime.zrk_nodefmsg(36);
+#ifdef ZRK_SCENARIA_DEBUG
+      zrk_continue_debug = 1;
+#else
+      return ( 1 );
+#endif
+     }
+    else if (!(0||(zrk_channel_zrk_socket[1].zrk_numberofId)||(zrk_channel_zrk_socket[0].zrk_numberofId)))
+     {
+      zrk_runtime.zrk_noaddid(36);
+#ifdef ZRK_SCENARIA_DEBUG
+      zrk_continue_debug = 1;
+#else
+      return ( 1 );
+#endif
+     }
+    else
+     {
+      ZRK_T_INT zrk_i, zrk_ret, zrk_cbret, zrk_rcv;
+      ZRK_T_INT zrk_exprOK=0, zrk_exprKO=0;
+      ZRK_T_UTIME zrk_wtime_0, zrk_t0, zrk_tn, zrk_tn1, zrk_tnow;
+      zrk_initstates ();
+#if ZRS_DYNFLW
+      zrk_runtime.zrk_begin_waittil_tsf ( 8, 1);
+#endif /* ZRS_DYNFLW */
+      zrk_runtime.zrk_waittil (36);
+      WTIME = 0;
+      zrk_t0 = zrk_runtime.zrk_getevtdate ();
+      zrk_tn = zrk_t0 ;
+      zrk_tn1=zrk_tn+zrk_gran;
+      for (;
+#ifdef ZRK_SCENARIA_DEBUG
+      !zrk_continue_debug &&
+#endif
+      !zrk_end_waittil_debug;)
+       {
+        zrk_rcv = 0;
+        zrk_tnow = zrk_runtime.zrk_getevtdate ();
+        while (zrk_tnow >= zrk_tn1)
+         {
+          zrk_tn = zrk_tn1 ;
+          zrk_tn1=zrk_tn+zrk_gran;
+         }
+        ZRK_TIMEOUT = ( (((zrk_tnow - zrk_t0)/ZRK_WTIME_TO_TIME) < 5) ? (5 - (zrk_tnow - zrk_t0)/ZRK_WTIME_TO_TIME) : 0);
+        /* CommType zrk_socket */
+        if (zrk_channel_zrk_socket[0].zrk_numberofId)
+         {
+          /* Channel zrk_v1_3_ch_0 */
+          /* Type message event */
+          zrk_ret = 0;
+          zrk_runtime.zrk_rio_off();
+          zrk_cbret=zrk_event_ON_zrk_socket(0);
+          zrk_runtime.zrk_rio_on();
+          if (zrk_cbret== 1)
+           {
+#if ZRS_DYNFLW
+            zrk_runtime.zrk_end_waittil_tsf ( 10, 1, 2);
+#endif /* ZRS_DYNFLW */
+            zrk_runtime.zrk_endwaittil(2, 39, "event");
+#ifdef ZRK_SCENARIA_DEBUG
+            zrk_continue_debug = 1;
+            break;
+#else
+            return ( 1 );
+#endif
+           }
+          if (zrk_cbret==ZRK_MESSAGE_READ)
+           {
+            char zrk_str_type_rcv[1024];
+            zrk_strcpy(zrk_str_type_rcv,"< !!! Unknown type !!! >");
+#if ZRS_DYNFLW
+            zrk_runtime.zrk_waittil_tsf ( "event", 9, 1);
+#endif /* ZRS_DYNFLW */
+            zrk_rcv |= 1;
+            zrk_runtime.zrk_evt (8,17,0," ");
+            zrk_event_dump_msg (zrk_event_rcv);
+            zrk_runtime.zrk_endevt (12);
+            if (zrk_event_cmp_msg(&(zrk_msg_event[0]),zrk_event_rcv))
+             {
+              zrk_ret=1;
+              zrk_msg_event[0].zrk_state_channel[0][0]|=ZRK_EVTOK;
+             }
+            else
+             {
+              zrk_msg_event[0].zrk_state_channel[0][0]|=ZRK_EVTKO;
+             }
+           }
+          if (zrk_ret)
+           {
+            zrk_wtime_0 = zrk_runtime.zrk_logdate / zrk_gran;
+           }
+          else
+           {
+            zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+           }
+          if (zrk_WAIT_1(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+           {
+            zrk_end_waittil_debug = 1;
+            break;
+           }
+         }
+        if (zrk_channel_zrk_socket[1].zrk_numberofId)
+         {
+          /* Channel zrk_v1_3_ch_1 */
+          /* Type message other */
+          zrk_ret = 0;
+          zrk_runtime.zrk_rio_off();
+          zrk_cbret=zrk_other_ON_zrk_socket(1);
+          zrk_runtime.zrk_rio_on();
+          if (zrk_cbret== 1)
+           {
+#if ZRS_DYNFLW
+            zrk_runtime.zrk_end_waittil_tsf ( 10, 1, 2);
+#endif /* ZRS_DYNFLW */
+            zrk_runtime.zrk_endwaittil(2, 39, "other");
+#ifdef ZRK_SCENARIA_DEBUG
+            zrk_continue_debug = 1;
+            break;
+#else
+            return ( 1 );
+#endif
+           }
+          if (zrk_cbret==ZRK_MESSAGE_READ)
+           {
+            char zrk_str_type_rcv[1024];
+            zrk_strcpy(zrk_str_type_rcv,"< !!! Unknown type !!! >");
+#if ZRS_DYNFLW
+            zrk_runtime.zrk_waittil_tsf ( "other", 9, 1);
+#endif /* ZRS_DYNFLW */
+            zrk_rcv |= 1;
+            zrk_runtime.zrk_evt (19,28,0," ");
+            zrk_other_dump_msg (zrk_other_rcv);
+            zrk_runtime.zrk_endevt (23);
+            if (zrk_other_cmp_msg(&(zrk_msg_other[0]),zrk_other_rcv))
+             {
+              zrk_ret=1;
+              zrk_msg_other[0].zrk_state_channel[0][1]|=ZRK_EVTOK;
+             }
+            else
+             {
+              zrk_msg_other[0].zrk_state_channel[0][1]|=ZRK_EVTKO;
+             }
+           }
+          if (zrk_ret)
+           {
+            zrk_wtime_0 = zrk_runtime.zrk_logdate / zrk_gran;
+           }
+          else
+           {
+            zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+           }
+          if (zrk_WAIT_1(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+           {
+            zrk_end_waittil_debug = 1;
+            break;
+           }
+         }
+        if (!zrk_end_waittil_debug
+#ifdef ZRK_SCENARIA_DEBUG
+        && !zrk_continue_debug
+#endif
+        )
+         {
+          zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+          if (zrk_WAIT_1(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+           {
+            zrk_end_waittil_debug = 1;
+            break;
+           }
+          if (!zrk_rcv)
+           {
+            zrk_tnow = zrk_runtime.zrk_getevtdate ();
+            while (zrk_tnow < zrk_tn1)
+             {
+              zrk_sleep(zrk_tn1-zrk_tnow);
+              zrk_tnow = zrk_runtime.zrk_getevtdate ();
+             }
+           }
+         }
+       }
+#ifdef ZRK_SCENARIA_DEBUG
+      if (!zrk_continue_debug)
+       {
+#endif
+        zrk_runtime.zrk_state ((ZRK_MATCHING_2(zrk_msg_other[0],zrk_state_channel[0][1])), 37);
+        zrk_other_ref_msg (&(zrk_msg_other[0]));
+        zrk_runtime.zrk_state ((ZRK_MATCHED_2(zrk_msg_event[0],zrk_state_channel[0][0])), 38);
+        zrk_event_ref_msg (&(zrk_msg_event[0]));
+        if (zrk_exprKO)
+         {
+#if ZRS_DYNFLW
+          zrk_runtime.zrk_end_waittil_tsf ( 10, 1, 1);
+#endif /* ZRS_DYNFLW */
+          zrk_runtime.zrk_endwaittil(1, 39, "other");
+#ifdef ZRK_SCENARIA_DEBUG
+          zrk_continue_debug = 1;
+#else
+          return ( 1 );
+#endif
+         }
+        else if (zrk_exprOK)
+         {
+#if ZRS_DYNFLW
+          zrk_runtime.zrk_end_waittil_tsf ( 10, 1, 0);
+#endif /* ZRS_DYNFLW */
+          zrk_runtime.zrk_endwaittil(0, 39, "other");
+         }
+#ifdef ZRK_SCENARIA_DEBUG
+       }
+#endif
+     }
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state |= zrk_continue_debug;
+#endif
+   }
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return ( zrk_debug_state );
+#else
+  return ( 0 );
+#endif
+ }
+ZRK_T_INT ZIRKO::zrk_S30()
+ {
+  ZRK_T_INT zrk_local_state = 0;
+  ZRK_T_INT zrk_global_state = 0;
+  J1 = 1;
+  zrk_runtime.zrk_startchronomarkloop (40, 31 ,1, J1, "t", 3, 1);
+  zrk_local_state = zrk_S31 ();
+  zrk_runtime.zrk_stopchronomarkloop(zrk_local_state,40,1,J1,"t",4,1);
+  if ( zrk_local_state )
+   {
+    zrk_global_state = 2;
+    if (( zrk_local_state == 3) || ( zrk_local_state == 4) )
+     {
+      return ( 4 );
+     }
+   }
+  return ( zrk_global_state );
+ }
+ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
+ {
+  ZRK_T_INT zrk_local_state = 0;
+  ZRK_PT_CAR rio_file_name = "out/drv.rio";
+#if ZRS_DYNFLW
+  char tstnaming[255];
+#endif /* ZRS_DYNFLW */
+  ZIRKO *zrk_zirko = &zrk_zirko_static;
+  zrk_zirko->zrk_runtime.zrk_ctxtracepriority = 0;
+  zrk_zirko->zrk_runtime.zrk_set_trace_functions();
+  zrk_zirko->zrk_runtime.zrk_ctxnuminstance = 1;
+  zrk_zirko->zrk_runtime.zrk_instancename[0] = '\0';
+  zrk_zirko->zrk_runtime.zrk_ctxtesternaming[0] = '\0';
+  zrk_zirko->zrk_runtime.zrk_set_lstflt(argc,argv,"");
+  zrk_zirko->zrk_runtime.zrk_set_riofilename(argc,argv,rio_file_name);
+  zrk_zirko->zrk_runtime.zrk_set_occid(argc,argv,0);
+#if ZRS_DYNFLW
+  zrk_zirko->zrk_runtime.zrk_set_testernaming ();
+#endif /* ZRS_DYNFLW */
+  zrk_zirko->zrk_runtime.zrk_set_instancevalid(1);
+  zrk_zirko->zrk_runtime.zrk_set_instancerequired(0);
+  zrk_zirko->zrk_runtime.zrk_ctxflagprobe = 0;
+#if ZRS_DYNFLW
+  zrk_zirko->zrk_runtime.zrk_initrio_with_dynamicfollowing ("Tue Nov 14 22:13:20 2023 0",
+#else
+  zrk_zirko->zrk_runtime.zrk_initrio_no_dynamicfollowing ("Tue Nov 14 22:13:20 2023 0",
+#endif /* ZRS_DYNFLW */
+#ifdef ZRK_SCENARIA_DEBUG
+  "D");
+#else
+  "");
+#endif
+  zrk_zirko->J0 = 1;
+#if ZRS_DYNFLW
+   {
+    zrk_sprintf (tstnaming, "\"%s\"", zrk_zirko->zrk_runtime.zrk_ctxtesternaming);
+    if ( priv_boot_tagtlk( &(zrk_zirko->zrk_runtime.zrk_ctxtagtsocket), zrk_zirko->zrk_runtime.zrk_instancename, tstnaming, &(zrk_zirko->zrk_runtime.zrk_ctxtagttimeout), &(zrk_zirko->zrk_runtime.zrk_ctxtagtcommactivated)) )
+     {
+      ZRS_EXIT (1);
+     }
+    else
+     {
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 412, 29890);
+      /* To_spv: 1 -> (263,29207) - s1.pts -*/
+     }
+   }
+  
+  zrk_zirko->zrk_runtime.zrk_declare_ni_tsf (1);
+#endif /* ZRS_DYNFLW */
+  
+  zrk_zirko->zrk_runtime.zrk_startchronomarkloop ( 41, 30 , 0, zrk_zirko->J0, "", 0, 0);
+  zrk_local_state = zrk_zirko->zrk_S30 ();
+  zrk_zirko->zrk_runtime.zrk_stopchronomarkloop (zrk_local_state, 41, 0, zrk_zirko->J0, "", 0, 0);
+  zrk_zirko->zrk_runtime.zrk_end ();
+#if ZRS_DYNFLW
+  zrk_zirko->zrk_runtime.zrk_endoftester_tagtlk ();
+  priv_close_tagtlk ( &(zrk_zirko->zrk_runtime.zrk_ctxtagtsocket) );
+#endif /* ZRS_DYNFLW */
+  
+  ZRS_EXIT ((zrk_local_state != 0));
+  return ( 0 );
+ }
