@@ -1,11 +1,14 @@
 #!/bin/sh
 # bench/script_whole_run.sh
-# Whole runs of the compiler (interface analysis of a small header, parse,
-# semantic analysis) on generated clean scripts of 10k and 100k lines, with
-# the script lines per second and the cost ratio of the two sizes.
+# Whole runs of the compiler on generated clean scripts of 10k and 100k
+# lines, with the script lines per second and the cost ratio of the two
+# sizes, in two modes:
+#   analysis    interface analysis of a small header, parse, semantic
+#               analysis (-SPVGEN stops there: no generated source);
+#   generation  the same followed by the TDC file, the trace description
+#               and the driver source, whose size per script line is shown.
 # The scripts come from bench/script_gen.py; each size runs RUNS times and
-# the best wall time counts.  Runs use -SPVGEN, which stops after
-# analysis (no generated source).
+# the best wall time counts.
 # Usage: bench/script_whole_run.sh [build-dir] [runs]   (default: build 3)
 set -eu
 BUILD=${1:-build}
@@ -19,17 +22,20 @@ trap 'rm -rf "$WORK"' EXIT
 
 now_ms() { date +%s%N | cut -c1-13; }
 
-best_ms() {   # script header: the best wall time in milliseconds
+best_ms() {   # script header mode-options...: the best wall time in ms
+    script=$1 header=$2
+    shift 2
     best=
     i=0
     while [ $i -lt "$RUNS" ]; do
+        rm -f "$WORK"/out.*
         start=$(now_ms)
         status=0
-        (cd "$WORK" && KORVATDIR=$BUILD "$BIN" "$1" "$2" out -SPVGEN -NOLOG \
+        (cd "$WORK" && KORVATDIR=$BUILD "$BIN" "$script" "$header" out -NOLOG "$@" \
             >/dev/null 2>&1) || status=$?
         end=$(now_ms)
         if [ "$status" -ne 0 ]; then
-            echo "run on $1 ended with status $status (see $WORK/*.lis)" >&2
+            echo "run on $script ended with status $status (see $WORK/*.lis)" >&2
             cp "$WORK"/*.lis /tmp/ 2>/dev/null || true
             exit 1
         fi
@@ -42,9 +48,26 @@ best_ms() {   # script header: the best wall time in milliseconds
 
 for size in 10000 100000; do
     lines=$(python3 "$HERE/script_gen.py" "$size" "$WORK/s$size.pts" "$WORK/bench.h")
-    ms=$(best_ms "s$size.pts" bench.h)
-    [ "$ms" -gt 0 ] || ms=1
-    echo "$size: $lines lines in $ms ms: $((lines * 1000 / ms)) lines/s"
-    eval "ms_$size=$ms"
+    eval "lines_$size=$lines"
 done
-echo "100k/10k cost ratio: $(awk "BEGIN { printf \"%.2f\", $ms_100000 / $ms_10000 }")"
+
+for mode in analysis generation; do
+    echo "== $mode"
+    for size in 10000 100000; do
+        eval "lines=\$lines_$size"
+        if [ "$mode" = analysis ]; then
+            ms=$(best_ms "s$size.pts" bench.h -SPVGEN)
+        else
+            ms=$(best_ms "s$size.pts" bench.h)
+        fi
+        [ "$ms" -gt 0 ] || ms=1
+        extra=
+        if [ "$mode" = generation ]; then
+            bytes=$(wc -c < "$WORK/out.cc")
+            extra=", source $bytes bytes ($((bytes / lines)) per script line)"
+        fi
+        echo "$size: $lines lines in $ms ms: $((lines * 1000 / ms)) lines/s$extra"
+        eval "ms_$size=$ms"
+    done
+    echo "100k/10k cost ratio: $(awk "BEGIN { printf \"%.2f\", $ms_100000 / $ms_10000 }")"
+done
