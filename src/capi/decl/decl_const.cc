@@ -28,13 +28,18 @@ bool pint_bit(const pint *a, int k)
     return (a->b[1 + k / 8] >> (k % 8)) & 1;
 }
 
-/* A non-negative value below 2^bits. */
+/* A non-negative value below 2^bits: the bits of the partial byte one by
+** one, the whole bytes above it at once. */
 bool fits_bits(const pint *a, int bits)
 {
-    for (int k = bits; k < 168; k++)
+    int k = bits < 0 ? 0 : bits;
+    for (; k < 168 && k % 8 != 0; k++)
         if (pint_bit(a, k))
             return false;
-    return true;
+    for (; k < 160; k += 8)
+        if (a->b[1 + k / 8])
+            return false;
+    return k >= 168 || a->b[0] == 0;
 }
 
 /* Reads the suffix letters; false when they are not u/l/ll combinations. */

@@ -112,6 +112,33 @@ TEST_F(DeclTest, DiagnosticsQuoteTheirText)
     }
 }
 
+/* Constants against the widths of their types, at the edges (32-bit int,
+** 64-bit long long), through both the machine-integer and the big-integer
+** summing. */
+TEST_F(DeclTest, IntegerConstantsAreCheckedAgainstTheirWidth)
+{
+    const struct {
+        const char *text;
+        bool reported;
+    } cases[] = {
+        {"int x = 2147483647;", false},
+        {"int x = 4294967295;", false},
+        {"int x = 0xffffffff;", false},
+        {"int x = 037777777777;", false},
+        {"int x = 040000000000;", true},
+        {"int x = 0x100000000;", true},
+        {"long long x = 18446744073709551615LL;", false},
+        {"long long x = 18446744073709551616LL;", true},
+        {"long long x = 999999999999999999999999999999999999999999999999999LL;", true},
+    };
+    for (const auto &c : cases) {
+        TearDown();
+        SetUp();
+        declare(c.text);
+        EXPECT_EQ(codes(), c.reported ? "ENTOUTRAN" : "") << c.text;
+    }
+}
+
 TEST_F(DeclTest, LongQuoteKeepsItsTail)
 {
     std::string text = "int first; int second; int third; int fourth; "
