@@ -303,10 +303,20 @@ TEST(MessageStatements, ChannelConnectionAndInterTesterExchanges)
     SemanticEntry *recv = t.add(t.global, EK_INTERRECV, nullptr, DC_INTERRECV);
     inter_first(recv->descriptor) = xstrdup("buffer");
     inter_second(recv->descriptor) = xstrdup("64");
+    inter_class(recv->descriptor) = 7;   /* a character array */
     text = statement_text(recv);
     EXPECT_TRUE(has(text, "zrk_runtime.zrk_ctxtagttimeout, buffer, 64, &zrk_loc_tstemit, "
                           "&zrk_loc_info))"));
     EXPECT_TRUE(has(text, "if (buffer[0]=='\\0')"));
+    EXPECT_FALSE(has(text, "atoi"));
+    /* an integer is received as text into a private buffer, then converted */
+    inter_class(recv->descriptor) = 3;
+    text = statement_text(recv);
+    EXPECT_TRUE(has(text, "char zrk_local_interrecv_msg[ZRS_TAGTBUF_SIZE];"));
+    EXPECT_TRUE(has(text, "zrk_runtime.zrk_ctxtagttimeout, zrk_local_interrecv_msg, "
+                          "ZRS_TAGTBUF_SIZE, &zrk_loc_tstemit, &zrk_loc_info))"));
+    EXPECT_TRUE(has(text, "buffer = atoi (zrk_loc_info);"));
+    EXPECT_FALSE(has(text, "buffer[0]"));
 }
 
 TEST(MessageStatements, OtherStatementsAreLeftToTheStatementCode)
