@@ -242,6 +242,9 @@ void type_block(const Reception &r, SemanticEntry *T, SemanticEntry *K, Semantic
         emit_format("if (%s%s_cmp_msg(&(%smsg_%s[%d]),%s%s_rcv))", P, type, P, type,
                     term.index, P, type);
         emit_open_block();
+        SemanticEntry *definition = term_definition(term.entry->descriptor);
+        if (definition && reference_is_used(definition))
+            emit_format("%s.%sdef_msg(%d);", RT, P, definition->tdc_id);
         emit_format("%sret=1;", P);
         emit_format("%smsg_%s[%d].%sstate_channel[%d][%d]|=ZRK_EVTOK;", P, type, term.index, P,
                     ci, k);

@@ -1178,6 +1178,7 @@ ZRK_T_INT ZIRKO::zrk_S106()
               zrk_runtime.zrk_endevt (44);
               if (zrk_frame_t_cmp_msg(&(zrk_msg_frame_t[0]),zrk_frame_t_rcv))
                {
+                zrk_runtime.zrk_def_msg(45);
                 zrk_ret=1;
                 zrk_msg_frame_t[0].zrk_state_channel[0][0]|=ZRK_EVTOK;
                }
@@ -1236,6 +1237,7 @@ ZRK_T_INT ZIRKO::zrk_S106()
             zrk_runtime.zrk_endevt (94);
             if (zrk_inner_t_cmp_msg(&(zrk_msg_inner_t[0]),zrk_inner_t_rcv))
              {
+              zrk_runtime.zrk_def_msg(95);
               zrk_ret=1;
               zrk_msg_inner_t[0].zrk_state_channel[1][0]|=ZRK_EVTOK;
              }

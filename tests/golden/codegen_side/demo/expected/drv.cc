@@ -540,6 +540,7 @@ ZRK_T_INT ZIRKO::zrk_S36()
               zrk_runtime.zrk_endevt (15);
               if (zrk_lamp_state_cmp_msg(&(zrk_msg_lamp_state[0]),zrk_lamp_state_rcv))
                {
+                zrk_runtime.zrk_def_msg(16);
                 zrk_ret=1;
                 zrk_msg_lamp_state[0].zrk_state_channel[0][0]|=ZRK_EVTOK;
                }

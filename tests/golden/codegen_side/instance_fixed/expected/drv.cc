@@ -641,6 +641,7 @@ ZRK_T_INT ZIRKO::zrk_S45()
               zrk_runtime.zrk_endevt (17);
               if (zrk_lamp_cmp_msg(&(zrk_msg_lamp[1]),zrk_lamp_rcv))
                {
+                zrk_runtime.zrk_def_msg(18);
                 zrk_ret=1;
                 zrk_msg_lamp[1].zrk_state_channel[0][0]|=ZRK_EVTOK;
                }
@@ -704,6 +705,7 @@ ZRK_T_INT ZIRKO::zrk_S45()
               zrk_runtime.zrk_endevt (17);
               if (zrk_lamp_cmp_msg(&(zrk_msg_lamp[1]),zrk_lamp_rcv))
                {
+                zrk_runtime.zrk_def_msg(18);
                 zrk_ret=1;
                 zrk_msg_lamp[1].zrk_state_channel[0][1]|=ZRK_EVTOK;
                }
