@@ -139,6 +139,7 @@ struct CTypeView {
     int kind = -1;                 /* model kind number (0 base ... 15); -1 null */
     const char *name = nullptr;    /* base name, typedef or modifier name, tag */
     int attribute = 0;             /* kinds 0 and 1: the attribute word */
+    int bits = 0;                  /* kinds 0 and 1: size, negative = signed */
     CType *target = nullptr;       /* pointed, element, aliased, return,
                                       modified or referred type */
     const char *dimension = nullptr; /* kind 4: the dimension as written */

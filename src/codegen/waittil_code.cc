@@ -242,6 +242,9 @@ void type_block(const Reception &r, SemanticEntry *T, SemanticEntry *K, Semantic
         emit_format("if (%s%s_cmp_msg(&(%smsg_%s[%d]),%s%s_rcv))", P, type, P, type,
                     term.index, P, type);
         emit_open_block();
+        SemanticEntry *definition = term_definition(term.entry->descriptor);
+        if (definition && reference_is_used(definition))
+            emit_format("%s.%sdef_msg(%d);", RT, P, definition->tdc_id);
         emit_format("%sret=1;", P);
         emit_format("%smsg_%s[%d].%sstate_channel[%d][%d]|=ZRK_EVTOK;", P, type, term.index, P,
                     ci, k);
@@ -464,43 +467,64 @@ void generate_intersend(SemanticEntry *statement)
         emit_close_block();
 }
 
-/* A text target, with its buffer size. */
+/* Received through the private buffer and converted, or straight into a
+** text target with its buffer size. */
+static void interrecv_outcome(SemanticEntry *statement)
+{
+    emit_format("#if ZRS_DYNFLW");
+    emit_format("%s.%sinterrecv_tsf ( %d, %d, %sloc_info, %sloc_tstemit);", RT, P,
+                statement->trace_node, statement->file_number, P, P);
+    emit_format("#endif /* ZRS_DYNFLW */");
+    emit_line();
+    emit_format("%s.%send_irecv (%d, 0, %sloc_tstemit, %sloc_info);", RT, P,
+                statement->tdc_id, P, P);
+}
+
+/* An integer target (the classes enum, char, int and long) is filled
+** from the received text; it is assigned as the variable it is, since a
+** dereference of an integer would not compile. */
 void generate_interrecv(SemanticEntry *statement)
 {
     SemanticDescriptor *d = statement->descriptor;
     if (!d)
         return;
     const char *V = text(inter_first(d));
-    const char *S = inter_second(d) ? inter_second(d) : "ZRS_TAGTBUF_SIZE";
+    bool integer = inter_class(d) >= 0 && inter_class(d) <= 3;
+    std::string buffer = std::string(P) + "local_interrecv_msg";
+    const char *into = integer ? buffer.c_str() : V;
+    const char *S = integer ? "ZRS_TAGTBUF_SIZE"
+                    : inter_second(d) ? inter_second(d) : "ZRS_TAGTBUF_SIZE";
     int x = statement->tdc_id;
     emit_open_block();
     emit_format("char *%sloc_tstemit = NULL;", P);
     emit_format("char *%sloc_info = NULL;", P);
+    if (integer)
+        emit_format("char %s[ZRS_TAGTBUF_SIZE];", buffer.c_str());
     emit_line();
     emit_format("%s.%sirecv (%d);", RT, P, x);
     emit_format("if (priv_interrecv ( &(%s.%sctxtagtsocket), %s.%sctxtagttimeout, %s, %s, "
                 "&%sloc_tstemit, &%sloc_info))",
-                RT, P, RT, P, V, S, P, P);
+                RT, P, RT, P, into, S, P, P);
     emit_open_block();
     emit_format("%s.%send_irecv (%d, 2, NULL, NULL);", RT, P, x);
     short_debug_ending();
     emit_close_block();
     emit_format("else");
     emit_open_block();
-    emit_format("if (%s[0]=='\\0')", V);
-    emit_open_block();
-    emit_format("%s.%send_irecv (%d, 1, NULL, NULL);", RT, P, x);
-    short_debug_ending();
-    emit_close_block();
-    emit_format("else");
-    emit_open_block();
-    emit_format("#if ZRS_DYNFLW");
-    emit_format("%s.%sinterrecv_tsf ( %d, %d, %sloc_info, %sloc_tstemit);", RT, P,
-                statement->trace_node, statement->file_number, P, P);
-    emit_format("#endif /* ZRS_DYNFLW */");
-    emit_line();
-    emit_format("%s.%send_irecv (%d, 0, %sloc_tstemit, %sloc_info);", RT, P, x, P, P);
-    emit_close_block();
+    if (integer) {
+        emit_format("%s = atoi (%sloc_info);", V, P);
+        interrecv_outcome(statement);
+    } else {
+        emit_format("if (%s[0]=='\\0')", V);
+        emit_open_block();
+        emit_format("%s.%send_irecv (%d, 1, NULL, NULL);", RT, P, x);
+        short_debug_ending();
+        emit_close_block();
+        emit_format("else");
+        emit_open_block();
+        interrecv_outcome(statement);
+        emit_close_block();
+    }
     emit_close_block();
     emit_close_block();
     emit_line();

@@ -43,19 +43,30 @@ int array_class(const CType *type, std::string *text, int depth);
 
 int class_of(const CType *type, std::string *text, int depth);
 
+/* True when `word` is one of the blank-separated words of `name`. */
+bool has_word(const char *name, const char *word)
+{
+    size_t n = strlen(word);
+    for (const char *p = name; (p = strstr(p, word)) != nullptr; p += n)
+        if ((p == name || p[-1] == ' ') && (p[n] == '\0' || p[n] == ' '))
+            return true;
+    return false;
+}
+
+/* The character types: "char" with or without a sign word, and the
+** element type of a wide string literal (its attribute word set).  The
+** model's attribute word marks only the latter, so the name decides. */
+bool character_base(const CTypeView &v)
+{
+    return (v.kind == 0 || v.kind == 1) &&
+           (v.attribute || has_word(v.name ? v.name : "", "char"));
+}
+
 /* Class 7 is an array whose element, typedef names and modifiers
-** followed, is a character base type (attribute word set). */
+** followed, is a character base type. */
 bool character_element(const CType *element)
 {
-    for (int i = 0; element && i < PEEL_LIMIT; i++) {
-        CTypeView v = type_view(element);
-        if (v.kind == 7 || v.kind == 11) {
-            element = v.target;
-            continue;
-        }
-        return v.kind == 0 && v.attribute;
-    }
-    return false;
+    return character_base(type_view(without_typedefs(element)));
 }
 
 int array_class(const CType *type, std::string *text, int depth)
@@ -89,19 +100,26 @@ int pointer_class(const CType *type, const CTypeView &v, std::string *text,
     class_of(pointed, text, depth + 1);
     if (text)
         *text += " " + std::string(size_t(stars), '*');
-    return v.string_pointer ? 6 : 9;
+    /* a string: one level of pointer to a signed character type */
+    CTypeView target = type_view(without_typedefs(v.target));
+    return v.string_pointer || (character_base(target) && target.bits < 0) ? 6 : 9;
 }
 
+/* Characters 1, int-like 2, long 3, float 4, double 5, whatever the sign
+** and length words ("unsigned char" is a character, "long double" a
+** double, "unsigned long" a long). */
 int base_class(const CTypeView &v, std::string *text)
 {
     const char *name = v.name ? v.name : "";
     if (text)
         *text = name;
-    if (v.kind == 1)
-        return strcmp(name, "double") == 0 ? 5 : 4;
-    if (v.attribute)
+    if (character_base(v))
         return 1;
-    return strstr(name, "long") ? 3 : 2;
+    if (has_word(name, "double"))
+        return 5;
+    if (has_word(name, "float"))
+        return 4;
+    return has_word(name, "long") ? 3 : 2;
 }
 
 /* The tag's text for enumerations, unions and classes. */

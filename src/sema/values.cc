@@ -185,8 +185,9 @@ bool is_null_pointer(const CExpr *value)
     return is_nonil_value(value) || (expression_constant(value, &v) && v == 0);
 }
 
-/* A scalar must fit its field; a pointer field takes only NIL or NONIL;
-** a range only fits an arithmetic or character field.  INCOMPTYP, NONIL */
+/* A scalar must fit its field; a pointer field takes only NIL or NONIL,
+** a string field a text or either of them; a range only fits an
+** arithmetic or character field.                      INCOMPTYP, NONIL */
 void check_scalar(const ValueItem &item, const SyntaxNode *at)
 {
     std::string expected;
@@ -209,7 +210,8 @@ void check_scalar(const ValueItem &item, const SyntaxNode *at)
     }
     std::string text;
     int c = value_class(item.value, text);
-    if (!classes_compatible(c, field))
+    bool null_string = field == 6 && is_null_pointer(item.value);
+    if (!classes_compatible(c, field) && !null_string)
         incompatible(text, expected, at);
     else if (field == 9 && !is_null_pointer(item.value))
         sema_report(SEV_ERROR, "NONIL", image_of(item.value).c_str(), at);

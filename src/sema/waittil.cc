@@ -303,6 +303,19 @@ bool timeout_after_wtime(const std::string &text, std::string &out)
     return true;
 }
 
+/* The reception record of the DEF_MESSAGE that last defined the message
+** before the WAITTIL, in analysis order; null when none did. */
+SemanticEntry *latest_definition(SemanticEntry *message)
+{
+    SemanticEntry *type = message_type_of(message);
+    Scope *uses = type && type->descriptor ? type->descriptor->inner : nullptr;
+    SemanticEntry *latest = nullptr;
+    for (SemanticEntry *e = uses ? uses->first : nullptr; e; e = e->next)
+        if (e->kind == EK_TRIGGER_USE && e->descriptor && use_message(e->descriptor) == message)
+            latest = e;
+    return latest;
+}
+
 void add_terms(SemanticDescriptor *d, const std::vector<WaitTerm> &terms)
 {
     Scope *scope = new_scope(d, d->entry->scope);
@@ -316,6 +329,7 @@ void add_terms(SemanticDescriptor *d, const std::vector<WaitTerm> &terms)
         term_script(td) = xstrdup(script.c_str());
         term_message(td) = t.message;
         term_channel(td) = t.channel;
+        term_definition(td) = latest_definition(t.message);
     }
 }
 

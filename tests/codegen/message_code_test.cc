@@ -276,6 +276,27 @@ TEST(MessageStatements, WaittilPollsEachChannelThroughItsCallback)
     EXPECT_EQ(opened, 0);
 }
 
+/* A matching reception reports the definition its condition was set by,
+** when code is made for that definition. */
+TEST(MessageStatements, WaittilNamesTheDefinitionOfAMatchedMessage)
+{
+    WaitTables t;
+    SemanticEntry *use = t.add(t.inner(t.frame), EK_TRIGGER_USE, "ev_frame", DC_TRIGGER_USE);
+    use_message(use->descriptor) = t.ev_frame;
+    SemanticEntry *term = t.inner(t.waittil)->first;
+    term_definition(term->descriptor) = use;
+    std::string line = "zrk_runtime.zrk_def_msg(" + std::to_string(use->tdc_id) + ");";
+    EXPECT_FALSE(has(statement_text(t.waittil), line));   /* only in an uncalled PROC */
+    use_not_in_proc(use->descriptor) = 1;
+    std::string text = statement_text(t.waittil);
+    size_t compared = text.find("if (zrk_frame_t_cmp_msg(&(zrk_msg_frame_t[0]),zrk_frame_t_rcv))");
+    ASSERT_NE(compared, std::string::npos) << text;
+    size_t at = text.find(line, compared);
+    EXPECT_NE(at, std::string::npos) << text;
+    EXPECT_LT(at, text.find("zrk_ret=1;", compared));
+    EXPECT_EQ(text.find("def_msg("), at + strlen("zrk_runtime.zrk_"));   /* only once */
+}
+
 TEST(MessageStatements, ChannelConnectionAndInterTesterExchanges)
 {
     WaitTables t;
@@ -305,10 +326,20 @@ TEST(MessageStatements, ChannelConnectionAndInterTesterExchanges)
     SemanticEntry *recv = t.add(t.global, EK_INTERRECV, nullptr, DC_INTERRECV);
     inter_first(recv->descriptor) = xstrdup("buffer");
     inter_second(recv->descriptor) = xstrdup("64");
+    inter_class(recv->descriptor) = 7;   /* a character array */
     text = statement_text(recv);
     EXPECT_TRUE(has(text, "zrk_runtime.zrk_ctxtagttimeout, buffer, 64, &zrk_loc_tstemit, "
                           "&zrk_loc_info))"));
     EXPECT_TRUE(has(text, "if (buffer[0]=='\\0')"));
+    EXPECT_FALSE(has(text, "atoi"));
+    /* an integer is received as text into a private buffer, then converted */
+    inter_class(recv->descriptor) = 3;
+    text = statement_text(recv);
+    EXPECT_TRUE(has(text, "char zrk_local_interrecv_msg[ZRS_TAGTBUF_SIZE];"));
+    EXPECT_TRUE(has(text, "zrk_runtime.zrk_ctxtagttimeout, zrk_local_interrecv_msg, "
+                          "ZRS_TAGTBUF_SIZE, &zrk_loc_tstemit, &zrk_loc_info))"));
+    EXPECT_TRUE(has(text, "buffer = atoi (zrk_loc_info);"));
+    EXPECT_FALSE(has(text, "buffer[0]"));
 }
 
 TEST(MessageStatements, OtherStatementsAreLeftToTheStatementCode)

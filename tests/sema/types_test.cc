@@ -48,7 +48,6 @@ TEST_F(TypeClasses, ClassesOfInterfaceTypes)
     std::string image;
     EXPECT_EQ(cls("enum E"), 0);
     EXPECT_EQ(cls("int"), 2);
-    EXPECT_EQ(cls("char"), 2);
     EXPECT_EQ(cls("long"), 3);
     EXPECT_EQ(cls("T", &image), 3);   /* a typedef takes its type's class */
     EXPECT_EQ(image, "T");
@@ -61,6 +60,35 @@ TEST_F(TypeClasses, ClassesOfInterfaceTypes)
     EXPECT_EQ(image, "int **");
     EXPECT_EQ(type_class(nullptr, &image), 2);
     EXPECT_EQ(image, "int");
+}
+
+/* The classes pick the check functions of the generated driver: sign
+** and length words must not move a type out of its class. */
+TEST_F(TypeClasses, CharacterFloatingAndUnsignedTypes)
+{
+    std::string image;
+    EXPECT_EQ(cls("char"), 1);
+    EXPECT_EQ(cls("signed char"), 1);
+    EXPECT_EQ(cls("unsigned char", &image), 1);
+    EXPECT_EQ(image, "unsigned char");
+    EXPECT_EQ(cls("unsigned short"), 2);
+    EXPECT_EQ(cls("unsigned"), 2);
+    EXPECT_EQ(cls("unsigned int"), 2);
+    EXPECT_EQ(cls("unsigned long"), 3);
+    EXPECT_EQ(cls("long long"), 3);
+    EXPECT_EQ(cls("float"), 4);
+    EXPECT_EQ(cls("double"), 5);
+    EXPECT_EQ(cls("long double"), 5);
+    EXPECT_EQ(cls("wchar_t"), 2);
+    EXPECT_EQ(cls("char *", &image), 6);
+    EXPECT_EQ(image, "char *");
+    EXPECT_EQ(cls("const char *"), 6);
+    EXPECT_EQ(cls("unsigned char *"), 9);   /* a string is of signed characters */
+    EXPECT_EQ(cls("char **"), 9);
+    EXPECT_EQ(cls("char [8]", &image), 7);
+    EXPECT_EQ(image, "char[8]");
+    EXPECT_EQ(cls("unsigned char [4]"), 7);
+    EXPECT_EQ(cls("int [4]"), 11);
 }
 
 TEST(TypeCompatibility, Rule)

@@ -8,6 +8,7 @@
 */
 #include "capi.h"
 #include "bridge_internal.h"
+#include "decl.h"
 #include "diag.h"
 #include "model.h"
 
@@ -92,6 +93,25 @@ bool parse_display_format(const char *text, unsigned *code, int *width)
     return true;
 }
 
+namespace {
+
+/* A typedef name is copied into every declaration that uses it, so a
+** FORMAT given after those declarations sits only on the typedef's own
+** node: that node is consulted for a copy that has no format of its own. */
+const DisplayFormat *typedef_format(const CType *t)
+{
+    if (!t->name)
+        return nullptr;
+    NamespaceQualifier q{t->owner_kind, t->owner};
+    CTableEntry *entry = lookup_ordinary(decl_table(), t->name, q);
+    const CType *own = entry && entry->symbol ? entry->symbol->type : nullptr;
+    if (!own || own == t || own->kind != CT_TYPEDEF || own->format.precision == -1)
+        return nullptr;
+    return &own->format;
+}
+
+} // namespace
+
 /* Follows typedef names, modifiers and references to the first node whose
 ** precision is set; base types give their own code and width, pointers
 ** default to hexadecimal. */
@@ -103,6 +123,9 @@ DisplayFormat type_display_format(const CType *type)
             return t->format;
         switch (t->kind) {
         case CT_TYPEDEF:
+            if (const DisplayFormat *named = typedef_format(t))
+                return *named;
+            continue;
         case CT_MODIFIER:
         case CT_REFERENCE:
             continue;
@@ -122,9 +145,37 @@ DisplayFormat type_display_format(const CType *type)
     return result;
 }
 
+namespace {
+
+/* The type node a FORMAT subject names: a type name or else a variable,
+** then one field per ".name" that follows. */
+CType *subject_type(const char *subject)
+{
+    std::string text = subject ? subject : "";
+    size_t dot = text.find('.');
+    std::string head = text.substr(0, dot);
+    const BridgeContext &c = bridge_context();
+    CSymbol *symbol = lookup_type_name(head.c_str(), c.namespace_name.c_str());
+    if (!symbol)
+        symbol = lookup_ordinary(head.c_str(), c.namespace_name.c_str());
+    CType *type = symbol ? symbol_type(symbol) : nullptr;
+    while (type && dot != std::string::npos) {
+        size_t next = text.find('.', dot + 1);
+        std::string field = text.substr(dot + 1, next == std::string::npos
+                                                     ? std::string::npos : next - dot - 1);
+        CSymbol *member = field_at_position(type, field_position(type, field.c_str()));
+        type = member ? symbol_type(member) : nullptr;
+        dot = next;
+    }
+    return type;
+}
+
+} // namespace
+
 /* The format is kept on the named type's own node (a typedef name's node,
-** a tag's class node) with its precision set, so that the lookup above
-** stops there and types it is built from keep their own formats. */
+** a tag's class node, a field's type) with its precision set, so that the
+** lookup above stops there and types it is built from keep their own
+** formats. */
 bool register_display_format(const char *name, const char *subject)
 {
     std::string written = std::string("#") + (name ? name : "");
@@ -132,11 +183,7 @@ bool register_display_format(const char *name, const char *subject)
     int width = 0;
     if (!parse_display_format(written.c_str(), &code, &width))
         return false;
-    const BridgeContext &c = bridge_context();
-    CSymbol *symbol = lookup_type_name(subject, c.namespace_name.c_str());
-    if (!symbol)
-        symbol = lookup_ordinary(subject, c.namespace_name.c_str());
-    CType *type = symbol ? symbol_type(symbol) : nullptr;
+    CType *type = subject_type(subject);
     if (!type)
         return false;
     type->format.code = code;

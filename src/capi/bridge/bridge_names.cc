@@ -115,6 +115,7 @@ CTypeView type_view(const CType *type)
     if (type->kind == CT_BASE || type->kind == CT_COMPOSED) {
         view.name = type->base.name;
         view.attribute = type->base.attribute;
+        view.bits = type->base.bits;
     } else {
         view.name = type->name;
     }

@@ -385,6 +385,12 @@ const CType *declarator_step(const CType *type, Declarator &d, ImageState &state
         if ((state.flags & IMG_STORAGE) && points_to_char(type)) {
             d.pending.clear(); /* a buffer has no qualifiers of its own */
             d.suffix("[200]");
+            /* nor its characters: the driver writes into it */
+            const CType *element = type->target;
+            while (element && element->kind == CT_MODIFIER)
+                element = element->target;
+            if (element)
+                return element;
         } else
             d.prefix("*");
         break;

@@ -91,6 +91,30 @@ TEST_F(Bridge, TypeDisplayFormat)
     free_type(reference, FREE_ALL);
 }
 
+/* FORMAT comes after the interface: declarations that already used the
+** typedef name see its format all the same; a field can be named alone. */
+TEST_F(Bridge, FormatRegisteredAfterItsUses)
+{
+    set_bridge_position("s.pts", 9);
+    set_bridge_namespace("");
+    analyse_declaration_text("typedef char fmt_c; struct fmt_s { fmt_c a; long b; int c; };",
+                             "", "f.h", 1);
+    EXPECT_TRUE(register_display_format("H", "fmt_c"));
+    EXPECT_TRUE(register_display_format("B16", "fmt_s.b"));
+    EXPECT_FALSE(register_display_format("D", "fmt_s.none"));
+    CType *record = type_from_text("struct fmt_s");
+    ASSERT_NE(record, nullptr);
+    auto field = [&](const char *name) {
+        return symbol_type(field_at_position(record, field_position(record, name)));
+    };
+    EXPECT_EQ(type_display_format(field("a")).code, 0u);
+    DisplayFormat b = type_display_format(field("b"));
+    EXPECT_EQ(b.code, 2u);
+    EXPECT_EQ(b.width, 16u);
+    EXPECT_EQ(type_display_format(field("c")).code, 6u);   /* its neighbours keep theirs */
+    free_type(record);
+}
+
 TEST_F(Bridge, FlattenPreprocessedText)
 {
     struct Case {

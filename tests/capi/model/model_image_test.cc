@@ -90,7 +90,9 @@ TEST_F(ModelTest, DimensionsAndStorageMode)
     EXPECT_EQ(image(variable, "a"), "int a[1]");
     EXPECT_EQ(image(open, "a"), "int a[]");
     EXPECT_EQ(image(open, "a", IMG_STORAGE), "int a[100]");
-    EXPECT_EQ(image(text, "s", IMG_STORAGE), "const char s[200]");
+    /* a const buffer member would leave the driver class without a
+    ** default constructor */
+    EXPECT_EQ(image(text, "s", IMG_STORAGE), "char s[200]");
     EXPECT_EQ(image(text_ptr, "s", IMG_STORAGE), "char (*s)[200]");
     EXPECT_EQ(image(text, "s"), "const char *s");
     set_dimension_hooks({nullptr, nullptr, nullptr});

@@ -315,9 +315,9 @@ ZRK_T_INT ZIRKO::zrk_S31()
   zrk_p_4 = "lamp";
   ZRK_TRY
   zrk_return_5 = pick (zrk_p_3, 4L, zrk_p_4 );
-  zrk_runtime.zrk_int_c (0, (ZRK_T_INT) zrk_p_3, (ZRK_T_INT) 'a', 37 );
+  zrk_runtime.zrk_char_c (0, (ZRK_T_CAR) zrk_p_3, (ZRK_T_CAR) 'a', 37 );
   zrk_runtime.zrk_long_c (1, (ZRK_T_LONG) 4L, (ZRK_T_LONG) 2L, (ZRK_T_LONG) 8L, 38 );
-  zrk_runtime.zrk_pointer_c (0, (ZRK_PT_VOID) zrk_p_4, (ZRK_PT_VOID) "lamp", 39 );
+  zrk_runtime.zrk_string_c (0, (ZRK_PT_CAR) zrk_p_4, (ZRK_PT_CAR) "lamp", 39 );
   zrk_runtime.zrk_int_c (0, (ZRK_T_ENUM) zrk_return_5, (ZRK_T_ENUM) GREEN, 40 );
   zrk_flagrt = zrk_runtime.zrk_cf (41);
   ZRK_END_TRY
@@ -357,9 +357,9 @@ ZRK_T_INT ZIRKO::zrk_S31()
   zrk_p_6 = 2.0;
   ZRK_TRY
   counter = scale (1.5, zrk_p_6 );
-  zrk_runtime.zrk_int_c (1, (ZRK_T_INT) 1.5, (ZRK_T_INT) 1.0, (ZRK_T_INT) 2.0, 43 );
-  zrk_runtime.zrk_int_c (0, (ZRK_T_INT) zrk_p_6, (ZRK_T_INT) 2.0, 44 );
-  zrk_runtime.zrk_int_c (0, (ZRK_T_INT) counter, (ZRK_T_INT) 3.0, 45 );
+  zrk_runtime.zrk_float_c (1, (ZRK_T_REAL) 1.5, (ZRK_T_REAL) 1.0, (ZRK_T_REAL) 2.0, 43 );
+  zrk_runtime.zrk_double_c (0, (ZRK_T_DOUBLE) zrk_p_6, (ZRK_T_DOUBLE) 2.0, 44 );
+  zrk_runtime.zrk_double_c (0, (ZRK_T_DOUBLE) counter, (ZRK_T_DOUBLE) 3.0, 45 );
   zrk_flagrt = zrk_runtime.zrk_cf (46);
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
@@ -398,7 +398,7 @@ ZRK_T_INT ZIRKO::zrk_S31()
   ZRS_STRCPY(zrk_p_7,label);
   ZRK_TRY
   zrk_return_8 = label_of (zrk_p_7 );
-  zrk_runtime.zrk_pointer_c (0, (ZRK_PT_VOID) zrk_p_7, (ZRK_PT_VOID) "abc", 48 );
+  zrk_runtime.zrk_string_c (0, (ZRK_PT_CAR) zrk_p_7, (ZRK_PT_CAR) "abc", 48 );
   zrk_runtime.zrk_nonil_c (0, (ZRK_PT_VOID) zrk_return_8, (ZRK_PT_VOID) NONIL, 49 );
   zrk_flagrt = zrk_runtime.zrk_cf (50);
   ZRK_END_TRY

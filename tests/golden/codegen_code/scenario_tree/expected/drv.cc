@@ -148,7 +148,7 @@ void ZIRKO::zrk_lamp_ref_msg (ZRK_PT_lamp zrk_msg_ref)
       zrk_runtime.zrk_def_msg(16);
       zrk_runtime.zrk_varstruct (17);
       ZRK_TRY
-      zrk_runtime.zrk_dmp_float_c (18, zrk_msgrcv.id, I0, -1 );
+      zrk_runtime.zrk_dmp_int_c (18, zrk_msgrcv.id,ZRK_P_BASE10, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -182,7 +182,7 @@ ZRK_T_INT ZIRKO::zrk_lamp_cmp_msg(ZRK_PT_lamp zrk_msg_ref, lamp &zrk_msgrcv)
     case 1:
      {
       ZRK_TRY
-      zrk_runtime.zrk_cmp_float_c (18, zrk_msgrcv.id,zrk_msgref.id, I0, -1 );
+      zrk_runtime.zrk_cmp_int_c (18, zrk_msgrcv.id,zrk_msgref.id,ZRK_P_BASE10, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -216,7 +216,7 @@ void ZIRKO::zrk_lamp_dump_msg (lamp &zrk_msgrcv)
  {
   zrk_runtime.zrk_varstruct (11);
   ZRK_TRY
-  zrk_runtime.zrk_dmp_float_c (12, zrk_msgrcv.id, I0, -1 );
+  zrk_runtime.zrk_dmp_int_c (12, zrk_msgrcv.id,ZRK_P_BASE10, I0, -1 );
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)

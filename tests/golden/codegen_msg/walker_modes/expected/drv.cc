@@ -229,7 +229,7 @@ void ZIRKO::zrk_frame_t_ref_msg (ZRK_PT_frame_t zrk_msg_ref)
       zrk_runtime.zrk_def_msg(45);
       zrk_runtime.zrk_varstruct (46);
       ZRK_TRY
-      zrk_runtime.zrk_dmp_int_c (47, zrk_msgrcv.h,ZRK_P_BASE10, I0, -1 );
+      zrk_runtime.zrk_dmp_int_c (47, zrk_msgrcv.h,ZRK_P_BASE16, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -238,7 +238,7 @@ void ZIRKO::zrk_frame_t_ref_msg (ZRK_PT_frame_t zrk_msg_ref)
        }
 #endif // ZRK_HANDLE_EXCEPTION
       ZRK_TRY
-      zrk_runtime.zrk_dmp_float_c (48, zrk_msgrcv.d, I0, -1 );
+      zrk_runtime.zrk_dmp_byte_c (48, zrk_msgrcv.d,ZRK_P_BASE10, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -247,7 +247,7 @@ void ZIRKO::zrk_frame_t_ref_msg (ZRK_PT_frame_t zrk_msg_ref)
        }
 #endif // ZRK_HANDLE_EXCEPTION
       ZRK_TRY
-      zrk_runtime.zrk_dmp_long_c (49, zrk_msgrcv.b,ZRK_P_BASE10, I0, -1 );
+      zrk_runtime.zrk_dmp_long_c (49, zrk_msgrcv.b,ZRK_P_BASE2, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -256,7 +256,7 @@ void ZIRKO::zrk_frame_t_ref_msg (ZRK_PT_frame_t zrk_msg_ref)
        }
 #endif // ZRK_HANDLE_EXCEPTION
       ZRK_TRY
-      zrk_runtime.zrk_dmp_int_c (50, zrk_msgrcv.c,ZRK_P_BASE10, I0, -1 );
+      zrk_runtime.zrk_dmp_char_c (50, zrk_msgrcv.c,ZRK_P_BASE8, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -398,7 +398,7 @@ void ZIRKO::zrk_frame_t_ref_msg (ZRK_PT_frame_t zrk_msg_ref)
       zrk_runtime.zrk_varplage ( 82, -1, -1 );
       zrk_runtime.zrk_vartab (83);
       ZRK_TRY
-      zrk_runtime.zrk_dmp_pointer_c (84, zrk_msgrcv.label, I0, -1 );
+      zrk_runtime.zrk_dmp_string_c (84, zrk_msgrcv.label, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -416,7 +416,7 @@ void ZIRKO::zrk_frame_t_ref_msg (ZRK_PT_frame_t zrk_msg_ref)
        }
 #endif // ZRK_HANDLE_EXCEPTION
       ZRK_TRY
-      zrk_runtime.zrk_dmp_range_int_c (86, 1,(ZRK_T_INT) zrk_msgMin.ratio,1,(ZRK_T_INT) zrk_msgMax.ratio,ZRK_P_BASE10, I0, -1 );
+      zrk_runtime.zrk_dmp_range_double_c (86, 1,(ZRK_T_DOUBLE) zrk_msgMin.ratio,1,(ZRK_T_DOUBLE) zrk_msgMax.ratio, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -425,7 +425,7 @@ void ZIRKO::zrk_frame_t_ref_msg (ZRK_PT_frame_t zrk_msg_ref)
        }
 #endif // ZRK_HANDLE_EXCEPTION
       ZRK_TRY
-      zrk_runtime.zrk_dmp_int_c (87, zrk_msgrcv.f,ZRK_P_BASE10, I0, -1 );
+      zrk_runtime.zrk_dmp_float_c (87, zrk_msgrcv.f, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -450,7 +450,7 @@ ZRK_T_INT ZIRKO::zrk_frame_t_cmp_msg(ZRK_PT_frame_t zrk_msg_ref, frame_t &zrk_ms
     case 1:
      {
       ZRK_TRY
-      zrk_runtime.zrk_cmp_int_c (47, zrk_msgrcv.h,zrk_msgref.h,ZRK_P_BASE10, I0, -1 );
+      zrk_runtime.zrk_cmp_int_c (47, zrk_msgrcv.h,zrk_msgref.h,ZRK_P_BASE16, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -459,7 +459,7 @@ ZRK_T_INT ZIRKO::zrk_frame_t_cmp_msg(ZRK_PT_frame_t zrk_msg_ref, frame_t &zrk_ms
        }
 #endif // ZRK_HANDLE_EXCEPTION
       ZRK_TRY
-      zrk_runtime.zrk_cmp_float_c (48, zrk_msgrcv.d,zrk_msgref.d, I0, -1 );
+      zrk_runtime.zrk_cmp_char_c (48, zrk_msgrcv.d,zrk_msgref.d, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -468,7 +468,7 @@ ZRK_T_INT ZIRKO::zrk_frame_t_cmp_msg(ZRK_PT_frame_t zrk_msg_ref, frame_t &zrk_ms
        }
 #endif // ZRK_HANDLE_EXCEPTION
       ZRK_TRY
-      zrk_runtime.zrk_cmp_long_c (49, zrk_msgrcv.b,zrk_msgref.b,ZRK_P_BASE10, I0, -1 );
+      zrk_runtime.zrk_cmp_long_c (49, zrk_msgrcv.b,zrk_msgref.b,ZRK_P_BASE2, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -477,7 +477,7 @@ ZRK_T_INT ZIRKO::zrk_frame_t_cmp_msg(ZRK_PT_frame_t zrk_msg_ref, frame_t &zrk_ms
        }
 #endif // ZRK_HANDLE_EXCEPTION
       ZRK_TRY
-      zrk_runtime.zrk_cmp_int_c (50, zrk_msgrcv.c,zrk_msgref.c,ZRK_P_BASE10, I0, -1 );
+      zrk_runtime.zrk_cmp_char_c (50, zrk_msgrcv.c,zrk_msgref.c, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -607,7 +607,7 @@ ZRK_T_INT ZIRKO::zrk_frame_t_cmp_msg(ZRK_PT_frame_t zrk_msg_ref, frame_t &zrk_ms
 #endif // ZRK_HANDLE_EXCEPTION
        }
       ZRK_TRY
-      zrk_runtime.zrk_cmp_pointer_c (84, zrk_msgrcv.label,zrk_msgref.label, I0, -1 );
+      zrk_runtime.zrk_cmp_string_c (84, zrk_msgrcv.label,zrk_msgref.label, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -625,7 +625,7 @@ ZRK_T_INT ZIRKO::zrk_frame_t_cmp_msg(ZRK_PT_frame_t zrk_msg_ref, frame_t &zrk_ms
        }
 #endif // ZRK_HANDLE_EXCEPTION
       ZRK_TRY
-      zrk_runtime.zrk_cmp_range_int_c (86, (ZRK_T_INT) zrk_msgrcv.ratio,1,(ZRK_T_INT) zrk_msgMin.ratio,1,(ZRK_T_INT) zrk_msgMax.ratio, I0, -1 );
+      zrk_runtime.zrk_cmp_range_double_c (86, (ZRK_T_DOUBLE) zrk_msgrcv.ratio,1,(ZRK_T_DOUBLE) zrk_msgMin.ratio,1,(ZRK_T_DOUBLE) zrk_msgMax.ratio, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -634,7 +634,7 @@ ZRK_T_INT ZIRKO::zrk_frame_t_cmp_msg(ZRK_PT_frame_t zrk_msg_ref, frame_t &zrk_ms
        }
 #endif // ZRK_HANDLE_EXCEPTION
       ZRK_TRY
-      zrk_runtime.zrk_cmp_int_c (87, zrk_msgrcv.f,zrk_msgref.f,ZRK_P_BASE10, I0, -1 );
+      zrk_runtime.zrk_cmp_float_c (87, zrk_msgrcv.f,zrk_msgref.f, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -659,7 +659,7 @@ void ZIRKO::zrk_frame_t_dump_msg (frame_t &zrk_msgrcv)
  {
   zrk_runtime.zrk_varstruct (11);
   ZRK_TRY
-  zrk_runtime.zrk_dmp_int_c (12, zrk_msgrcv.h,ZRK_P_BASE10, I0, -1 );
+  zrk_runtime.zrk_dmp_int_c (12, zrk_msgrcv.h,ZRK_P_BASE16, I0, -1 );
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)
@@ -668,7 +668,7 @@ void ZIRKO::zrk_frame_t_dump_msg (frame_t &zrk_msgrcv)
    }
 #endif // ZRK_HANDLE_EXCEPTION
   ZRK_TRY
-  zrk_runtime.zrk_dmp_float_c (13, zrk_msgrcv.d, I0, -1 );
+  zrk_runtime.zrk_dmp_byte_c (13, zrk_msgrcv.d,ZRK_P_BASE10, I0, -1 );
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)
@@ -677,7 +677,7 @@ void ZIRKO::zrk_frame_t_dump_msg (frame_t &zrk_msgrcv)
    }
 #endif // ZRK_HANDLE_EXCEPTION
   ZRK_TRY
-  zrk_runtime.zrk_dmp_long_c (14, zrk_msgrcv.b,ZRK_P_BASE10, I0, -1 );
+  zrk_runtime.zrk_dmp_long_c (14, zrk_msgrcv.b,ZRK_P_BASE2, I0, -1 );
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)
@@ -686,7 +686,7 @@ void ZIRKO::zrk_frame_t_dump_msg (frame_t &zrk_msgrcv)
    }
 #endif // ZRK_HANDLE_EXCEPTION
   ZRK_TRY
-  zrk_runtime.zrk_dmp_int_c (15, zrk_msgrcv.c,ZRK_P_BASE10, I0, -1 );
+  zrk_runtime.zrk_dmp_char_c (15, zrk_msgrcv.c,ZRK_P_BASE8, I0, -1 );
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)
@@ -742,7 +742,7 @@ void ZIRKO::zrk_frame_t_dump_msg (frame_t &zrk_msgrcv)
     case 1:
      {
       ZRK_TRY
-      zrk_runtime.zrk_dmp_pointer_c (23, zrk_msgrcv.pay.text, I0, -1 );
+      zrk_runtime.zrk_dmp_string_c (23, zrk_msgrcv.pay.text, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -797,7 +797,7 @@ void ZIRKO::zrk_frame_t_dump_msg (frame_t &zrk_msgrcv)
   zrk_runtime.zrk_varplage ( 36, -1, -1 );
   zrk_runtime.zrk_vartab (37);
   ZRK_TRY
-  zrk_runtime.zrk_dmp_pointer_c (38, zrk_msgrcv.name, I0, -1 );
+  zrk_runtime.zrk_dmp_string_c (38, zrk_msgrcv.name, I0, -1 );
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)
@@ -806,7 +806,7 @@ void ZIRKO::zrk_frame_t_dump_msg (frame_t &zrk_msgrcv)
    }
 #endif // ZRK_HANDLE_EXCEPTION
   ZRK_TRY
-  zrk_runtime.zrk_dmp_pointer_c (39, zrk_msgrcv.label, I0, -1 );
+  zrk_runtime.zrk_dmp_string_c (39, zrk_msgrcv.label, I0, -1 );
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)
@@ -824,7 +824,7 @@ void ZIRKO::zrk_frame_t_dump_msg (frame_t &zrk_msgrcv)
    }
 #endif // ZRK_HANDLE_EXCEPTION
   ZRK_TRY
-  zrk_runtime.zrk_dmp_int_c (41, zrk_msgrcv.ratio,ZRK_P_BASE10, I0, -1 );
+  zrk_runtime.zrk_dmp_double_c (41, zrk_msgrcv.ratio, I0, -1 );
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)
@@ -833,7 +833,7 @@ void ZIRKO::zrk_frame_t_dump_msg (frame_t &zrk_msgrcv)
    }
 #endif // ZRK_HANDLE_EXCEPTION
   ZRK_TRY
-  zrk_runtime.zrk_dmp_int_c (42, zrk_msgrcv.f,ZRK_P_BASE10, I0, -1 );
+  zrk_runtime.zrk_dmp_float_c (42, zrk_msgrcv.f, I0, -1 );
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)
@@ -1080,8 +1080,8 @@ ZRK_T_INT ZIRKO::zrk_S106()
    }
   ev_frame.label = 0;
   ev_frame.ptr = NONIL;
-  zrk_Min_ev_frame.ratio = (ZRK_T_INT) 0.5;
-  zrk_Max_ev_frame.ratio = (ZRK_T_INT) 1.5;
+  zrk_Min_ev_frame.ratio = (ZRK_T_DOUBLE) 0.5;
+  zrk_Max_ev_frame.ratio = (ZRK_T_DOUBLE) 1.5;
   ev_frame.f = 2.0;
   zrk_msg_inner_t[0].zrk_defNumber = 2;
   ev_inner.a = 4;
@@ -1178,6 +1178,7 @@ ZRK_T_INT ZIRKO::zrk_S106()
               zrk_runtime.zrk_endevt (44);
               if (zrk_frame_t_cmp_msg(&(zrk_msg_frame_t[0]),zrk_frame_t_rcv))
                {
+                zrk_runtime.zrk_def_msg(45);
                 zrk_ret=1;
                 zrk_msg_frame_t[0].zrk_state_channel[0][0]|=ZRK_EVTOK;
                }
@@ -1236,6 +1237,7 @@ ZRK_T_INT ZIRKO::zrk_S106()
             zrk_runtime.zrk_endevt (94);
             if (zrk_inner_t_cmp_msg(&(zrk_msg_inner_t[0]),zrk_inner_t_rcv))
              {
+              zrk_runtime.zrk_def_msg(95);
               zrk_ret=1;
               zrk_msg_inner_t[0].zrk_state_channel[1][0]|=ZRK_EVTOK;
              }

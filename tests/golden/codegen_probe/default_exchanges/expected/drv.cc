@@ -147,7 +147,7 @@ void ZIRKO::zrk_order_t_dump_msg (order_t &zrk_msgrcv)
     case 1:
      {
       ZRK_TRY
-      zrk_runtime.zrk_dmp_int_c (23, zrk_msgrcv.inner.v.y,ZRK_P_BASE10, I0, -1 );
+      zrk_runtime.zrk_dmp_char_c (23, zrk_msgrcv.inner.v.y,ZRK_P_BASE8, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)

@@ -193,7 +193,7 @@ void ZIRKO::zrk_lamp_ref_msg (ZRK_PT_lamp zrk_msg_ref)
       zrk_runtime.zrk_def_msg(18);
       zrk_runtime.zrk_varstruct (19);
       ZRK_TRY
-      zrk_runtime.zrk_dmp_float_c (20, zrk_msgrcv.id, I0, -1 );
+      zrk_runtime.zrk_dmp_int_c (20, zrk_msgrcv.id,ZRK_P_BASE10, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -211,7 +211,7 @@ void ZIRKO::zrk_lamp_ref_msg (ZRK_PT_lamp zrk_msg_ref)
        }
 #endif // ZRK_HANDLE_EXCEPTION
       ZRK_TRY
-      zrk_runtime.zrk_dmp_range_float_c (22, 1,(ZRK_T_REAL) zrk_msgMin.secs,1,(ZRK_T_REAL) zrk_msgMax.secs, I0, -1 );
+      zrk_runtime.zrk_dmp_range_int_c (22, 1,(ZRK_T_INT) zrk_msgMin.secs,1,(ZRK_T_INT) zrk_msgMax.secs,ZRK_P_BASE10, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -236,7 +236,7 @@ ZRK_T_INT ZIRKO::zrk_lamp_cmp_msg(ZRK_PT_lamp zrk_msg_ref, lamp &zrk_msgrcv)
     case 1:
      {
       ZRK_TRY
-      zrk_runtime.zrk_cmp_float_c (20, zrk_msgrcv.id,zrk_msgref.id, I0, -1 );
+      zrk_runtime.zrk_cmp_int_c (20, zrk_msgrcv.id,zrk_msgref.id,ZRK_P_BASE10, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -254,7 +254,7 @@ ZRK_T_INT ZIRKO::zrk_lamp_cmp_msg(ZRK_PT_lamp zrk_msg_ref, lamp &zrk_msgrcv)
        }
 #endif // ZRK_HANDLE_EXCEPTION
       ZRK_TRY
-      zrk_runtime.zrk_cmp_range_float_c (22, (ZRK_T_REAL) zrk_msgrcv.secs,1,(ZRK_T_REAL) zrk_msgMin.secs,1,(ZRK_T_REAL) zrk_msgMax.secs, I0, -1 );
+      zrk_runtime.zrk_cmp_range_int_c (22, (ZRK_T_INT) zrk_msgrcv.secs,1,(ZRK_T_INT) zrk_msgMin.secs,1,(ZRK_T_INT) zrk_msgMax.secs, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -279,7 +279,7 @@ void ZIRKO::zrk_lamp_dump_msg (lamp &zrk_msgrcv)
  {
   zrk_runtime.zrk_varstruct (12);
   ZRK_TRY
-  zrk_runtime.zrk_dmp_float_c (13, zrk_msgrcv.id, I0, -1 );
+  zrk_runtime.zrk_dmp_int_c (13, zrk_msgrcv.id,ZRK_P_BASE10, I0, -1 );
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)
@@ -297,7 +297,7 @@ void ZIRKO::zrk_lamp_dump_msg (lamp &zrk_msgrcv)
    }
 #endif // ZRK_HANDLE_EXCEPTION
   ZRK_TRY
-  zrk_runtime.zrk_dmp_float_c (15, zrk_msgrcv.secs, I0, -1 );
+  zrk_runtime.zrk_dmp_int_c (15, zrk_msgrcv.secs,ZRK_P_BASE10, I0, -1 );
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)
@@ -575,8 +575,8 @@ ZRK_T_INT ZIRKO::zrk_S45()
   zrk_msg_lamp[1].zrk_defNumber = 1;
   answer.id = 2;
   answer.c = GREEN;
-  zrk_Min_answer.secs = (ZRK_T_REAL) 1;
-  zrk_Max_answer.secs = (ZRK_T_REAL) 9;
+  zrk_Min_answer.secs = (ZRK_T_INT) 1;
+  zrk_Max_answer.secs = (ZRK_T_INT) 9;
    {
     ZRK_T_INT zrk_end_waittil_debug=0;
 #ifdef ZRK_SCENARIA_DEBUG
@@ -669,6 +669,7 @@ ZRK_T_INT ZIRKO::zrk_S45()
               zrk_runtime.zrk_endevt (17);
               if (zrk_lamp_cmp_msg(&(zrk_msg_lamp[1]),zrk_lamp_rcv))
                {
+                zrk_runtime.zrk_def_msg(18);
                 zrk_ret=1;
                 zrk_msg_lamp[1].zrk_state_channel[0][0]|=ZRK_EVTOK;
                }
@@ -732,6 +733,7 @@ ZRK_T_INT ZIRKO::zrk_S45()
               zrk_runtime.zrk_endevt (17);
               if (zrk_lamp_cmp_msg(&(zrk_msg_lamp[1]),zrk_lamp_rcv))
                {
+                zrk_runtime.zrk_def_msg(18);
                 zrk_ret=1;
                 zrk_msg_lamp[1].zrk_state_channel[0][1]|=ZRK_EVTOK;
                }
@@ -871,7 +873,7 @@ ZRK_T_INT ZIRKO::zrk_S45()
    {
     zrk_runtime.zrk_varstruct (74);
     ZRK_TRY
-    zrk_runtime.zrk_var_float_c (75, status.lamps[I1].id,0, I1, -1 );
+    zrk_runtime.zrk_var_int_c (75, status.lamps[I1].id,0,ZRK_P_BASE10, I1, -1 );
     ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
     catch(...)
@@ -889,7 +891,7 @@ ZRK_T_INT ZIRKO::zrk_S45()
      }
 #endif // ZRK_HANDLE_EXCEPTION
     ZRK_TRY
-    zrk_runtime.zrk_var_range_float_c (77, (ZRK_T_REAL) status.lamps[I1].secs,1,(ZRK_T_REAL) 1,1,(ZRK_T_REAL) 2, I1, -1 );
+    zrk_runtime.zrk_var_range_int_c (77, (ZRK_T_INT) status.lamps[I1].secs,1,(ZRK_T_INT) 1,1,(ZRK_T_INT) 2,ZRK_P_BASE10, I1, -1 );
     ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
     catch(...)

@@ -40,7 +40,7 @@ void ZIRKO::zrk_lamp_state_dump_msg (lamp_state &zrk_msgrcv)
  {
   zrk_runtime.zrk_varstruct (10);
   ZRK_TRY
-  zrk_runtime.zrk_dmp_float_c (11, zrk_msgrcv.id, I0, -1 );
+  zrk_runtime.zrk_dmp_int_c (11, zrk_msgrcv.id,ZRK_P_BASE10, I0, -1 );
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)
@@ -58,7 +58,7 @@ void ZIRKO::zrk_lamp_state_dump_msg (lamp_state &zrk_msgrcv)
    }
 #endif // ZRK_HANDLE_EXCEPTION
   ZRK_TRY
-  zrk_runtime.zrk_dmp_float_c (13, zrk_msgrcv.seconds_left, I0, -1 );
+  zrk_runtime.zrk_dmp_int_c (13, zrk_msgrcv.seconds_left,ZRK_P_BASE10, I0, -1 );
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)

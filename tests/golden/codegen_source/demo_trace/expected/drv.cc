@@ -153,7 +153,7 @@ void ZIRKO::zrk_lamp_state_ref_msg (ZRK_PT_lamp_state zrk_msg_ref)
       zrk_runtime.zrk_def_msg(16);
       zrk_runtime.zrk_varstruct (17);
       ZRK_TRY
-      zrk_runtime.zrk_dmp_float_c (18, zrk_msgrcv.id, I0, -1 );
+      zrk_runtime.zrk_dmp_int_c (18, zrk_msgrcv.id,ZRK_P_BASE10, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -171,7 +171,7 @@ void ZIRKO::zrk_lamp_state_ref_msg (ZRK_PT_lamp_state zrk_msg_ref)
        }
 #endif // ZRK_HANDLE_EXCEPTION
       ZRK_TRY
-      zrk_runtime.zrk_dmp_range_float_c (20, 1,(ZRK_T_REAL) zrk_msgMin.seconds_left,1,(ZRK_T_REAL) zrk_msgMax.seconds_left, I0, -1 );
+      zrk_runtime.zrk_dmp_range_int_c (20, 1,(ZRK_T_INT) zrk_msgMin.seconds_left,1,(ZRK_T_INT) zrk_msgMax.seconds_left,ZRK_P_BASE10, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -196,7 +196,7 @@ ZRK_T_INT ZIRKO::zrk_lamp_state_cmp_msg(ZRK_PT_lamp_state zrk_msg_ref, lamp_stat
     case 1:
      {
       ZRK_TRY
-      zrk_runtime.zrk_cmp_float_c (18, zrk_msgrcv.id,zrk_msgref.id, I0, -1 );
+      zrk_runtime.zrk_cmp_int_c (18, zrk_msgrcv.id,zrk_msgref.id,ZRK_P_BASE10, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -214,7 +214,7 @@ ZRK_T_INT ZIRKO::zrk_lamp_state_cmp_msg(ZRK_PT_lamp_state zrk_msg_ref, lamp_stat
        }
 #endif // ZRK_HANDLE_EXCEPTION
       ZRK_TRY
-      zrk_runtime.zrk_cmp_range_float_c (20, (ZRK_T_REAL) zrk_msgrcv.seconds_left,1,(ZRK_T_REAL) zrk_msgMin.seconds_left,1,(ZRK_T_REAL) zrk_msgMax.seconds_left, I0, -1 );
+      zrk_runtime.zrk_cmp_range_int_c (20, (ZRK_T_INT) zrk_msgrcv.seconds_left,1,(ZRK_T_INT) zrk_msgMin.seconds_left,1,(ZRK_T_INT) zrk_msgMax.seconds_left, I0, -1 );
       ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
       catch(...)
@@ -239,7 +239,7 @@ void ZIRKO::zrk_lamp_state_dump_msg (lamp_state &zrk_msgrcv)
  {
   zrk_runtime.zrk_varstruct (10);
   ZRK_TRY
-  zrk_runtime.zrk_dmp_float_c (11, zrk_msgrcv.id, I0, -1 );
+  zrk_runtime.zrk_dmp_int_c (11, zrk_msgrcv.id,ZRK_P_BASE10, I0, -1 );
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)
@@ -257,7 +257,7 @@ void ZIRKO::zrk_lamp_state_dump_msg (lamp_state &zrk_msgrcv)
    }
 #endif // ZRK_HANDLE_EXCEPTION
   ZRK_TRY
-  zrk_runtime.zrk_dmp_float_c (13, zrk_msgrcv.seconds_left, I0, -1 );
+  zrk_runtime.zrk_dmp_int_c (13, zrk_msgrcv.seconds_left,ZRK_P_BASE10, I0, -1 );
   ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
   catch(...)
@@ -418,8 +418,8 @@ ZRK_T_INT ZIRKO::zrk_S36()
   zrk_msg_lamp_state[0].zrk_defNumber = 1;
   lamp_report.id = 1;
   lamp_report.colour = LAMP_GREEN;
-  zrk_Min_lamp_report.seconds_left = (ZRK_T_REAL) 10;
-  zrk_Max_lamp_report.seconds_left = (ZRK_T_REAL) 30;
+  zrk_Min_lamp_report.seconds_left = (ZRK_T_INT) 10;
+  zrk_Max_lamp_report.seconds_left = (ZRK_T_INT) 30;
   zrk_runtime.zrk_send( 37, "lamp_order");
   zrk_lamp_state_send = &lamp_order;
 #if ZRS_DYNFLW
@@ -541,6 +541,7 @@ ZRK_T_INT ZIRKO::zrk_S36()
               zrk_runtime.zrk_endevt (15);
               if (zrk_lamp_state_cmp_msg(&(zrk_msg_lamp_state[0]),zrk_lamp_state_rcv))
                {
+                zrk_runtime.zrk_def_msg(16);
                 zrk_ret=1;
                 zrk_msg_lamp_state[0].zrk_state_channel[0][0]|=ZRK_EVTOK;
                }
@@ -704,7 +705,7 @@ ZRK_T_INT ZIRKO::zrk_S46()
    {
     zrk_runtime.zrk_varstruct (52);
     ZRK_TRY
-    zrk_runtime.zrk_var_float_c (53, status.lamps[I1].id,0, I1, -1 );
+    zrk_runtime.zrk_var_int_c (53, status.lamps[I1].id,0,ZRK_P_BASE10, I1, -1 );
     ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
     catch(...)
@@ -722,7 +723,7 @@ ZRK_T_INT ZIRKO::zrk_S46()
      }
 #endif // ZRK_HANDLE_EXCEPTION
     ZRK_TRY
-    zrk_runtime.zrk_var_float_c (55, status.lamps[I1].seconds_left,0, I1, -1 );
+    zrk_runtime.zrk_var_int_c (55, status.lamps[I1].seconds_left,0,ZRK_P_BASE10, I1, -1 );
     ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
     catch(...)
@@ -738,7 +739,7 @@ ZRK_T_INT ZIRKO::zrk_S46()
    {
     zrk_runtime.zrk_varstruct (59);
     ZRK_TRY
-    zrk_runtime.zrk_var_float_c (60, status.lamps[I1].id,0, I1, -1 );
+    zrk_runtime.zrk_var_int_c (60, status.lamps[I1].id,0,ZRK_P_BASE10, I1, -1 );
     ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
     catch(...)
@@ -756,7 +757,7 @@ ZRK_T_INT ZIRKO::zrk_S46()
      }
 #endif // ZRK_HANDLE_EXCEPTION
     ZRK_TRY
-    zrk_runtime.zrk_var_float_c (62, status.lamps[I1].seconds_left,0, I1, -1 );
+    zrk_runtime.zrk_var_int_c (62, status.lamps[I1].seconds_left,0,ZRK_P_BASE10, I1, -1 );
     ZRK_END_TRY
 #ifdef ZRK_HANDLE_EXCEPTION
     catch(...)

@@ -1,0 +1,1088 @@
+
+//
+// ZIRKO Scenaria v2.6a, preprocessor C++
+// file name: drv.cc
+// date: Tue Nov 14 22:13:20 2023
+//
+
+
+#ifdef USE_ZRS
+#undef USE_ZRS
+#endif
+#define USE_ZRS 1
+#include "TP.h"
+#include "iface.h"
+
+#define ZRK_K_MAX_COMT 1
+#define ZRK_K_MAX_CHAN 1
+#define ZRK_K_MAX_MSGT 1
+#define ZRK_K_CHAN_bus 1
+typedef struct zrk_s_T_CHAN_bus
+ {
+  int *zrk_connexionId[ZRK_K_ID_SIZE];
+  ZRK_T_INT zrk_numberofId;
+  ZRK_T_INT zrk_msg[ZRK_K_MAX_MSGT];
+ }
+ZRK_T_CHAN_bus, *ZRK_PT_CHAN_bus;
+typedef ZRK_T_CHAN_bus ZRK_T_COMM_bus[ZRK_K_CHAN_bus];
+#define ZRK_K_MSG_all_t 1
+typedef struct zrk_s_T_MSG_all_t
+ {
+  ZRK_T_INT zrk_defNumber;
+  all_t zrk_MsgRef;
+  all_t zrk_MsgMin;
+  all_t zrk_MsgMax;
+  ZRK_T_INT zrk_state;
+  ZRK_T_INT zrk_stateok;
+  ZRK_T_INT zrk_stateko;
+  ZRK_T_INT zrk_state_channel[ZRK_K_MAX_COMT][ZRK_K_MAX_CHAN];
+ }
+ZRK_T_all_t, *ZRK_PT_all_t;
+typedef ZRK_T_all_t ZRK_T_MSG_all_t[ZRK_K_MSG_all_t];
+class zrk_tabid_bus
+ {
+  ZRK_PT_CHAN_bus zrk_pchannel;
+  public:
+  zrk_tabid_bus(ZRK_PT_CHAN_bus c) { zrk_pchannel = c; };
+  int &operator[] (int i) { return(*(zrk_pchannel->zrk_connexionId[i])); };
+ }
+;
+class ZIRKO
+ {
+  public:
+  ZIRKO ();
+  void zrk_initstates ();
+  ZRK_T_INT zrk_WAIT_0 (ZRK_T_INT *zrk_exprOK,ZRK_T_INT *zrk_expr_KO,ZRK_T_UTIME zrk_wtime_0 );
+  ZRK_T_INT zrk_S49 ();
+  ZRK_T_INT zrk_S48 ();
+  ZRK_T_INT zrk_all_t_ON_bus (ZRK_T_INT zrk_RegId, ZRK_T_INT zrk_index);
+  ZRK_T_INT zrk_flagrt;
+  ZRK_T_UTIME WTIME;
+  ZRK_T_INT I0,I1,I2,I3,I4,I5,I6,I7,I8,I9,I10,I11,I12,I13,I14,I15,I16,I17,I18,I19,I20;
+  ZRK_T_INT J0,J1,J2,J3,J4,J5,J6,J7,J8,J9,J10,J11,J12,J13,J14,J15,J16,J17,J18,J19,J20;
+  ZRK_C_RUNTIME zrk_runtime;
+  ZRK_T_COMM_bus zrk_channel_bus;
+  // wire => zrk_state_channel[0][0]
+  void zrk_all_t_ref_msg (ZRK_PT_all_t zrk_msg_ref);
+  ZRK_T_INT zrk_all_t_cmp_msg (ZRK_PT_all_t zrk__msg_ref,all_t &zrk_msg_rcv);
+  void zrk_all_t_dump_msg (all_t &zrk_msgrcv);
+  ZRK_T_MSG_all_t zrk_msg_all_t;
+  all_t zrk_all_t_rcv;
+  all_t *zrk_all_t_send;
+  struct {
+char c;
+signed char sc;
+unsigned char uc;
+short s;
+unsigned short us;
+int i;
+unsigned int ui;
+unsigned u;
+long l;
+unsigned long ul;
+float f;
+double d;
+char name[8];
+char label[200];
+enum colour e;
+
+}ZRK_all_t;
+
+  all_t &ev_all;
+  all_t &zrk_Min_ev_all;
+  all_t &zrk_Max_ev_all;
+ }
+;
+#define ZRK_NUMINSTANCE zrk_runtime.zrk_ctxnuminstance
+#define ZRK_OCCID zrk_runtime.zrk_ctxoccid
+#define ZRK_TIMEOUT zrk_runtime.zrk_ctxtimeout
+
+ZIRKO :: ZIRKO () : WTIME(0)
+,ev_all(zrk_msg_all_t[0].zrk_MsgRef)
+,zrk_Min_ev_all(zrk_msg_all_t[0].zrk_MsgMin)
+,zrk_Max_ev_all(zrk_msg_all_t[0].zrk_MsgMax)
+ {
+  ZRK_T_INT zrk_i;
+  for (zrk_i=0;zrk_i<ZRK_K_CHAN_bus;zrk_i++)
+   {
+    zrk_channel_bus[zrk_i].zrk_numberofId = 0;
+   }
+  for (zrk_i=0;zrk_i<ZRK_K_MSG_all_t;zrk_i++)
+   {
+    zrk_msg_all_t[zrk_i].zrk_defNumber=0;
+   }
+ }
+void ZIRKO::zrk_initstates ()
+ {
+  ZRK_T_INT zrk_i,zrk_j,zrk_k;
+  for (zrk_i=0; zrk_i<ZRK_K_MSG_all_t; zrk_i++)
+   {
+    zrk_msg_all_t[zrk_i].zrk_state=ZRK_NOEVT;
+    zrk_msg_all_t[zrk_i].zrk_stateok=0;
+    zrk_msg_all_t[zrk_i].zrk_stateko=0;
+    for (zrk_j=0; zrk_j<ZRK_K_MAX_COMT; zrk_j++)
+     {
+      for (zrk_k=0; zrk_k<ZRK_K_MAX_CHAN; zrk_k++)
+       {
+        zrk_msg_all_t[zrk_i].zrk_state_channel[zrk_j][zrk_k]=ZRK_NOEVT;
+       }
+     }
+   }
+ }
+static ZIRKO zrk_zirko_static;
+void ZIRKO::zrk_all_t_ref_msg (ZRK_PT_all_t zrk_msg_ref)
+ {
+  all_t &zrk_msgrcv = zrk_msg_ref->zrk_MsgRef;
+  all_t &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  all_t &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 1:
+     {
+      zrk_runtime.zrk_def_msg(28);
+      zrk_runtime.zrk_varstruct (29);
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_range_byte_c (30, 1,(ZRK_T_CAR) zrk_msgMin.c,1,(ZRK_T_CAR) zrk_msgMax.c,ZRK_P_BASE8, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(30);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_char_c (31, zrk_msgrcv.sc,ZRK_P_BASE8, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(31);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_char_c (32, zrk_msgrcv.uc,ZRK_P_BASE8, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(32);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_int_c (33, zrk_msgrcv.s,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(33);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_int_c (34, zrk_msgrcv.us,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(34);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_range_int_c (35, 1,(ZRK_T_INT) zrk_msgMin.i,1,(ZRK_T_INT) zrk_msgMax.i,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(35);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_int_c (36, zrk_msgrcv.ui,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(36);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_int_c (37, zrk_msgrcv.u,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(37);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_range_long_c (38, 1,(ZRK_T_LONG) zrk_msgMin.l,1,(ZRK_T_LONG) zrk_msgMax.l,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(38);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_long_c (39, zrk_msgrcv.ul,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(39);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_range_float_c (40, 1,(ZRK_T_REAL) zrk_msgMin.f,1,(ZRK_T_REAL) zrk_msgMax.f, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(40);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_range_double_c (41, 1,(ZRK_T_DOUBLE) zrk_msgMin.d,1,(ZRK_T_DOUBLE) zrk_msgMax.d, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(41);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_string_c (42, zrk_msgrcv.name, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(42);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_string_c (43, zrk_msgrcv.label, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(43);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_dmp_int_c (44, zrk_msgrcv.e,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(44);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      zrk_runtime.zrk_varstruct (45);
+      break;
+     }
+   }
+ }
+ZRK_T_INT ZIRKO::zrk_all_t_cmp_msg(ZRK_PT_all_t zrk_msg_ref, all_t &zrk_msgrcv)
+ {
+  ZRK_T_INT zrk_ret;
+  all_t &zrk_msgref = zrk_msg_ref->zrk_MsgRef;
+  all_t &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;
+  all_t &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;
+  zrk_runtime.zrk_cmp();
+  switch(zrk_msg_ref->zrk_defNumber)
+   {
+    case 1:
+     {
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_range_byte_c (30, (ZRK_T_CAR) zrk_msgrcv.c,1,(ZRK_T_CAR) zrk_msgMin.c,1,(ZRK_T_CAR) zrk_msgMax.c, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(30);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_char_c (31, zrk_msgrcv.sc,zrk_msgref.sc, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(31);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_char_c (32, zrk_msgrcv.uc,zrk_msgref.uc, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(32);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_int_c (33, zrk_msgrcv.s,zrk_msgref.s,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(33);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_int_c (34, zrk_msgrcv.us,zrk_msgref.us,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(34);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_range_int_c (35, (ZRK_T_INT) zrk_msgrcv.i,1,(ZRK_T_INT) zrk_msgMin.i,1,(ZRK_T_INT) zrk_msgMax.i, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(35);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_int_c (36, zrk_msgrcv.ui,zrk_msgref.ui,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(36);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_int_c (37, zrk_msgrcv.u,zrk_msgref.u,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(37);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_range_long_c (38, (ZRK_T_LONG) zrk_msgrcv.l,1,(ZRK_T_LONG) zrk_msgMin.l,1,(ZRK_T_LONG) zrk_msgMax.l, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(38);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_long_c (39, zrk_msgrcv.ul,zrk_msgref.ul,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(39);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_range_float_c (40, (ZRK_T_REAL) zrk_msgrcv.f,1,(ZRK_T_REAL) zrk_msgMin.f,1,(ZRK_T_REAL) zrk_msgMax.f, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(40);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_range_double_c (41, (ZRK_T_DOUBLE) zrk_msgrcv.d,1,(ZRK_T_DOUBLE) zrk_msgMin.d,1,(ZRK_T_DOUBLE) zrk_msgMax.d, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(41);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_string_c (42, zrk_msgrcv.name,zrk_msgref.name, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(42);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_string_c (43, zrk_msgrcv.label,zrk_msgref.label, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(43);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      ZRK_TRY
+      zrk_runtime.zrk_cmp_int_c (44, zrk_msgrcv.e,zrk_msgref.e,ZRK_P_BASE10, I0, -1 );
+      ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+      catch(...)
+       {
+        zrk_runtime.zrk_var_catch(44);
+       }
+#endif // ZRK_HANDLE_EXCEPTION
+      break;
+     }
+   }
+  zrk_ret=zrk_runtime.zrk_cmp();
+  zrk_msg_ref->zrk_state = zrk_ret?ZRK_EVTOK:ZRK_EVTKO;
+  if (zrk_msg_ref->zrk_state == ZRK_EVTOK)
+   {
+    zrk_msg_ref->zrk_stateok = 1;
+    zrk_memcpy(&(zrk_msg_ref->zrk_MsgRef),&zrk_msgrcv,sizeof(all_t));
+   }
+  else zrk_msg_ref->zrk_stateko = 1;
+  return(zrk_ret);
+ }
+void ZIRKO::zrk_all_t_dump_msg (all_t &zrk_msgrcv)
+ {
+  zrk_runtime.zrk_varstruct (10);
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_char_c (11, zrk_msgrcv.c,ZRK_P_BASE8, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(11);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_char_c (12, zrk_msgrcv.sc,ZRK_P_BASE8, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(12);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_char_c (13, zrk_msgrcv.uc,ZRK_P_BASE8, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(13);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (14, zrk_msgrcv.s,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(14);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (15, zrk_msgrcv.us,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(15);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (16, zrk_msgrcv.i,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(16);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (17, zrk_msgrcv.ui,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(17);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (18, zrk_msgrcv.u,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(18);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_long_c (19, zrk_msgrcv.l,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(19);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_long_c (20, zrk_msgrcv.ul,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(20);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_float_c (21, zrk_msgrcv.f, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(21);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_double_c (22, zrk_msgrcv.d, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(22);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_string_c (23, zrk_msgrcv.name, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(23);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_string_c (24, zrk_msgrcv.label, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(24);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_dmp_int_c (25, zrk_msgrcv.e,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(25);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_runtime.zrk_varstruct (26);
+ }
+ZRK_T_INT ZIRKO::zrk_WAIT_0(ZRK_T_INT * zrk_exprOK,ZRK_T_INT * zrk_exprKO,ZRK_T_UTIME zrk_wtime_0)
+ {
+  ZRK_T_INT zrk_ret=0;
+  do
+   {
+    if ((*zrk_exprKO = (WTIME == 100)))
+     {
+      zrk_ret=1;
+     }
+    if ((*zrk_exprOK = (ZRK_MATCHED_2(zrk_msg_all_t[0],zrk_state_channel[0][0]))))
+     {
+      zrk_ret=1;
+     }
+    if (WTIME <= zrk_wtime_0)
+     {
+      WTIME++;
+     }
+   }
+  while ((WTIME<=zrk_wtime_0)&&(!zrk_ret));
+  WTIME = zrk_wtime_0;
+  return zrk_ret;
+ }
+/* callback all_t_ON_bus */
+ZRK_T_INT ZIRKO::zrk_all_t_ON_bus(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_index)
+ {
+  all_t &m = (zrk_all_t_rcv);
+  int &c = *(zrk_channel_bus[zrk_RegId].zrk_connexionId[zrk_index]);
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  ZRK_TRY
+  zrk_runtime.zrk_nomsg (46);
+  return ( ZRK_NO_MESSAGE );
+  zrk_runtime.zrk_msgdate (47);
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return (zrk_debug_state ? 1 : ZRK_MESSAGE_READ);
+#else
+  return ( ZRK_MESSAGE_READ );
+#endif
+ }
+ZRK_T_INT ZIRKO::zrk_S49()
+ {
+#ifdef ZRK_SCENARIA_DEBUG
+  ZRK_T_INT zrk_debug_state = 0;
+#endif
+  ZRK_TRY
+  zrk_msg_all_t[0].zrk_defNumber = 1;
+  zrk_Min_ev_all.c = (ZRK_T_CAR) 'a';
+  zrk_Max_ev_all.c = (ZRK_T_CAR) 'z';
+  ev_all.sc = -1;
+  ev_all.uc = 200;
+  ev_all.s = 3;
+  ev_all.us = 4;
+  zrk_Min_ev_all.i = (ZRK_T_INT) 1;
+  zrk_Max_ev_all.i = (ZRK_T_INT) 9;
+  ev_all.ui = 5;
+  ev_all.u = 6;
+  zrk_Min_ev_all.l = (ZRK_T_LONG) 0;
+  zrk_Max_ev_all.l = (ZRK_T_LONG) 100;
+  ev_all.ul = 7;
+  zrk_Min_ev_all.f = (ZRK_T_REAL) 0.5;
+  zrk_Max_ev_all.f = (ZRK_T_REAL) 1.5;
+  zrk_Min_ev_all.d = (ZRK_T_DOUBLE) 2.0;
+  zrk_Max_ev_all.d = (ZRK_T_DOUBLE) 3.0;
+  ZRS_STRCPY(ev_all.name,"abc");
+  ev_all.label = "xyz";
+  ev_all.e = GREEN;
+   {
+    ZRK_T_INT zrk_end_waittil_debug=0;
+#ifdef ZRK_SCENARIA_DEBUG
+    ZRK_T_INT zrk_continue_debug=0;
+#endif
+    if (0||(!zrk_msg_all_t[0].zrk_defNumber))
+     {
+      zrk_runtime.zrk_nodefmsg(50);
+#ifdef ZRK_SCENARIA_DEBUG
+      zrk_continue_debug = 1;
+#else
+      return ( 1 );
+#endif
+     }
+    else if (!(0||(zrk_channel_bus[0].zrk_numberofId)))
+     {
+      zrk_runtime.zrk_noaddid(50);
+#ifdef ZRK_SCENARIA_DEBUG
+      zrk_continue_debug = 1;
+#else
+      return ( 1 );
+#endif
+     }
+    else
+     {
+      ZRK_T_INT zrk_i, zrk_ret, zrk_cbret, zrk_rcv;
+      ZRK_T_INT zrk_exprOK=0, zrk_exprKO=0;
+      ZRK_T_UTIME zrk_wtime_0, zrk_t0, zrk_tn, zrk_tn1, zrk_tnow;
+      zrk_initstates ();
+#if ZRS_DYNFLW
+      zrk_runtime.zrk_begin_waittil_tsf ( 5, 1);
+#endif /* ZRS_DYNFLW */
+      zrk_runtime.zrk_waittil (50);
+      WTIME = 0;
+      zrk_t0 = zrk_runtime.zrk_getevtdate ();
+      zrk_tn = zrk_t0 ;
+      zrk_tn1=zrk_tn+zrk_gran;
+      for (;
+#ifdef ZRK_SCENARIA_DEBUG
+      !zrk_continue_debug &&
+#endif
+      !zrk_end_waittil_debug;)
+       {
+        zrk_rcv = 0;
+        zrk_tnow = zrk_runtime.zrk_getevtdate ();
+        while (zrk_tnow >= zrk_tn1)
+         {
+          zrk_tn = zrk_tn1 ;
+          zrk_tn1=zrk_tn+zrk_gran;
+         }
+        ZRK_TIMEOUT = ( (((zrk_tnow - zrk_t0)/ZRK_WTIME_TO_TIME) < 100) ? (100 - (zrk_tnow - zrk_t0)/ZRK_WTIME_TO_TIME) : 0);
+        /* CommType bus */
+        if (zrk_channel_bus[0].zrk_numberofId)
+         {
+          /* Channel wire */
+          /* Type message all_t */
+          for (zrk_i=0;
+#ifdef ZRK_SCENARIA_DEBUG
+          !zrk_continue_debug&&
+#endif
+          !zrk_end_waittil_debug && zrk_i<zrk_channel_bus[0].zrk_numberofId;zrk_i++)
+           {
+            zrk_ret = 0;
+            zrk_runtime.zrk_rio_off();
+            zrk_cbret=zrk_all_t_ON_bus(0,zrk_i);
+            zrk_runtime.zrk_rio_on();
+            if (zrk_cbret== 1)
+             {
+#if ZRS_DYNFLW
+              zrk_runtime.zrk_end_waittil_tsf ( 7, 1, 2);
+#endif /* ZRS_DYNFLW */
+              zrk_runtime.zrk_endwaittil(2, 52, "all_t");
+#ifdef ZRK_SCENARIA_DEBUG
+              zrk_continue_debug = 1;
+              break;
+#else
+              return ( 1 );
+#endif
+             }
+            if (zrk_cbret==ZRK_MESSAGE_READ)
+             {
+              char zrk_str_type_rcv[1024];
+              zrk_strcpy(zrk_str_type_rcv,"< !!! Unknown type !!! >");
+#if ZRS_DYNFLW
+              zrk_runtime.zrk_waittil_tsf ( "all_t", 6, 1);
+#endif /* ZRS_DYNFLW */
+              zrk_rcv |= 1;
+              zrk_runtime.zrk_evt (9,8,0," ");
+              zrk_all_t_dump_msg (zrk_all_t_rcv);
+              zrk_runtime.zrk_endevt (27);
+              if (zrk_all_t_cmp_msg(&(zrk_msg_all_t[0]),zrk_all_t_rcv))
+               {
+                zrk_runtime.zrk_def_msg(28);
+                zrk_ret=1;
+                zrk_msg_all_t[0].zrk_state_channel[0][0]|=ZRK_EVTOK;
+               }
+              else
+               {
+                zrk_msg_all_t[0].zrk_state_channel[0][0]|=ZRK_EVTKO;
+               }
+             }
+            if (zrk_ret)
+             {
+              zrk_wtime_0 = zrk_runtime.zrk_logdate / zrk_gran;
+             }
+            else
+             {
+              zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+             }
+            if (zrk_WAIT_0(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+             {
+              zrk_end_waittil_debug = 1;
+              break;
+             }
+           }
+         }
+        if (!zrk_end_waittil_debug
+#ifdef ZRK_SCENARIA_DEBUG
+        && !zrk_continue_debug
+#endif
+        )
+         {
+          zrk_wtime_0 = zrk_runtime.zrk_getwtime();
+          if (zrk_WAIT_0(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))
+           {
+            zrk_end_waittil_debug = 1;
+            break;
+           }
+          if (!zrk_rcv)
+           {
+            zrk_tnow = zrk_runtime.zrk_getevtdate ();
+            while (zrk_tnow < zrk_tn1)
+             {
+              zrk_sleep(zrk_tn1-zrk_tnow);
+              zrk_tnow = zrk_runtime.zrk_getevtdate ();
+             }
+           }
+         }
+       }
+#ifdef ZRK_SCENARIA_DEBUG
+      if (!zrk_continue_debug)
+       {
+#endif
+        zrk_runtime.zrk_state ((ZRK_MATCHED_2(zrk_msg_all_t[0],zrk_state_channel[0][0])), 51);
+        zrk_all_t_ref_msg (&(zrk_msg_all_t[0]));
+        if (zrk_exprKO)
+         {
+#if ZRS_DYNFLW
+          zrk_runtime.zrk_end_waittil_tsf ( 7, 1, 1);
+#endif /* ZRS_DYNFLW */
+          zrk_runtime.zrk_endwaittil(1, 52, "all_t");
+#ifdef ZRK_SCENARIA_DEBUG
+          zrk_continue_debug = 1;
+#else
+          return ( 1 );
+#endif
+         }
+        else if (zrk_exprOK)
+         {
+#if ZRS_DYNFLW
+          zrk_runtime.zrk_end_waittil_tsf ( 7, 1, 0);
+#endif /* ZRS_DYNFLW */
+          zrk_runtime.zrk_endwaittil(0, 52, "all_t");
+         }
+#ifdef ZRK_SCENARIA_DEBUG
+       }
+#endif
+     }
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state |= zrk_continue_debug;
+#endif
+   }
+  zrk_runtime.zrk_var (53);
+  zrk_runtime.zrk_varstruct (54);
+  ZRK_TRY
+  zrk_runtime.zrk_var_char_c (55, probe_v.c,'q',ZRK_P_BASE8, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(55);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_var_range_byte_c (56, (ZRK_T_CAR) probe_v.sc,1,(ZRK_T_CAR) -5,1,(ZRK_T_CAR) 5,ZRK_P_BASE8, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(56);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_var_char_c (57, probe_v.uc,1,ZRK_P_BASE8, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(57);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_var_int_c (58, probe_v.s,2,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(58);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_var_int_c (59, probe_v.us,3,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(59);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_var_int_c (60, probe_v.i,4,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(60);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_var_int_c (61, probe_v.ui,5,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(61);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_var_int_c (62, probe_v.u,6,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(62);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_var_long_c (63, probe_v.l,7,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(63);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_var_long_c (64, probe_v.ul,8,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(64);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_var_float_c (65, probe_v.f,2.5, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(65);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_var_double_c (66, probe_v.d,3.5, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(66);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_var_string_c (67, probe_v.name,"abc", I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(67);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_var_string_c (68, probe_v.label,"xyz", I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(68);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  ZRK_TRY
+  zrk_runtime.zrk_var_int_c (69, probe_v.e,RED,ZRK_P_BASE10, I0, -1 );
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    zrk_runtime.zrk_var_catch(69);
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+  zrk_runtime.zrk_varstruct (70);
+  zrk_flagrt = zrk_runtime.zrk_var (71);
+  if (zrk_flagrt != 0)
+   {
+#ifdef ZRK_SCENARIA_DEBUG
+    zrk_debug_state = 1;
+#else
+    return ( 1 );
+#endif
+   }
+  ev_all.c = 'b';
+  ev_all.sc = 2;
+  zrk_Min_ev_all.uc = (ZRK_T_CAR) 1;
+  zrk_Max_ev_all.uc = (ZRK_T_CAR) 2;
+  ev_all.s = 3;
+  ev_all.us = 4;
+  zrk_Min_ev_all.i = (ZRK_T_INT) 5;
+  zrk_Max_ev_all.i = (ZRK_T_INT) 6;
+  ev_all.ui = 7;
+  ev_all.u = 8;
+  zrk_Min_ev_all.l = (ZRK_T_LONG) 9;
+  zrk_Max_ev_all.l = (ZRK_T_LONG) 10;
+  ev_all.ul = 11;
+  zrk_Min_ev_all.f = (ZRK_T_REAL) 0.25;
+  zrk_Max_ev_all.f = (ZRK_T_REAL) 0.75;
+  zrk_Min_ev_all.d = (ZRK_T_DOUBLE) 1.5;
+  zrk_Max_ev_all.d = (ZRK_T_DOUBLE) 2.5;
+  ZRS_STRCPY(ev_all.name,"def");
+  ev_all.label = "uvw";
+  ev_all.e = RED;
+  ZRK_END_TRY
+#ifdef ZRK_HANDLE_EXCEPTION
+  catch(...)
+   {
+    return ( 1 );
+   }
+#endif // ZRK_HANDLE_EXCEPTION
+#ifdef ZRK_SCENARIA_DEBUG
+  return ( zrk_debug_state );
+#else
+  return ( 0 );
+#endif
+ }
+ZRK_T_INT ZIRKO::zrk_S48()
+ {
+  ZRK_T_INT zrk_local_state = 0;
+  ZRK_T_INT zrk_global_state = 0;
+  J1 = 1;
+  zrk_runtime.zrk_startchronomarkloop (72, 49 ,1, J1, "run", 3, 1);
+  zrk_local_state = zrk_S49 ();
+  zrk_runtime.zrk_stopchronomarkloop(zrk_local_state,72,1,J1,"run",4,1);
+  if ( zrk_local_state )
+   {
+    zrk_global_state = 2;
+    if (( zrk_local_state == 3) || ( zrk_local_state == 4) )
+     {
+      return ( 4 );
+     }
+   }
+  return ( zrk_global_state );
+ }
+ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)
+ {
+  ZRK_T_INT zrk_local_state = 0;
+  ZRK_PT_CAR rio_file_name = "drv.rio";
+#if ZRS_DYNFLW
+  char tstnaming[255];
+#endif /* ZRS_DYNFLW */
+  ZIRKO *zrk_zirko = &zrk_zirko_static;
+  zrk_zirko->zrk_runtime.zrk_ctxtracepriority = 0;
+  zrk_zirko->zrk_runtime.zrk_set_trace_functions();
+  zrk_zirko->zrk_runtime.zrk_ctxnuminstance = 1;
+  zrk_zirko->zrk_runtime.zrk_instancename[0] = '\0';
+  zrk_zirko->zrk_runtime.zrk_ctxtesternaming[0] = '\0';
+  zrk_zirko->zrk_runtime.zrk_set_lstflt(argc,argv,"");
+  zrk_zirko->zrk_runtime.zrk_set_riofilename(argc,argv,rio_file_name);
+  zrk_zirko->zrk_runtime.zrk_set_occid(argc,argv,0);
+#if ZRS_DYNFLW
+  zrk_zirko->zrk_runtime.zrk_set_testernaming ();
+#endif /* ZRS_DYNFLW */
+  zrk_zirko->zrk_runtime.zrk_set_instancevalid(1);
+  zrk_zirko->zrk_runtime.zrk_set_instancerequired(0);
+  zrk_zirko->zrk_runtime.zrk_ctxflagprobe = 0;
+#if ZRS_DYNFLW
+  zrk_zirko->zrk_runtime.zrk_initrio_with_dynamicfollowing ("Tue Nov 14 22:13:20 2023 0",
+#else
+  zrk_zirko->zrk_runtime.zrk_initrio_no_dynamicfollowing ("Tue Nov 14 22:13:20 2023 0",
+#endif /* ZRS_DYNFLW */
+#ifdef ZRK_SCENARIA_DEBUG
+  "D");
+#else
+  "");
+#endif
+  zrk_zirko->J0 = 1;
+#if ZRS_DYNFLW
+   {
+    zrk_sprintf (tstnaming, "\"%s\"", zrk_zirko->zrk_runtime.zrk_ctxtesternaming);
+    if ( priv_boot_tagtlk( &(zrk_zirko->zrk_runtime.zrk_ctxtagtsocket), zrk_zirko->zrk_runtime.zrk_instancename, tstnaming, &(zrk_zirko->zrk_runtime.zrk_ctxtagttimeout), &(zrk_zirko->zrk_runtime.zrk_ctxtagtcommactivated)) )
+     {
+      ZRS_EXIT (1);
+     }
+    else
+     {
+      zrk_zirko->zrk_runtime.zrk_notify_tsf (1, 968, 62827);
+      /* To_spv: 1 -> (819,62144) - s1.pts -*/
+     }
+   }
+  
+  zrk_zirko->zrk_runtime.zrk_declare_ni_tsf (1);
+#endif /* ZRS_DYNFLW */
+  
+  zrk_zirko->zrk_runtime.zrk_startchronomarkloop ( 73, 48 , 0, zrk_zirko->J0, "", 0, 0);
+  zrk_local_state = zrk_zirko->zrk_S48 ();
+  zrk_zirko->zrk_runtime.zrk_stopchronomarkloop (zrk_local_state, 73, 0, zrk_zirko->J0, "", 0, 0);
+  zrk_zirko->zrk_runtime.zrk_end ();
+#if ZRS_DYNFLW
+  zrk_zirko->zrk_runtime.zrk_endoftester_tagtlk ();
+  priv_close_tagtlk ( &(zrk_zirko->zrk_runtime.zrk_ctxtagtsocket) );
+#endif /* ZRS_DYNFLW */
+  
+  ZRS_EXIT ((zrk_local_state != 0));
+  return ( 0 );
+ }
