@@ -65,6 +65,8 @@ struct AnalysisState {
     ** the whole global scope. */
     std::vector<SemanticEntry *> procsends;                     /* in order */
     std::unordered_map<std::string, SemanticEntry *> functions; /* by prototype */
+    /* values.cc: each message's latest DEF_MESSAGE reception record */
+    std::unordered_map<const SemanticEntry *, SemanticEntry *> latest_definition;
 };
 extern AnalysisState analysis;
 

@@ -584,6 +584,7 @@ void analyse_def_message(SyntaxNode *node, Scope *scope, const char *filter)
     use_message(ud) = message;
     use_number(ud) = number;
     use_not_in_proc(ud) = analysis.in_proc_body ? 0 : 1;
+    analysis.latest_definition[message] = use;
     attach(ud, compared);
     SemanticEntry *def = add_node_entry(scope, EK_DEF_MESSAGE, message->name, node, filter);
     SemanticDescriptor *dd = add_descriptor(def, DC_DEF_MESSAGE);

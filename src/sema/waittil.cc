@@ -307,13 +307,8 @@ bool timeout_after_wtime(const std::string &text, std::string &out)
 ** before the WAITTIL, in analysis order; null when none did. */
 SemanticEntry *latest_definition(SemanticEntry *message)
 {
-    SemanticEntry *type = message_type_of(message);
-    Scope *uses = type && type->descriptor ? type->descriptor->inner : nullptr;
-    SemanticEntry *latest = nullptr;
-    for (SemanticEntry *e = uses ? uses->first : nullptr; e; e = e->next)
-        if (e->kind == EK_TRIGGER_USE && e->descriptor && use_message(e->descriptor) == message)
-            latest = e;
-    return latest;
+    auto found = analysis.latest_definition.find(message);
+    return found == analysis.latest_definition.end() ? nullptr : found->second;
 }
 
 void add_terms(SemanticDescriptor *d, const std::vector<WaitTerm> &terms)

@@ -510,6 +510,7 @@ ZRK_T_INT ZIRKO::zrk_S31()
             zrk_runtime.zrk_endevt (12);
             if (zrk_event_cmp_msg(&(zrk_msg_event[0]),zrk_event_rcv))
              {
+              zrk_runtime.zrk_def_msg(13);
               zrk_ret=1;
               zrk_msg_event[0].zrk_state_channel[0][0]|=ZRK_EVTOK;
              }
@@ -685,6 +686,7 @@ ZRK_T_INT ZIRKO::zrk_S31()
             zrk_runtime.zrk_endevt (12);
             if (zrk_event_cmp_msg(&(zrk_msg_event[0]),zrk_event_rcv))
              {
+              zrk_runtime.zrk_def_msg(13);
               zrk_ret=1;
               zrk_msg_event[0].zrk_state_channel[0][0]|=ZRK_EVTOK;
              }
@@ -741,6 +743,7 @@ ZRK_T_INT ZIRKO::zrk_S31()
             zrk_runtime.zrk_endevt (23);
             if (zrk_other_cmp_msg(&(zrk_msg_other[0]),zrk_other_rcv))
              {
+              zrk_runtime.zrk_def_msg(24);
               zrk_ret=1;
               zrk_msg_other[0].zrk_state_channel[0][1]|=ZRK_EVTOK;
              }
