@@ -11,6 +11,8 @@
 */
 #include "decl.h"
 
+#include <array>
+
 #include <cstring>
 
 namespace {
@@ -77,10 +79,18 @@ int pointer_member_kind(int op)
 /* The level of a binary operator token, -1 for any other token. */
 int operator_level(DeclParser *p, int kind)
 {
-    for (int level = 0; level < LEVEL_COUNT; level++)
-        if (level_has(p, level, kind))
-            return level;
-    return -1;
+    static const auto levels = [] {
+        std::array<signed char, TK_COUNT> by_kind;
+        by_kind.fill(-1);
+        for (int level = LEVEL_COUNT - 1; level >= 0; level--)
+            for (int op : binary_levels[level].ops)
+                if (op != 0)
+                    by_kind[size_t(op)] = (signed char)level;
+        return by_kind;
+    }();
+    if (kind < 0 || kind >= TK_COUNT || (kind == TK_GT && p->no_greater))
+        return -1;
+    return levels[size_t(kind)];
 }
 
 CExpr *parse_binary_from(DeclParser *p, int level, CExpr *first);

@@ -118,6 +118,11 @@ DeclToken peek_token(DeclParser *p, size_t offset)
 
 int peek_kind(DeclParser *p, size_t offset)
 {
+    /* the token is usually scanned already: the parser peeks at each one
+    ** several times */
+    size_t at = p->head + offset;
+    if (at < p->ahead.size())
+        return p->ahead[at].kind;
     return p->ahead[fill_ahead(p, offset)].kind;
 }
 
