@@ -24,10 +24,16 @@ std::string quoted_text(const char *text)
     if (!text)
         return "?";
     std::string out = "\"";
-    for (const char *c = text; *c; c++) {
-        if (*c == '"')
-            out += '"';
-        out += *c;
+    /* the runs between quotes are copied whole, each quote doubled */
+    for (const char *run = text;;) {
+        const char *quote = strchr(run, '"');
+        if (!quote) {
+            out += run;
+            break;
+        }
+        out.append(run, size_t(quote - run) + 1);
+        out += '"';
+        run = quote + 1;
     }
     out += '"';
     return out;
@@ -35,7 +41,9 @@ std::string quoted_text(const char *text)
 
 void line_flush(RecordLine &line, FILE *out)
 {
-    checked_fprintf(out, "%s\n", line.text.c_str());
+    line.text += '\n';
+    if (fwrite(line.text.data(), 1, line.text.size(), out) != line.text.size())
+        fatal_system_error("fwrite");
     line.text.clear();
 }
 
