@@ -54,67 +54,92 @@ void emit_to_stream(FILE *stream)
     source_emitter.line.clear();
 }
 
-/* Whether a format uses only the conversions the generated source needs
-** (%s, %c, %d, %i, %u with an optional l or ll, and %%), which
-** append_simple writes without the stdio machinery. */
-static bool simple_format(const char *format)
-{
-    for (const char *p = strchr(format, '%'); p; p = strchr(p + 1, '%')) {
-        p++;
-        while (*p == 'l')
-            p++;
-        if (!strchr("scdiu%", *p) || !*p)
-            return false;
-    }
-    return true;
-}
+/* Pieces of a line gather in a stack buffer and reach the line buffer in
+** one append: appending each piece cost more than formatting it. */
+struct Staging {
+    explicit Staging(std::string &to) : line(to) {}
+    std::string &line;
+    char buffer[512];
+    size_t used = 0;
 
-template <typename T>
-static void append_number(std::string &line, T value)
-{
-    char digits[24];
-    auto result = std::to_chars(digits, digits + sizeof digits, value);
-    line.append(digits, result.ptr);
-}
-
-static void append_simple(std::string &line, const char *format, va_list args)
-{
-    for (const char *p = format; *p;) {
-        const char *percent = strchr(p, '%');
-        if (!percent) {
-            line += p;
-            return;
+    void put(const char *text, size_t n)
+    {
+        if (used + n > sizeof buffer) {
+            flush();
+            if (n > sizeof buffer) {
+                line.append(text, n);
+                return;
+            }
         }
-        line.append(p, percent);
-        p = percent + 1;
+        memcpy(buffer + used, text, n);
+        used += n;
+    }
+    template <typename T> void number(T value)
+    {
+        char digits[24];
+        auto result = std::to_chars(digits, digits + sizeof digits, value);
+        put(digits, size_t(result.ptr - digits));
+    }
+    void flush()
+    {
+        line.append(buffer, used);
+        used = 0;
+    }
+};
+
+/* The conversions the generated source needs (%s, %c, %d, %i, %u with an
+** optional l or ll, and %%), written without the stdio machinery; false
+** at any other conversion, with part of the text appended. */
+static bool append_simple(std::string &line, const char *format, va_list args)
+{
+    Staging out(line);
+    for (const char *p = format; *p;) {
+        const char *run = p;
+        while (*p && *p != '%')
+            p++;
+        out.put(run, size_t(p - run));
+        if (!*p)
+            break;
+        p++;
         int longs = 0;
         for (; *p == 'l'; p++)
             longs++;
-        char conversion = *p++;
+        char conversion = *p;
+        if (!conversion || !strchr("scdiu%", conversion))
+            return false;
+        p++;
         bool is_signed = conversion == 'd' || conversion == 'i';
         switch (conversion) {
-        case '%': line += '%'; break;
-        case 'c': line += char(va_arg(args, int)); break;
+        case '%': out.put("%", 1); break;
+        case 'c': {
+            char c = char(va_arg(args, int));
+            out.put(&c, 1);
+            break;
+        }
         case 's': {
             const char *text = va_arg(args, const char *);
-            line += text ? text : "(null)";
+            if (!text)
+                text = "(null)";
+            out.put(text, strlen(text));
             break;
         }
         default:
             if (longs >= 2 && is_signed)
-                append_number(line, va_arg(args, long long));
+                out.number(va_arg(args, long long));
             else if (longs >= 2)
-                append_number(line, va_arg(args, unsigned long long));
+                out.number(va_arg(args, unsigned long long));
             else if (longs == 1 && is_signed)
-                append_number(line, va_arg(args, long));
+                out.number(va_arg(args, long));
             else if (longs == 1)
-                append_number(line, va_arg(args, unsigned long));
+                out.number(va_arg(args, unsigned long));
             else if (is_signed)
-                append_number(line, va_arg(args, int));
+                out.number(va_arg(args, int));
             else
-                append_number(line, va_arg(args, unsigned));
+                out.number(va_arg(args, unsigned));
         }
     }
+    out.flush();
+    return true;
 }
 
 /* Anything else is formatted into the spare room of the line buffer,
@@ -123,11 +148,14 @@ static void append_simple(std::string &line, const char *format, va_list args)
 static void append_va(const char *format, va_list args)
 {
     std::string &line = source_emitter.line;
-    if (simple_format(format)) {
-        append_simple(line, format, args);
-        return;
-    }
     size_t at = line.size();
+    va_list simple;
+    va_copy(simple, args);
+    bool done = append_simple(line, format, simple);
+    va_end(simple);
+    if (done)
+        return;
+    line.resize(at);
     size_t room = std::max<size_t>(line.capacity() - at, 256);
     line.resize(at + room);
     va_list copy;
