@@ -20,9 +20,6 @@
 
 namespace {
 
-/* The root scenario's name: empty, so never released with its entry. */
-char root_name[] = "";
-
 /* What one level of scenario items has seen so far. */
 struct LevelSeen {
     bool initialization = false, termination = false, exception = false;
@@ -216,7 +213,7 @@ SemanticEntry *scenario_entry(SyntaxNode *node, Scope *scope)
     SyntaxNode *name = node->child1;
     bool root = !*name->text;
     SemanticEntry *entry =
-        root ? add_entry(scope, EK_SCENARIO, root_name, name->file,
+        root ? add_entry(scope, EK_SCENARIO, empty_name, name->file,
                          name->file_number, name->line, nullptr)
              : add_node_entry(scope, EK_SCENARIO, name->text, name);
     SemanticDescriptor *d = add_descriptor(entry, DC_SCENARIO);

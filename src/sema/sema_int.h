@@ -74,6 +74,10 @@ extern AnalysisState analysis;
 /* report_at with the node's file and line. */
 void sema_report(int severity, const char *code, const QString &arg,
                  const SyntaxNode *node);
+/* An entry name: a copy, or for an empty name the shared empty text
+** (entries never release an empty name). */
+extern char empty_name[];
+char *copy_name(const char *name);
 /* add_entry at the node's position; name and aux are copied (may be null). */
 SemanticEntry *add_node_entry(Scope *scope, uint32_t kind, const char *name,
                               const SyntaxNode *node, const char *aux = nullptr);

@@ -21,10 +21,18 @@ char *copy_text(const char *text)
     return text ? xstrdup(text) : nullptr;
 }
 
+/* An empty name is never released with its entry: all share this one. */
+char empty_name[] = "";
+
+char *copy_name(const char *name)
+{
+    return name && !*name ? empty_name : copy_text(name);
+}
+
 SemanticEntry *add_node_entry(Scope *scope, uint32_t kind, const char *name,
                               const SyntaxNode *node, const char *aux)
 {
-    return add_entry(scope, kind, copy_text(name), node->file,
+    return add_entry(scope, kind, copy_name(name), node->file,
                      node->file_number, node->line, copy_text(aux));
 }
 

@@ -105,6 +105,17 @@ TEST(Declarations, FailedDeclarationsLeaveWhatTheyMust)
     EXPECT_TRUE(has(o2, "message_index: 1\n"));
 }
 
+/* A "#" line alone is a native line with an empty text: an entry named
+** "" that the tables own and release like any other (the sanitizer suite
+** reports it otherwise). */
+TEST(Declarations, EmptyNativeLineIsAnEntryOfItsOwn)
+{
+    RunResult r = dump("#\n# int rounds;\n", "");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(has(r.out, "  EK_NATIVE_DECL \"\" s.pts:2\n")) << r.out;
+    EXPECT_TRUE(has(r.out, "  EK_NATIVE_DECL \" int rounds;\" s.pts:3\n")) << r.out;
+}
+
 TEST(Declarations, InstanceModes)
 {
     const char *iface = "int k;\n";
