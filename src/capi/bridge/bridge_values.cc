@@ -60,16 +60,43 @@ bool needs_preprocessing(const char *text)
     return false;
 }
 
+/* The ".." of a script range stands apart: written against a number
+** ("1..MAX") it would make one preprocessing number with the bound, whose
+** macro would never be expanded.  Quoted literals and "..." are kept. */
+std::string separated_ranges(const char *text)
+{
+    std::string out;
+    char quote = 0;
+    for (const char *p = text; *p; p++) {
+        if (quote) {
+            if (*p == '\\' && p[1]) {
+                out += *p++;
+            } else if (*p == quote) {
+                quote = 0;
+            }
+        } else if (*p == '"' || *p == '\'') {
+            quote = *p;
+        } else if (p[0] == '.' && p[1] == '.' && p[2] != '.' &&
+                   (p == text || p[-1] != '.')) {
+            out += " .. ";
+            p++;
+            continue;
+        }
+        out += *p;
+    }
+    return out;
+}
+
 } // namespace
 
-int analyse_script_value(const char *text, CExpr **tree)
+int analyse_script_value(const char *text_in, CExpr **tree)
 {
     const BridgeContext &c = bridge_context();
     *tree = nullptr;
     std::string preprocessed, flat;
     int errors = 0;
-    if (!text)
-        text = "";
+    std::string separated = separated_ranges(text_in ? text_in : "");
+    const char *text = separated.c_str();
     if (needs_preprocessing(text)) {
         preprocess_text(text, true, c.file.c_str(), c.line, preprocessed, &errors);
         if (errors)

@@ -197,7 +197,9 @@ TEST_F(BridgeValues, ValueTextsArePreprocessedFlattenedAndAnalysed)
         {"(NONIL)", "(NONIL)", nullptr},
         {"TEN * i", "10 * i", nullptr},
         {"{TEN, i => TEN, 0x1F .. TEN => 2}", "{10, i => 10, 0x1F..10 => 2}", nullptr},
-        {"{0x1F..TEN => 1}", "{0x1F..TEN => 1}", nullptr},   /* one pp-number */
+        {"{0x1F..TEN => 1, [1..TEN]}", "{0x1F..10 => 1, [1..10]}", nullptr},
+        {"{'.'..'z' => 1}", "{'.'..'z' => 1}", nullptr},
+        {"\"a..b ...\"", "\"a..b ...\"", nullptr},
         {"i /* TEN */ + 1", "i + 1", nullptr},
         {"i + 1 // TEN", "i + 1", nullptr},
         {"_TEN + i", "10 + i", nullptr},
