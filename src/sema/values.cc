@@ -171,11 +171,18 @@ int value_class(const CExpr *value, std::string &text)
     return c;
 }
 
-void incompatible(const std::string &value, const std::string &expected,
-                  const SyntaxNode *at)
+/* The expected type's text, made only for a report. */
+std::string expected_text(const CType *type)
 {
     std::string text;
-    checked_sprintf(text, "%s,%s", value.c_str(), expected.c_str());
+    type_class(type, &text);
+    return text.empty() ? type_text(type) : text;
+}
+
+void incompatible(const std::string &value, const CType *expected, const SyntaxNode *at)
+{
+    std::string text;
+    checked_sprintf(text, "%s,%s", value.c_str(), expected_text(expected).c_str());
     sema_report(SEV_WARNING, "INCOMPTYP", text.c_str(), at);
 }
 
@@ -190,29 +197,26 @@ bool is_null_pointer(const CExpr *value)
 ** arithmetic or character field.                      INCOMPTYP, NONIL */
 void check_scalar(const ValueItem &item, const SyntaxNode *at)
 {
-    std::string expected;
-    int field = type_class(item.type, &expected);
-    if (expected.empty())
-        expected = type_text(item.type);
+    int field = type_class(item.type, nullptr);
     std::vector<ValueElement> elements;
     if (item.value_kind == VK_RANGE) {
         for (const CExpr *bound : {item.range_low, item.range_high}) {
             std::string text;
             int c = value_class(bound, text);
             if (!classes_compatible(c, field) || (field > 5 && field != 17))
-                incompatible(text, expected, at);
+                incompatible(text, item.type, at);
         }
         return;
     }
     if (value_list_elements(item.value, elements)) {
-        incompatible(image_of(item.value), expected, at);
+        incompatible(image_of(item.value), item.type, at);
         return;
     }
     std::string text;
     int c = value_class(item.value, text);
     bool null_string = field == 6 && is_null_pointer(item.value);
     if (!classes_compatible(c, field) && !null_string)
-        incompatible(text, expected, at);
+        incompatible(text, item.type, at);
     else if (field == 9 && !is_null_pointer(item.value))
         sema_report(SEV_ERROR, "NONIL", image_of(item.value).c_str(), at);
 }
@@ -220,13 +224,11 @@ void check_scalar(const ValueItem &item, const SyntaxNode *at)
 /* A part given by one expression must have a type of its class. INCOMPTYP */
 void check_whole(const ValueItem &item, const SyntaxNode *at)
 {
-    std::string expected, text;
-    int field = type_class(item.type, &expected);
-    if (expected.empty())
-        expected = type_text(item.type);
+    std::string text;
+    int field = type_class(item.type, nullptr);
     int c = value_class(item.value, text);
     if (!classes_compatible(c, field))
-        incompatible(text, expected, at);
+        incompatible(text, item.type, at);
 }
 
 /* The typing of the items; the default reception takes the received
@@ -299,8 +301,7 @@ SemanticEntry *Builder::entry(Scope *scope, uint32_t kind, const ValueItem &item
                                        at->line);
     e->file_number = at->file_number;
     SemanticDescriptor *d = add_descriptor(e, code);
-    std::string type;
-    value_class(d) = type_class(item.type, &type);
+    value_class(d) = type_class(item.type, nullptr);
     value_type_text(d) = xstrdup(type_text(item.type).c_str());
     value_type(d) = item.type;
     if (item.value && item.value_kind == VK_RANGE) {
