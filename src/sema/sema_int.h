@@ -34,6 +34,12 @@ struct PendingNative {
     bool empty = true;
 };
 
+/* The class and printed text of a type in a value description. */
+struct DescribedType {
+    int type_class;
+    std::string text;
+};
+
 /* Run-wide state of one analysis, set up by analyse_script. */
 struct AnalysisState {
     const SemanticRequest *request = nullptr;
@@ -67,6 +73,8 @@ struct AnalysisState {
     std::unordered_map<std::string, SemanticEntry *> functions; /* by prototype */
     /* values.cc: each message's latest DEF_MESSAGE reception record */
     std::unordered_map<const SemanticEntry *, SemanticEntry *> latest_definition;
+    /* values.cc: the class and text of each described part's type */
+    std::unordered_map<const CType *, DescribedType> described_types;
 };
 extern AnalysisState analysis;
 

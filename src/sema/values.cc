@@ -250,6 +250,21 @@ void check_items(const std::vector<ValueItem> &items, bool default_reception,
 
 /* ---- Building the description ---- */
 
+/* The class and printed text of a described part's type, made once per
+** type: the parts of one message type are described again by every
+** DEF_MESSAGE and VAR of it.  The types of described parts stay for the
+** whole run (the interface's own nodes, or a variable's type kept with
+** its description), so their addresses are not reused. */
+const DescribedType &described_type(const CType *type)
+{
+    auto found = analysis.described_types.find(type);
+    if (found == analysis.described_types.end())
+        found = analysis.described_types
+                    .emplace(type, DescribedType{type_class(type, nullptr), type_text(type)})
+                    .first;
+    return found->second;
+}
+
 struct Builder {
     const std::vector<ValueItem> &items;
     std::vector<size_t> end_of;     /* the VI_END closing each opening item */
@@ -301,8 +316,9 @@ SemanticEntry *Builder::entry(Scope *scope, uint32_t kind, const ValueItem &item
                                        at->line);
     e->file_number = at->file_number;
     SemanticDescriptor *d = add_descriptor(e, code);
-    value_class(d) = type_class(item.type, nullptr);
-    value_type_text(d) = xstrdup(type_text(item.type).c_str());
+    const DescribedType &type = described_type(item.type);
+    value_class(d) = type.type_class;
+    value_type_text(d) = xstrdup(type.text.c_str());
     value_type(d) = item.type;
     if (item.value && item.value_kind == VK_RANGE) {
         value_min(d) = xstrdup(image_of(item.range_low).c_str());
