@@ -65,6 +65,9 @@ void set_bridge_namespace(const char *namespace_name);
 bool preprocess_text(const char *text, bool expand, const char *file, int line,
                      std::string &result, int *errors);
 void flatten_preprocessed_text(const char *text, std::string &result);
+/* False when preprocessing cannot change `text`: no macro name, comment,
+** literal, directive or reserved (leading underscore) name in it. */
+bool text_needs_preprocessing(const char *text);
 void analyse_declaration_text(const char *text, const char *namespace_name,
                               const char *file, int line);
 

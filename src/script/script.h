@@ -210,6 +210,11 @@ SemanticEntry *find_callback(const SyntaxNode *message_type, const char *commtyp
 ** for checks that a name is declared, which are not uses of it. */
 SemanticEntry *find_global_entry(uint32_t kind, const char *name);
 
+/* The memory of the tables: records (zeroed) and the texts they own.
+** Released with the tables by free_entries. */
+void *table_record(size_t size);
+char *table_text(const char *text);          /* null in, null out */
+char *table_text(const std::string &text);
 void free_entries(Scope *scope);
 bool scope_contains(Scope *scope, uint32_t kind);
 void mark_reachable(Scope *scope);

@@ -61,10 +61,33 @@ void check_scope(const Scope *scope, const char *file, uint32_t line)
         report_at(SEV_INTERNAL, "SCPBADPTR", QString(), file, int(line));
 }
 
+/* ---- Memory of the tables ----
+** A run releases its tables only at its exit: their records and texts
+** come from the run arena and are not given back one by one (a heap block
+** each was a tenth of a large run).  Under AddressSanitizer each is its
+** own heap block, released with the tables, so that a use after release
+** is still caught. */
+#if defined(__SANITIZE_ADDRESS__)
+#define TABLES_IN_HEAP_BLOCKS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TABLES_IN_HEAP_BLOCKS 1
+#endif
+#endif
+
+#ifdef TABLES_IN_HEAP_BLOCKS
+void table_free(void *block)
+{
+    xfree(block);
+}
+#else
+void table_free(void *) {}
+#endif
+
 SemanticEntry *new_entry(Scope *scope, uint32_t kind, char *name,
                          const char *file, uint32_t line, char *aux)
 {
-    SemanticEntry *entry = static_cast<SemanticEntry *>(xcalloc(1, sizeof *entry));
+    SemanticEntry *entry = static_cast<SemanticEntry *>(table_record(sizeof *entry));
     entry->scope = scope;
     entry->kind = kind;
     entry->name = name;
@@ -175,7 +198,7 @@ void set_flag(SemanticEntry *entry)
 void release_owned(SemanticDescriptor *d)
 {
     for (char *&text : d->texts) {
-        xfree(text);
+        table_free(text);
         text = nullptr;
     }
     free_entries(d->second_scope);
@@ -194,18 +217,18 @@ void release_descriptor(SemanticDescriptor *d, const SemanticEntry *entry)
     }
     release_owned(d);
     free_entries(d->inner);
-    xfree(d);
+    table_free(d);
 }
 
 void release_entry(SemanticEntry *entry)
 {
     if (entry->name && *entry->name && entry->kind != EK_INITIALIZATION)
-        xfree(entry->name);
-    xfree(entry->aux);
+        table_free(entry->name);
+    table_free(entry->aux);
     /* A wait function shares its WAITTIL's descriptor, released there. */
     if (entry->descriptor && entry->kind != EK_WAIT_FUNCTION)
         release_descriptor(entry->descriptor, entry);
-    xfree(entry);
+    table_free(entry);
 }
 
 /* The blocks a walk enters below an entry. */
@@ -238,6 +261,38 @@ SemanticEntry *called_proc(const SemanticEntry *e)
 
 } // namespace
 
+#ifdef TABLES_IN_HEAP_BLOCKS
+void *table_record(size_t size)
+{
+    return xcalloc(1, size);
+}
+
+char *table_text(const char *text)
+{
+    return text ? xstrdup(text) : nullptr;
+}
+
+char *table_text(const std::string &text)
+{
+    return xstrdup(text.c_str());
+}
+#else
+void *table_record(size_t size)
+{
+    return run_alloc(size);
+}
+
+char *table_text(const char *text)
+{
+    return text ? run_text(text, strlen(text)) : nullptr;
+}
+
+char *table_text(const std::string &text)
+{
+    return run_text(text.data(), text.size());
+}
+#endif
+
 const char *entry_kind_name(uint32_t kind)
 {
     for (const EntryName &row : entry_names)
@@ -248,7 +303,7 @@ const char *entry_kind_name(uint32_t kind)
 
 Scope *new_scope(SemanticDescriptor *owner, Scope *parent)
 {
-    Scope *scope = static_cast<Scope *>(xcalloc(1, sizeof *scope));
+    Scope *scope = static_cast<Scope *>(table_record(sizeof *scope));
     scope->parent = parent;
     scope->owner = owner;
     if (owner)
@@ -306,7 +361,7 @@ SemanticDescriptor *add_descriptor(SemanticEntry *entry, uint32_t code)
         report_at(SEV_INTERNAL, "DSCCODUNK", QString::number(code), entry->file,
                   int(entry->line));
     SemanticDescriptor *d =
-        static_cast<SemanticDescriptor *>(xcalloc(1, sizeof *d));
+        static_cast<SemanticDescriptor *>(table_record(sizeof *d));
     d->code = code;
     d->entry = entry;
     entry->descriptor = d;
@@ -402,7 +457,7 @@ void free_entries(Scope *scope)
         release_entry(entry);
         entry = next;
     }
-    xfree(scope);
+    table_free(scope);
 }
 
 bool scope_contains(Scope *scope, uint32_t kind)

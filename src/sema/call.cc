@@ -49,6 +49,8 @@ std::string call_name_text(const SyntaxNode *name)
 {
     std::string expanded, flat;
     const char *text = name->text ? name->text : "";
+    if (plain_variable(text) && !text_needs_preprocessing(text))
+        return text;
     if (!preprocess_text(text, true, name->file, int(name->line), expanded, nullptr))
         return text;
     flatten_preprocessed_text(expanded.c_str(), flat);

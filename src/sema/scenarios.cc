@@ -225,7 +225,8 @@ SemanticEntry *scenario_entry(SyntaxNode *node, Scope *scope)
     scenario_end_line(d) = body->line > 1 ? int32_t(body->line - 1) : int32_t(body->line);
     scenario_body_line(d) = body->child2 && body->child2->line > 0
                                 ? int32_t(body->child2->line - 1) : 0;
-    scenario_qualified_name(d) = xstrdup(root ? "" : qualified_name(scope, name->text).c_str());
+    scenario_qualified_name(d) =
+        table_text(root ? std::string() : qualified_name(scope, name->text));
     push_on_unit_chain(entry);
     if (SemanticDescriptor *parent = level_scenario(scope))
         scenario_leaf(parent) = 0;

@@ -18,7 +18,7 @@ void sema_report(int severity, const char *code, const QString &arg,
 
 char *copy_text(const char *text)
 {
-    return text ? xstrdup(text) : nullptr;
+    return table_text(text);
 }
 
 /* An empty name is never released with its entry: all share this one. */

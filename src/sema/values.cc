@@ -318,14 +318,14 @@ SemanticEntry *Builder::entry(Scope *scope, uint32_t kind, const ValueItem &item
     SemanticDescriptor *d = add_descriptor(e, code);
     const DescribedType &type = described_type(item.type);
     value_class(d) = type.type_class;
-    value_type_text(d) = xstrdup(type.text.c_str());
+    value_type_text(d) = table_text(type.text);
     value_type(d) = item.type;
     if (item.value && item.value_kind == VK_RANGE) {
-        value_min(d) = xstrdup(image_of(item.range_low).c_str());
-        value_max(d) = xstrdup(image_of(item.range_high).c_str());
+        value_min(d) = table_text(image_of(item.range_low));
+        value_max(d) = table_text(image_of(item.range_high));
     }
     if (item.value)
-        value_text(d) = xstrdup(image_of(item.value).c_str());
+        value_text(d) = table_text(image_of(item.value));
     value_low(d) = clamped(range.low);
     value_high(d) = clamped(range.high);
     value_member(d) = item.kind == VI_UNION ? item.member : -1;
@@ -464,12 +464,12 @@ SemanticEntry *describe_values(CheckedValues &v, const ValueCheck &check, Scope 
     v.owned = nullptr;
     std::string name = plain_identifier(check.variable) ? check.variable
                                                         : "(" + check.variable + ")";
-    SemanticEntry *root = add_entry(scope, EK_VALUE_ROOT, xstrdup(name.c_str()), at->file,
+    SemanticEntry *root = add_entry(scope, EK_VALUE_ROOT, table_text(name), at->file,
                                     at->file_number, at->line, copy_text(filter));
     SemanticDescriptor *d = add_descriptor(root, check.code);
-    value_text(d) = xstrdup(image_of(v.tree).c_str());
+    value_text(d) = table_text(image_of(v.tree));
     value_type(d) = v.type;
-    value_type_text(d) = xstrdup(type_text(v.type).c_str());
+    value_type_text(d) = table_text(type_text(v.type));
     std::string ignored;
     value_class(d) = type_class(v.type, &ignored);
     value_low(d) = value_high(d) = value_member(d) = -1;

@@ -320,8 +320,8 @@ void add_terms(SemanticDescriptor *d, const std::vector<WaitTerm> &terms)
         std::string c, script;
         c_form(t, c);
         script_form(t.node, script);
-        term_c(td) = xstrdup(c.c_str());
-        term_script(td) = xstrdup(script.c_str());
+        term_c(td) = table_text(c);
+        term_script(td) = table_text(script);
         term_message(td) = t.message;
         term_channel(td) = t.channel;
         term_definition(td) = latest_definition(t.message);
@@ -362,7 +362,7 @@ void add_wait_function(SemanticEntry *waittil)
     std::string name;
     checked_sprintf(name, "zrk_WAIT_%d", wait_number(d));
     SemanticEntry *f = add_entry_front(analysis.global, EK_WAIT_FUNCTION,
-                                       xstrdup(name.c_str()), waittil->file,
+                                       table_text(name), waittil->file,
                                        waittil->line, nullptr);
     f->file_number = waittil->file_number;
     f->descriptor = d;
@@ -389,11 +389,11 @@ void analyse_waittil(SyntaxNode *node, Scope *scope, const char *filter)
     if (!timeout_after_wtime(time_c, timeout) &&
         !timeout_after_wtime(condition_c, timeout))
         timeout = "0";
-    wait_condition(d) = xstrdup(expression_text(node->child1).c_str());
-    wait_time(d) = xstrdup(expression_text(node->child2).c_str());
-    wait_timeout(d) = xstrdup(timeout.c_str());
-    wait_condition_c(d) = xstrdup(condition_c.c_str());
-    wait_time_c(d) = xstrdup(time_c.c_str());
+    wait_condition(d) = table_text(expression_text(node->child1));
+    wait_time(d) = table_text(expression_text(node->child2));
+    wait_timeout(d) = table_text(timeout);
+    wait_condition_c(d) = table_text(condition_c);
+    wait_time_c(d) = table_text(time_c);
     wait_number(d) = analysis.waittils++;
     add_terms(d, terms);
     std::string conflict;

@@ -113,22 +113,29 @@ void fatal_system_error(const char *call_name)
 
 /* Formats into a string that grows as needed, so no caller buffer can
 ** overflow; a formatting failure is the "sprintf(<format>" system error. */
+/* Formatted into a stack buffer first: most texts fit, and formatting
+** twice (once to measure) was the cost of every call. */
 int checked_sprintf(std::string &out, const char *format, ...)
 {
+    char buffer[256];
     va_list args;
     va_start(args, format);
     va_list again;
     va_copy(again, args);
-    int length = vsnprintf(nullptr, 0, format, args);
+    int length = vsnprintf(buffer, sizeof buffer, format, args);
     va_end(args);
     if (length < 0) {
         va_end(again);
         fatal_system_error((std::string("sprintf(") + format).c_str());
     }
-    out.assign(static_cast<size_t>(length) + 1, '\0');
-    vsnprintf(&out[0], out.size(), format, again);
+    if (static_cast<size_t>(length) < sizeof buffer) {
+        out.assign(buffer, static_cast<size_t>(length));
+    } else {
+        out.assign(static_cast<size_t>(length) + 1, '\0');
+        vsnprintf(&out[0], out.size(), format, again);
+        out.resize(static_cast<size_t>(length));
+    }
     va_end(again);
-    out.resize(static_cast<size_t>(length));
     return length;
 }
 

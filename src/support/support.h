@@ -29,6 +29,12 @@ void *xrealloc(void *block, size_t size);
 void xfree(void *block);
 char *xstrdup(const char *text);
 
+/* ---- Run arena: zeroed memory kept until the process exits ----
+** For records made in great numbers and never released one by one.
+** Pieces are 16-byte aligned. */
+void *run_alloc(size_t size);
+char *run_text(const char *text, size_t length);   /* a terminated copy */
+
 /* Second line of defence: the same, with the status-7 system-error path. */
 void *checked_malloc(size_t size);
 void *checked_realloc(void *block, size_t size);

@@ -48,6 +48,12 @@ TEST(Checked, SprintfGrowsWithTheText)
     std::string out, longer(100000, 'x');
     EXPECT_EQ(checked_sprintf(out, "%s%c%s", longer.c_str(), '/', "n"), 100002);
     EXPECT_EQ(out.size(), 100002u);
+    /* Either side of the short-text buffer, replacing what was there. */
+    for (size_t n : {0u, 254u, 255u, 256u, 257u}) {
+        std::string piece(n, 'y');
+        EXPECT_EQ(checked_sprintf(out, "%s", piece.c_str()), int(n));
+        EXPECT_EQ(out, piece);
+    }
     char *joined = concat_path("a", "b");
     EXPECT_STREQ(joined, "a/b");
     xfree(joined);

@@ -32,12 +32,13 @@ bool plain_value_byte(char c)
            (c && strchr("{}[]()=<>.,+-*%&|^!~:;", c));
 }
 
-/* Whether the preprocessor could change a value text: a byte outside the
-** plain set (comments, directives, continuations, literals), a macro name,
-** or a name with a leading underscore (the reserved names and _Pragma).
-** Most value texts are plain, and preprocessing them is a third of their
-** analysis. */
-bool needs_preprocessing(const char *text)
+} // namespace
+
+/* A byte outside the plain set (comments, directives, continuations,
+** literals), a macro name, or a name with a leading underscore (the
+** reserved names and _Pragma).  Most value texts are plain, and
+** preprocessing them is a third of their analysis. */
+bool text_needs_preprocessing(const char *text)
 {
     for (const char *p = text; *p;) {
         if (!plain_value_byte(*p))
@@ -59,6 +60,8 @@ bool needs_preprocessing(const char *text)
     }
     return false;
 }
+
+namespace {
 
 /* The ".." of a script range stands apart: written against a number
 ** ("1..MAX") it would make one preprocessing number with the bound, whose
@@ -97,7 +100,7 @@ int analyse_script_value(const char *text_in, CExpr **tree)
     int errors = 0;
     std::string separated = separated_ranges(text_in ? text_in : "");
     const char *text = separated.c_str();
-    if (needs_preprocessing(text)) {
+    if (text_needs_preprocessing(text)) {
         preprocess_text(text, true, c.file.c_str(), c.line, preprocessed, &errors);
         if (errors)
             return SV_FAILED;
