@@ -43,23 +43,41 @@ int array_class(const CType *type, std::string *text, int depth);
 
 int class_of(const CType *type, std::string *text, int depth);
 
-/* True when `word` is one of the blank-separated words of `name`. */
-bool has_word(const char *name, const char *word)
+/* The words of a base type's name that decide its class, found in one
+** pass over its blank-separated words. */
+enum BaseWord : unsigned { BW_CHAR = 1, BW_DOUBLE = 2, BW_FLOAT = 4, BW_LONG = 8 };
+
+unsigned base_words(const char *name)
 {
-    size_t n = strlen(word);
-    for (const char *p = name; (p = strstr(p, word)) != nullptr; p += n)
-        if ((p == name || p[-1] == ' ') && (p[n] == '\0' || p[n] == ' '))
-            return true;
-    return false;
+    static const struct { const char *word; size_t length; unsigned bit; } words[] = {
+        {"char", 4, BW_CHAR}, {"double", 6, BW_DOUBLE},
+        {"float", 5, BW_FLOAT}, {"long", 4, BW_LONG}};
+    unsigned found = 0;
+    for (const char *p = name ? name : ""; *p;) {
+        while (*p == ' ')
+            p++;
+        const char *start = p;
+        while (*p && *p != ' ')
+            p++;
+        size_t length = size_t(p - start);
+        for (const auto &w : words)
+            if (length == w.length && memcmp(start, w.word, length) == 0)
+                found |= w.bit;
+    }
+    return found;
 }
 
 /* The character types: "char" with or without a sign word, and the
 ** element type of a wide string literal (its attribute word set).  The
 ** model's attribute word marks only the latter, so the name decides. */
+bool character_base(const CTypeView &v, unsigned words)
+{
+    return (v.kind == 0 || v.kind == 1) && (v.attribute || (words & BW_CHAR));
+}
+
 bool character_base(const CTypeView &v)
 {
-    return (v.kind == 0 || v.kind == 1) &&
-           (v.attribute || has_word(v.name ? v.name : "", "char"));
+    return character_base(v, base_words(v.name));
 }
 
 /* Class 7 is an array whose element, typedef names and modifiers
@@ -110,16 +128,16 @@ int pointer_class(const CType *type, const CTypeView &v, std::string *text,
 ** double, "unsigned long" a long). */
 int base_class(const CTypeView &v, std::string *text)
 {
-    const char *name = v.name ? v.name : "";
     if (text)
-        *text = name;
-    if (character_base(v))
+        *text = v.name ? v.name : "";
+    unsigned words = base_words(v.name);
+    if (character_base(v, words))
         return 1;
-    if (has_word(name, "double"))
+    if (words & BW_DOUBLE)
         return 5;
-    if (has_word(name, "float"))
+    if (words & BW_FLOAT)
         return 4;
-    return has_word(name, "long") ? 3 : 2;
+    return (words & BW_LONG) ? 3 : 2;
 }
 
 /* The tag's text for enumerations, unions and classes. */

@@ -154,22 +154,43 @@ ShapeResult check_shape(const CExpr *value, const SyntaxNode *at)
 
 /* ---- Typing the values ---- */
 
-/* The class of a value, with its type's text; NONIL is class 8. */
-int value_class(const CExpr *value, std::string &text)
-{
-    if (is_nonil_value(value)) {
-        text = "NONIL";
-        return 8;
+/* The class of a value (NONIL is class 8, 17 when the typing failed and
+** has reported); its type stays for the text of a report, made only then. */
+struct TypedValue {
+    int cls = 17;
+    bool nonil = false;
+    CType *type = nullptr;
+
+    explicit TypedValue(const CExpr *value)
+    {
+        if (is_nonil_value(value)) {
+            nonil = true;
+            cls = 8;
+        } else if ((type = expression_type(value))) {
+            cls = type_class(type, nullptr);
+        }
     }
-    CType *type = expression_type(value);
-    if (!type)
-        return 17;   /* the typing has reported */
-    int c = type_class(type, &text);
-    if (text.empty())
-        text = type_text(type);
-    free_type(type);
-    return c;
-}
+    ~TypedValue()
+    {
+        if (type)
+            free_type(type);
+    }
+    TypedValue(const TypedValue &) = delete;
+    TypedValue &operator=(const TypedValue &) = delete;
+
+    std::string text() const
+    {
+        if (nonil)
+            return "NONIL";
+        std::string out;
+        if (type) {
+            type_class(type, &out);
+            if (out.empty())
+                out = type_text(type);
+        }
+        return out;
+    }
+};
 
 /* The expected type's text, made only for a report. */
 std::string expected_text(const CType *type)
@@ -201,10 +222,9 @@ void check_scalar(const ValueItem &item, const SyntaxNode *at)
     std::vector<ValueElement> elements;
     if (item.value_kind == VK_RANGE) {
         for (const CExpr *bound : {item.range_low, item.range_high}) {
-            std::string text;
-            int c = value_class(bound, text);
-            if (!classes_compatible(c, field) || (field > 5 && field != 17))
-                incompatible(text, item.type, at);
+            TypedValue typed(bound);
+            if (!classes_compatible(typed.cls, field) || (field > 5 && field != 17))
+                incompatible(typed.text(), item.type, at);
         }
         return;
     }
@@ -212,11 +232,10 @@ void check_scalar(const ValueItem &item, const SyntaxNode *at)
         incompatible(image_of(item.value), item.type, at);
         return;
     }
-    std::string text;
-    int c = value_class(item.value, text);
+    TypedValue typed(item.value);
     bool null_string = field == 6 && is_null_pointer(item.value);
-    if (!classes_compatible(c, field) && !null_string)
-        incompatible(text, item.type, at);
+    if (!classes_compatible(typed.cls, field) && !null_string)
+        incompatible(typed.text(), item.type, at);
     else if (field == 9 && !is_null_pointer(item.value))
         sema_report(SEV_ERROR, "NONIL", image_of(item.value).c_str(), at);
 }
@@ -224,11 +243,10 @@ void check_scalar(const ValueItem &item, const SyntaxNode *at)
 /* A part given by one expression must have a type of its class. INCOMPTYP */
 void check_whole(const ValueItem &item, const SyntaxNode *at)
 {
-    std::string text;
     int field = type_class(item.type, nullptr);
-    int c = value_class(item.value, text);
-    if (!classes_compatible(c, field))
-        incompatible(text, item.type, at);
+    TypedValue typed(item.value);
+    if (!classes_compatible(typed.cls, field))
+        incompatible(typed.text(), item.type, at);
 }
 
 /* The typing of the items; the default reception takes the received

@@ -26,10 +26,28 @@ bool is_bare_nonil(const CExpr *tree)
            tree->text && strcmp(tree->text, NO_POINTER_VALUE) == 0;
 }
 
-bool plain_value_byte(char c)
+/* Bytes of a value text by what the preprocessor could make of them. */
+enum ValueByte : unsigned char { VB_OTHER, VB_PLAIN, VB_DIGIT, VB_LETTER };
+
+struct ValueByteTable {
+    unsigned char of[256] = {};
+    ValueByteTable()
+    {
+        for (const char *p = " \t{}[]()=<>.,+-*%&|^!~:;"; *p; p++)
+            of[(unsigned char)*p] = VB_PLAIN;
+        for (int c = '0'; c <= '9'; c++)
+            of[c] = VB_DIGIT;
+        for (int c = 'a'; c <= 'z'; c++)
+            of[c] = of[c - 'a' + 'A'] = VB_LETTER;
+        of['_'] = VB_LETTER;
+    }
+};
+
+const ValueByteTable value_bytes;
+
+inline unsigned value_byte(char c)
 {
-    return isalnum((unsigned char)c) || c == '_' || c == ' ' || c == '\t' ||
-           (c && strchr("{}[]()=<>.,+-*%&|^!~:;", c));
+    return value_bytes.of[(unsigned char)c];
 }
 
 } // namespace
@@ -41,22 +59,24 @@ bool plain_value_byte(char c)
 bool text_needs_preprocessing(const char *text)
 {
     for (const char *p = text; *p;) {
-        if (!plain_value_byte(*p))
+        switch (value_byte(*p)) {
+        case VB_OTHER:
             return true;
-        if (isdigit((unsigned char)*p)) {   /* a number with its suffix */
-            while (isalnum((unsigned char)*p) || *p == '_' || *p == '.')
+        case VB_PLAIN:
+            p++;
+            break;
+        case VB_DIGIT:   /* a number with its suffix */
+            while (value_byte(*p) >= VB_DIGIT || *p == '.')
                 p++;
-            continue;
+            break;
+        default: {
+            const char *start = p;
+            while (value_byte(*p) >= VB_DIGIT)
+                p++;
+            if (*start == '_' || pp_is_macro(std::string(start, p).c_str()))
+                return true;
         }
-        if (!isalpha((unsigned char)*p) && *p != '_') {
-            p++;
-            continue;
         }
-        const char *start = p;
-        while (isalnum((unsigned char)*p) || *p == '_')
-            p++;
-        if (*start == '_' || pp_is_macro(std::string(start, p).c_str()))
-            return true;
     }
     return false;
 }

@@ -137,9 +137,51 @@ void image_more(const CExpr *n, std::string &out)
 
 } // namespace
 
+/* Nodes are made and released by the ten thousand (every value text of a
+** script is parsed, checked and dropped): released nodes wait on a list,
+** linked through `next`, for the next tree.  Under AddressSanitizer each
+** goes back to the heap, so that a use after release is caught. */
+#if defined(__SANITIZE_ADDRESS__)
+#define EXPR_NODES_IN_HEAP 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define EXPR_NODES_IN_HEAP 1
+#endif
+#endif
+
+#ifdef EXPR_NODES_IN_HEAP
+static CExpr *new_node()
+{
+    return static_cast<CExpr *>(xcalloc(1, sizeof(CExpr)));
+}
+
+static void release_node(CExpr *node)
+{
+    xfree(node);
+}
+#else
+static CExpr *spare_nodes;
+
+static CExpr *new_node()
+{
+    CExpr *n = spare_nodes;
+    if (!n)
+        return static_cast<CExpr *>(xcalloc(1, sizeof(CExpr)));
+    spare_nodes = n->next;
+    *n = CExpr();
+    return n;
+}
+
+static void release_node(CExpr *node)
+{
+    node->next = spare_nodes;
+    spare_nodes = node;
+}
+#endif
+
 CExpr *make_expr(int kind, int op, CExpr *a, CExpr *b, CExpr *c)
 {
-    CExpr *n = static_cast<CExpr *>(xcalloc(1, sizeof(CExpr)));
+    CExpr *n = new_node();
     n->kind = kind;
     n->op = op;
     n->a = a;
@@ -164,7 +206,7 @@ void free_expr(CExpr *node)
         free_expr(node->list);
         if (node->type)
             decl_free_type(node->type);
-        xfree(node);
+        release_node(node);
         node = next;
     }
 }
@@ -226,7 +268,7 @@ CExpr *copy_expr(const CExpr *node)
 {
     if (!node)
         return nullptr;
-    CExpr *copy = static_cast<CExpr *>(xcalloc(1, sizeof(CExpr)));
+    CExpr *copy = new_node();
     *copy = *node;
     copy->a = copy_expr(node->a);
     copy->b = copy_expr(node->b);

@@ -381,6 +381,8 @@ CTableEntry *find_type_any(CSymbolTable *table, std::string_view name,
 {
     CTableEntry *tags = first_of_name(table, SEC_TAGS, name);
     CTableEntry *ordinary = last_of_name(table, SEC_ORDINARY, name);
+    if (!tags && !ordinary)
+        return nullptr;
     for (unsigned kind : TYPE_NAME_ORDER) {
         CTableEntry *e = find_type_kind(table, tags, ordinary, kind, q, exact);
         if (e)

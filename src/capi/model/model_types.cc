@@ -541,7 +541,8 @@ void free_symbol(CSymbol *symbol)
 
 bool is_modifier_word(const char *name)
 {
-    if (!name)
+    /* Every modifier word begins with one of these: most names stop here. */
+    if (!name || (name[0] != 'c' && name[0] != 'v' && name[0] != '_'))
         return false;
     for (const char *word : modifier_words)
         if (strcmp(word, name) == 0)
