@@ -44,13 +44,11 @@ InternTable table;
 
 /* FNV-1a with a final avalanche: identifiers that differ in one digit
 ** must land in unrelated buckets. */
-uint64_t text_hash(const char *text, size_t &length)
+uint64_t text_hash(const char *text, size_t length)
 {
     uint64_t h = 14695981039346656037ULL;
-    const char *p = text;
-    for (; *p; p++)
-        h = (h ^ static_cast<unsigned char>(*p)) * 1099511628211ULL;
-    length = static_cast<size_t>(p - text);
+    for (size_t i = 0; i < length; i++)
+        h = (h ^ static_cast<unsigned char>(text[i])) * 1099511628211ULL;
     h ^= h >> 33;
     h *= 0xff51afd7ed558ccdULL;
     h ^= h >> 33;
@@ -93,7 +91,8 @@ const char *store_in_pool(const char *text, size_t length)
         table.chunk_used = 0;
     }
     char *copy = table.chunk + table.chunk_used;
-    memcpy(copy, text, need);
+    memcpy(copy, text, length);
+    copy[length] = '\0';
     table.chunk_used += need;
     return copy;
 }
@@ -115,15 +114,20 @@ void init_intern_table()
 
 const char *intern_text(const char *text)
 {
-    if (!text || !*text)
+    return text ? intern_span(text, strlen(text)) : nullptr;
+}
+
+const char *intern_span(const char *text, size_t length)
+{
+    if (!text || length == 0)
         return nullptr;
     init_intern_table();
-    size_t length;
     uint64_t hash = text_hash(text, length);
     int bucket = bucket_of(hash);
     for (int i = table.buckets[bucket]; i != 0; i = table.entries[i].next) {
         const InternEntry &entry = table.entries[i];
-        if (entry.hash == hash && strcmp(entry.text, text) == 0)
+        if (entry.hash == hash && strncmp(entry.text, text, length) == 0 &&
+            entry.text[length] == '\0')
             return entry.text;
     }
     grow_entries_if_full();

@@ -69,6 +69,8 @@ long run_generation_id();             /* getpid(), or 0 when reproducible */
 /* ---- Intern table ---- */
 void init_intern_table();
 const char *intern_text(const char *text);   /* null for null or "" */
+/* The same for the `length` bytes at `text` (no NUL among them). */
+const char *intern_span(const char *text, size_t length);
 void text_copy(const char *source, char *destination);
 const char *text_or_empty(const char *text);
 int text_compare(const char *first, const char *second);

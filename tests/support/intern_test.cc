@@ -33,6 +33,23 @@ TEST(InternText, EqualTextsShareOneStoredCopy)
     EXPECT_EQ(intern_text("alpha_name"), a);
 }
 
+/* A span is the text of its bytes alone: the bytes after it are neither
+** compared nor stored, and a span equal to a stored text finds it. */
+TEST(InternText, SpansShareCopiesWithWholeTexts)
+{
+    init_intern_table();
+    const char source[] = "beta_namesXYZ";
+    const char *span = intern_span(source, 9);
+    EXPECT_STREQ(span, "beta_name");
+    EXPECT_EQ(intern_text("beta_name"), span);
+    EXPECT_EQ(intern_span("beta_name and more", 9), span);
+    EXPECT_NE(intern_span(source, 10), span);
+    EXPECT_STREQ(intern_span(source, 10), "beta_names");
+    EXPECT_NE(intern_span(source, 8), span);
+    EXPECT_EQ(intern_span(source, 0), nullptr);
+    EXPECT_EQ(intern_span(nullptr, 3), nullptr);
+}
+
 TEST(InternText, AbsentOrEmptyTextGivesNothing)
 {
     EXPECT_EQ(intern_text(nullptr), nullptr);

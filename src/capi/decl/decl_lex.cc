@@ -13,6 +13,7 @@
 #include "decl.h"
 
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "report_hook.h"
@@ -83,9 +84,31 @@ const PunctRow puncts[] = {
 #undef PUNCT
 };
 
+/* The sorted keywords by first letter: all begin with a lower-case
+** letter, so most names of a script are settled by one look. */
+struct KeywordRanges {
+    int first[27] = {};   /* keywords of letter c: first[c-'a'] .. first[c-'a'+1]-1 */
+    KeywordRanges()
+    {
+        int count = int(sizeof keywords / sizeof keywords[0]);
+        int k = 0;
+        for (int letter = 0; letter < 26; letter++) {
+            first[letter] = k;
+            while (k < count && keywords[k].word[0] == 'a' + letter)
+                k++;
+        }
+        first[26] = k;
+    }
+};
+
+const KeywordRanges keyword_ranges;
+
 int keyword_kind(const char *word, size_t length)
 {
-    int low = 0, high = (int)(sizeof keywords / sizeof keywords[0]) - 1;
+    if (length == 0 || word[0] < 'a' || word[0] > 'z')
+        return TK_IDENT;
+    int low = keyword_ranges.first[word[0] - 'a'];
+    int high = keyword_ranges.first[word[0] - 'a' + 1] - 1;
     while (low <= high) {
         int middle = (low + high) / 2;
         const char *k = keywords[middle].word;
@@ -222,7 +245,7 @@ void scan_word(DeclScanner *s, DeclToken *t)
         return;   /* wide literal prefix: the caller goes on */
     t->kind = keyword_kind(s->text + start, length);
     if (t->kind == TK_IDENT)
-        t->text = intern_text(slice(s, start, s->pos).c_str());
+        t->text = intern_span(s->text + start, length);
 }
 
 bool number_continues(const DeclScanner *s, char previous)
@@ -239,18 +262,18 @@ bool number_continues(const DeclScanner *s, char previous)
     return false;
 }
 
-bool is_hex_spelling(const std::string &n)
+bool is_hex_spelling(std::string_view n)
 {
     return n.size() > 1 && n[0] == '0' && (n[1] == 'x' || n[1] == 'X');
 }
 
-bool is_floating_spelling(const std::string &n)
+bool is_floating_spelling(std::string_view n)
 {
-    if (n.find('.') != std::string::npos)
+    if (n.find('.') != std::string_view::npos)
         return true;
     if (is_hex_spelling(n))
-        return n.find_first_of("pP") != std::string::npos;
-    return n.find_first_of("eE") != std::string::npos;
+        return n.find_first_of("pP") != std::string_view::npos;
+    return n.find_first_of("eE") != std::string_view::npos;
 }
 
 void scan_number(DeclScanner *s, DeclToken *t)
@@ -259,14 +282,13 @@ void scan_number(DeclScanner *s, DeclToken *t)
     char previous = s->text[s->pos++];
     while (s->pos < s->length && number_continues(s, previous))
         previous = s->text[s->pos++];
-    std::string spelling = slice(s, start, s->pos);
-    t->text = intern_text(spelling.c_str());
-    if (is_floating_spelling(spelling)) {
+    t->text = intern_span(s->text + start, s->pos - start);
+    if (is_floating_spelling(t->text)) {
         t->kind = TK_FLOATING;
         return;
     }
     t->kind = TK_INTEGER;
-    scan_integer_value(spelling.c_str(), t, s->file, s->line);
+    scan_integer_value(t->text, t, s->file, s->line);
 }
 
 /* A quoted constant up to its closing quote on the same line. */

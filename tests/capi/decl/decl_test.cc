@@ -513,6 +513,33 @@ TEST_F(DeclTest, ExpressionTreesHaveTheirKinds)
     EXPECT_EQ(codes(), "");
 }
 
+/* Every keyword is found, and only a keyword: not its capitalised form,
+** its prefixes, nor the word extended by a letter or an underscore. */
+TEST_F(DeclTest, KeywordsAreExactlyTheirSpellings)
+{
+    auto kind_of = [](const std::string &word) {
+        DeclScanner s;
+        scan_init(&s, word.c_str(), "k.h", 1, false);
+        DeclToken t;
+        scan_token(&s, &t);
+        return t.kind;
+    };
+    for (int kind = TK_KW_asm; kind < TK_KW_asm + 64; kind++) {
+        std::string word = token_spelling(kind);
+        EXPECT_EQ(kind_of(word), kind) << word;
+        std::string upper = word;
+        upper[0] = char(upper[0] - 'a' + 'A');
+        EXPECT_EQ(kind_of(upper), TK_IDENT) << upper;
+        EXPECT_EQ(kind_of(word + "_"), TK_IDENT) << word;
+        EXPECT_EQ(kind_of(word + "z"), TK_IDENT) << word;
+        if (word.size() > 1) {
+            EXPECT_NE(kind_of(word.substr(0, word.size() - 1)), kind) << word;
+        }
+    }
+    EXPECT_EQ(kind_of("_x"), TK_IDENT);
+    EXPECT_EQ(kind_of("zz"), TK_IDENT);
+}
+
 TEST_F(DeclTest, DeepInputIsASyntaxErrorNotACrash)
 {
     std::string deep(100000, '(');
