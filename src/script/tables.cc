@@ -67,15 +67,7 @@ void check_scope(const Scope *scope, const char *file, uint32_t line)
 ** each was a tenth of a large run).  Under AddressSanitizer each is its
 ** own heap block, released with the tables, so that a use after release
 ** is still caught. */
-#if defined(__SANITIZE_ADDRESS__)
-#define TABLES_IN_HEAP_BLOCKS 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define TABLES_IN_HEAP_BLOCKS 1
-#endif
-#endif
-
-#ifdef TABLES_IN_HEAP_BLOCKS
+#ifdef ZRS_ADDRESS_SANITIZER
 void table_free(void *block)
 {
     xfree(block);
@@ -261,7 +253,7 @@ SemanticEntry *called_proc(const SemanticEntry *e)
 
 } // namespace
 
-#ifdef TABLES_IN_HEAP_BLOCKS
+#ifdef ZRS_ADDRESS_SANITIZER
 void *table_record(size_t size)
 {
     return xcalloc(1, size);

@@ -29,6 +29,17 @@ void *xrealloc(void *block, size_t size);
 void xfree(void *block);
 char *xstrdup(const char *text);
 
+/* Under AddressSanitizer the records made by the thousand keep a heap
+** block each, released one by one, so that a use after release is caught
+** and leak checking sees every block. */
+#if defined(__SANITIZE_ADDRESS__)
+#define ZRS_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZRS_ADDRESS_SANITIZER 1
+#endif
+#endif
+
 /* ---- Run arena: zeroed memory kept until the process exits ----
 ** For records made in great numbers and never released one by one.
 ** Pieces are 16-byte aligned. */

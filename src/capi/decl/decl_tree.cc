@@ -141,15 +141,7 @@ void image_more(const CExpr *n, std::string &out)
 ** script is parsed, checked and dropped): released nodes wait on a list,
 ** linked through `next`, for the next tree.  Under AddressSanitizer each
 ** goes back to the heap, so that a use after release is caught. */
-#if defined(__SANITIZE_ADDRESS__)
-#define EXPR_NODES_IN_HEAP 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define EXPR_NODES_IN_HEAP 1
-#endif
-#endif
-
-#ifdef EXPR_NODES_IN_HEAP
+#ifdef ZRS_ADDRESS_SANITIZER
 static CExpr *new_node()
 {
     return static_cast<CExpr *>(xcalloc(1, sizeof(CExpr)));
