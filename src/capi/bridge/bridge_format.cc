@@ -189,5 +189,6 @@ bool register_display_format(const char *name, const char *subject)
     type->format.code = code;
     type->format.width = unsigned(width < 0 ? -width : width);
     type->format.precision = 0;
+    forget_type_texts();
     return true;
 }

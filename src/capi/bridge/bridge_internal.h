@@ -29,4 +29,7 @@ void bridge_report(int severity, const char *code, const char *text);
 NamespaceQualifier qualifier_of_name(const char *namespace_name,
                                      bool *known = nullptr);
 
+/* Drops the types kept for type texts: the model has changed. */
+void forget_type_texts();
+
 #endif

@@ -13,6 +13,9 @@
 #include "decl.h"
 #include "model.h"
 
+#include <unordered_map>
+#include <vector>
+
 NamespaceQualifier qualifier_of_name(const char *namespace_name, bool *known)
 {
     CNamespace *ns = nullptr;
@@ -32,11 +35,48 @@ CSymbol *symbol_of(CTableEntry *entry)
 
 } // namespace
 
+namespace {
+
+/* Turning a type text into a type declares and removes a temporary
+** function; a script names the same few message types again and again.
+** The first result of a text in a namespace is kept and copied out until
+** the model changes (another table, a declaration text, a display
+** format).  Dropped results are kept aside, not released: after a change
+** of table the nodes they share may be gone. */
+struct TypeTextCache {
+    unsigned long serial = 0;                          /* the model's, when filled */
+    std::unordered_map<std::string, CType *> types;   /* namespace '\n' text */
+    std::vector<CType *> dropped;
+};
+
+/* Never destroyed, so that leak checkers still reach the kept types. */
+TypeTextCache &type_texts = *new TypeTextCache;
+
+} // namespace
+
+void forget_type_texts()
+{
+    for (auto &kept : type_texts.types)
+        type_texts.dropped.push_back(kept.second);
+    type_texts.types.clear();
+}
+
 CType *type_from_text(const char *text)
 {
     const BridgeContext &c = bridge_context();
-    return type_from_text(text, c.namespace_name.c_str(), c.file.c_str(),
-                          c.line);
+    if (type_texts.serial != decl_model_serial()) {
+        forget_type_texts();
+        type_texts.serial = decl_model_serial();
+    }
+    std::string key = c.namespace_name + '\n' + (text ? text : "");
+    auto found = type_texts.types.find(key);
+    if (found != type_texts.types.end())
+        return copy_type(found->second);
+    CType *type = type_from_text(text, c.namespace_name.c_str(), c.file.c_str(),
+                                 c.line);
+    if (type)
+        type_texts.types.emplace(key, copy_type(type));
+    return type;
 }
 
 void free_type(CType *type)

@@ -180,6 +180,10 @@ void decl_type_image(const CType *type, std::string &before,
 /* The one table of the run; created on first use unless set. */
 CSymbolTable *decl_table();
 void decl_set_table(CSymbolTable *table);
+/* Changes whenever the model may have changed: another table, a text of
+** declarations analysed (a type text leaves the model as it was). */
+unsigned long decl_model_serial();
+void decl_model_changed();
 
 /* Token categories of identifiers. */
 enum NameCategory {

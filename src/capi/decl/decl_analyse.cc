@@ -29,11 +29,9 @@ CTableEntry *temporary_entry(CSymbolTable *table, NamespaceQualifier q)
     return e && e->symbol ? e : nullptr;
 }
 
-} // namespace
-
-int analyse_declarations(const char *text, const char *file,
-                         const char *namespace_name, int line,
-                         ReportHook hook)
+int declarations_into_model(const char *text, const char *file,
+                            const char *namespace_name, int line,
+                            ReportHook hook)
 {
     ReportHook previous = set_report_hook(hook);
     reset_instance_budget();
@@ -54,6 +52,16 @@ int analyse_declarations(const char *text, const char *file,
     return p.errors ? 1 : 0;
 }
 
+} // namespace
+
+int analyse_declarations(const char *text, const char *file,
+                         const char *namespace_name, int line,
+                         ReportHook hook)
+{
+    decl_model_changed();
+    return declarations_into_model(text, file, namespace_name, line, hook);
+}
+
 CType *type_from_text(const char *text, const char *namespace_name,
                       const char *file, int line)
 {
@@ -61,8 +69,9 @@ CType *type_from_text(const char *text, const char *namespace_name,
                               (text ? text : "") + ");";
     silent_hook_fired = false;
     ReportHook previous = set_report_hook(silent_hook);
-    analyse_declarations(declaration.c_str(), file, namespace_name, line,
-                         silent_hook);
+    /* the temporary function is removed below: the model stays as it was */
+    declarations_into_model(declaration.c_str(), file, namespace_name, line,
+                            silent_hook);
     set_report_hook(previous);
     CSymbolTable *table = decl_table();
     NamespaceQualifier q;

@@ -19,6 +19,7 @@
 namespace {
 
 CSymbolTable *run_table = nullptr;
+unsigned long model_serial = 0;   /* see decl_model_serial */
 
 void release_dimension(CExpr *expr)
 {
@@ -123,6 +124,17 @@ CSymbolTable *decl_table()
 void decl_set_table(CSymbolTable *table)
 {
     run_table = table;
+    model_serial++;
+}
+
+unsigned long decl_model_serial()
+{
+    return model_serial;
+}
+
+void decl_model_changed()
+{
+    model_serial++;
 }
 
 void decl_free_type(CType *type)

@@ -289,4 +289,34 @@ TEST_F(BridgeValues, ValueListsAreCheckedAgainstTheirType)
     }
 }
 
+/* A type text gives the type the model holds at the time of asking: a
+** declaration in the namespace that hides the global name, and a new
+** table, are seen by the next request of the same text. */
+TEST_F(BridgeValues, TypeTextsFollowTheModel)
+{
+    auto image = [](const char *text) {
+        CType *type = type_from_text(text);
+        std::string out = "(none)";
+        if (type) {
+            const char *name = type_view(resolve_type(type)).name;
+            out = name ? name : "(nameless)";
+        }
+        free_type(type);
+        return out;
+    };
+    analyse_declaration_text("typedef int tt_t;", "", "t.h", 1);
+    set_bridge_namespace("tt_ns");
+    EXPECT_EQ(image("tt_t"), image("tt_t"));
+    std::string global = image("tt_t");
+    analyse_declaration_text("typedef char tt_t;", "tt_ns", "t.h", 2);
+    set_bridge_namespace("tt_ns");
+    std::string hidden = image("tt_t");
+    EXPECT_NE(hidden, global);
+    set_bridge_namespace("");
+    EXPECT_EQ(image("tt_t"), global);
+    release_symbol_table(decl_table());
+    decl_set_table(create_symbol_table("ZIRKO"));
+    EXPECT_EQ(image("tt_t"), "(none)");
+}
+
 } // namespace
