@@ -88,6 +88,8 @@ namespace {
 ** macro would never be expanded.  Quoted literals and "..." are kept. */
 std::string separated_ranges(const char *text)
 {
+    if (!strstr(text, ".."))
+        return text;
     std::string out;
     char quote = 0;
     for (const char *p = text; *p; p++) {

@@ -138,6 +138,12 @@ void scan_integer_value(const char *spelling, DeclToken *t, const char *file,
     if (small <= INT32_MAX && !(*q && text_digit_value(*q) < radix)) {
         pint_from_int(&t->value, int32_t(small));
         p = q;
+        if (!*p && (radix != 16 || p != digits)) {   /* no suffix: an int */
+            t->is_long = false;
+            if (!fits_bits(&t->value, magnitude(base_type_bits(BSW_INT))))
+                capi_report(3, "ENTOUTRAN", spelling, file, line);
+            return;
+        }
     }
     for (; *p && text_digit_value(*p) < radix; p++) {
         if (saturated || !fits_bits(&t->value, SATURATION_BITS)) {
