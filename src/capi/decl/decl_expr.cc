@@ -613,6 +613,37 @@ CExpr *list_element(DeclParser *p)
     return value;
 }
 
+/* Tokens after which an operand stands alone: no operator, postfix or
+** conditional can follow it at this point. */
+bool closes_operand(int kind)
+{
+    switch (kind) {
+    case TK_COMMA: case TK_RBRACE: case TK_RBRACKET: case TK_RPAREN:
+    case TK_DOTDOT: case TK_ARROW_DESIGN: case TK_EOF:
+        return true;
+    default:
+        return false;
+    }
+}
+
+/* Most operands of a value text are one constant or one name closed by
+** a comma, a brace or a range: made at once, the tree the descent through
+** every level would make (null when the descent is needed).  The depth
+** and chain bounds the descent would meet are met here too. */
+CExpr *closed_primary(DeclParser *p)
+{
+    if (p->nesting + 2 > DECL_MAX_NESTING || p->chain + 1 > DECL_MAX_CHAIN ||
+        !closes_operand(peek_kind(p, 1)))
+        return nullptr;
+    switch (peek_kind(p)) {
+    case TK_INTEGER: return literal(p, EX_INTEGER);
+    case TK_FLOATING: return literal(p, EX_FLOATING);
+    case TK_CHARACTER: return literal(p, EX_CHARACTER);
+    case TK_IDENT: return starts_type_name(p, 0) ? nullptr : qualified_name(p);
+    default: return nullptr;
+    }
+}
+
 } // namespace
 
 /* initializer_list (after "{"): [ element { "," element } [","] ] "}" */
@@ -650,6 +681,8 @@ CExpr *parse_initializer_list(DeclParser *p)
 /* conditional: binary(0) [ "?" expression ":" assignment ] */
 CExpr *parse_conditional(DeclParser *p)
 {
+    if (CExpr *alone = closed_primary(p))
+        return alone;
     if (!enter_nesting(p))
         return nullptr;
     CExpr *cond = parse_binary(p, 0);
