@@ -2,12 +2,13 @@
 ** src/codegen/emitter.cc
 ** The line emitter of the generated source.
 **
-** Every line of the driver source goes through here.  A line is built in
-** a growing buffer and written with the current indentation, one blank per
-** level; preprocessor lines (those beginning with '#') stay in column 1.
-** A block owns two levels: its braces stand one blank deeper than the
-** statement before it, its contents two.  Relies on the checked calls of
-** support and on the diagnostics for the file that cannot be opened.
+** Every line of the driver source goes through here.  A line is formatted
+** straight into the output buffer, after the current indentation, one
+** blank per level; preprocessor lines (those beginning with '#') stay in
+** column 1.  A block owns two levels: its braces stand one blank deeper
+** than the statement before it, its contents two.  The buffer is written
+** a megabyte at a time.  Relies on the checked calls of support and on
+** the diagnostics for the file that cannot be opened.
 */
 #include "source_int.h"
 
@@ -16,10 +17,49 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
 SourceEmitter source_emitter;
+
+/* Complete lines are written once they fill this much: a stream call per
+** line cost as much as building the line. */
+static const size_t flush_size = size_t(1) << 20;
+
+/* Room for n more bytes after the filled part; answers where they go. */
+static char *grow(size_t n)
+{
+    SourceEmitter &e = source_emitter;
+    size_t size = std::max(e.used + n, e.buffer.size() * 2);
+    e.buffer.resize(std::max(size, flush_size + 4096));
+    return e.buffer.data() + e.used;
+}
+
+static inline char *room(size_t n)
+{
+    SourceEmitter &e = source_emitter;
+    if (e.buffer.size() - e.used < n)
+        return grow(n);
+    return e.buffer.data() + e.used;
+}
+
+static inline void put(const char *text, size_t n)
+{
+    memcpy(room(n), text, n);
+    source_emitter.used += n;
+}
+
+static void reset(FILE *stream)
+{
+    SourceEmitter &e = source_emitter;
+    e.out = stream;
+    e.level = 0;
+    e.used = 0;
+    e.line_start = 0;
+    e.line_blanks = -1;
+    room(flush_size + 4096);
+}
 
 void emit_open_file(const char *name)
 {
@@ -30,11 +70,8 @@ void emit_open_file(const char *name)
     ** was generated up to the stop still reaches it. */
     static bool flush_at_exit = std::atexit([] { emit_flush(); }) == 0;
     (void)flush_at_exit;
-    source_emitter.pending.clear();
-    source_emitter.out = stream;
+    reset(stream);
     source_emitter.name = name;
-    source_emitter.level = 0;
-    source_emitter.line.clear();
 }
 
 void emit_close_file()
@@ -47,170 +84,230 @@ void emit_close_file()
 
 void emit_to_stream(FILE *stream)
 {
-    source_emitter.pending.clear();
-    source_emitter.out = stream;
+    reset(stream);
     source_emitter.name.clear();
-    source_emitter.level = 0;
-    source_emitter.line.clear();
 }
 
-/* Pieces of a line gather in a stack buffer and reach the line buffer in
-** one append: appending each piece cost more than formatting it. */
-struct Staging {
-    explicit Staging(std::string &to) : line(to) {}
-    std::string &line;
-    char buffer[512];
-    size_t used = 0;
+/* The line being built is not complete: it stays in the buffer. */
+void emit_flush()
+{
+    SourceEmitter &e = source_emitter;
+    size_t complete = e.line_blanks >= 0 ? e.line_start : e.used;
+    if (!complete)
+        return;
+    char *data = e.buffer.data();
+    if (e.out && fwrite(data, 1, complete, e.out) != complete)
+        fatal_system_error("fwrite");
+    memmove(data, data + complete, e.used - complete);
+    e.used -= complete;
+    e.line_start = 0;
+}
 
-    void put(const char *text, size_t n)
+/* ---- Formatting ---- */
+
+/* The output end while a text is formatted; `need` keeps room ahead. */
+struct Writer {
+    char *at, *end;
+
+    Writer() { load(); }
+    void load()
     {
-        if (used + n > sizeof buffer) {
-            flush();
-            if (n > sizeof buffer) {
-                line.append(text, n);
-                return;
-            }
+        SourceEmitter &e = source_emitter;
+        at = e.buffer.data() + e.used;
+        end = e.buffer.data() + e.buffer.size();
+    }
+    void need(size_t n)
+    {
+        if (size_t(end - at) < n) {
+            done();
+            grow(n);
+            load();
         }
-        memcpy(buffer + used, text, n);
-        used += n;
     }
-    template <typename T> void number(T value)
-    {
-        char digits[24];
-        auto result = std::to_chars(digits, digits + sizeof digits, value);
-        put(digits, size_t(result.ptr - digits));
-    }
-    void flush()
-    {
-        line.append(buffer, used);
-        used = 0;
-    }
+    void done() { source_emitter.used = size_t(at - source_emitter.buffer.data()); }
 };
+
+/* Copies the format's text up to its next '%' or its end, eight bytes at
+** a time while they are there; the writer has room for the rest of the
+** format and eight bytes more. */
+static inline const char *copy_run(Writer &w, const char *p, const char *end)
+{
+    const uint64_t ones = 0x0101010101010101u, percents = 0x2525252525252525u;
+    while (end - p >= 8) {
+        uint64_t word;
+        memcpy(&word, p, 8);
+        memcpy(w.at, &word, 8);
+        uint64_t x = word ^ percents;
+        uint64_t found = (x - ones) & ~x & (ones << 7);   /* its first '%' */
+        if (found) {
+            size_t n = size_t(__builtin_ctzll(found)) >> 3;
+            w.at += n;
+            return p + n;
+        }
+        p += 8;
+        w.at += 8;
+    }
+    while (p < end && *p != '%')
+        *w.at++ = *p++;
+    return p;
+}
+
+template <typename T> static inline void put_number(Writer &w, T value, size_t rest)
+{
+    w.need(24 + rest);
+    w.at = std::to_chars(w.at, w.at + 24, value).ptr;
+}
 
 /* The conversions the generated source needs (%s, %c, %d, %i, %u with an
 ** optional l or ll, and %%), written without the stdio machinery; false
-** at any other conversion, with part of the text appended. */
-static bool append_simple(std::string &line, const char *format, va_list args)
+** at any other conversion, with part of the text written. */
+static bool append_simple(const char *format, va_list args)
 {
-    Staging out(line);
-    for (const char *p = format; *p;) {
-        const char *run = p;
-        while (*p && *p != '%')
-            p++;
-        out.put(run, size_t(p - run));
-        if (!*p)
+    const char *end = format + strlen(format);
+    Writer w;
+    w.need(size_t(end - format) + 8);
+    for (const char *p = format;;) {
+        p = copy_run(w, p, end);
+        if (p == end)
             break;
-        p++;
         int longs = 0;
-        for (; *p == 'l'; p++)
+        for (p++; *p == 'l'; p++)
             longs++;
         char conversion = *p;
-        if (!conversion || !strchr("scdiu%", conversion))
-            return false;
-        p++;
-        bool is_signed = conversion == 'd' || conversion == 'i';
+        if (conversion)
+            p++;
+        size_t rest = size_t(end - p) + 8;   /* what the format may still copy */
         switch (conversion) {
-        case '%': out.put("%", 1); break;
-        case 'c': {
-            char c = char(va_arg(args, int));
-            out.put(&c, 1);
-            break;
-        }
+        case '%': *w.at++ = '%'; break;
+        case 'c': *w.at++ = char(va_arg(args, int)); break;
         case 's': {
             const char *text = va_arg(args, const char *);
             if (!text)
                 text = "(null)";
-            out.put(text, strlen(text));
+            size_t n = strlen(text);
+            w.need(n + rest);
+            memcpy(w.at, text, n);
+            w.at += n;
             break;
         }
-        default:
-            if (longs >= 2 && is_signed)
-                out.number(va_arg(args, long long));
-            else if (longs >= 2)
-                out.number(va_arg(args, unsigned long long));
-            else if (longs == 1 && is_signed)
-                out.number(va_arg(args, long));
+        case 'd': case 'i':
+            if (longs >= 2)
+                put_number(w, va_arg(args, long long), rest);
             else if (longs == 1)
-                out.number(va_arg(args, unsigned long));
-            else if (is_signed)
-                out.number(va_arg(args, int));
+                put_number(w, va_arg(args, long), rest);
             else
-                out.number(va_arg(args, unsigned));
+                put_number(w, va_arg(args, int), rest);
+            break;
+        case 'u':
+            if (longs >= 2)
+                put_number(w, va_arg(args, unsigned long long), rest);
+            else if (longs == 1)
+                put_number(w, va_arg(args, unsigned long), rest);
+            else
+                put_number(w, va_arg(args, unsigned), rest);
+            break;
+        default:
+            w.done();
+            return false;
         }
     }
-    out.flush();
+    w.done();
     return true;
 }
 
-/* Anything else is formatted into the spare room of the line buffer,
-** which grows, and the text is formatted again, only when it does not
-** fit. */
+/* Anything else is formatted again by the C library, after the text is
+** measured. */
 static void append_va(const char *format, va_list args)
 {
-    std::string &line = source_emitter.line;
-    size_t at = line.size();
+    size_t at = source_emitter.used;
     va_list simple;
     va_copy(simple, args);
-    bool done = append_simple(line, format, simple);
+    bool done = append_simple(format, simple);
     va_end(simple);
     if (done)
         return;
-    line.resize(at);
-    size_t room = std::max<size_t>(line.capacity() - at, 256);
-    line.resize(at + room);
+    source_emitter.used = at;
     va_list copy;
     va_copy(copy, args);
-    int length = vsnprintf(&line[at], room, format, copy);
+    int length = vsnprintf(nullptr, 0, format, copy);
     va_end(copy);
     if (length < 0)
         fatal_system_error("vsnprintf");
-    if (size_t(length) >= room) {
-        line.resize(at + size_t(length) + 1);
-        vsnprintf(&line[at], size_t(length) + 1, format, args);
-    }
-    line.resize(at + size_t(length));
+    vsnprintf(room(size_t(length) + 1), size_t(length) + 1, format, args);
+    source_emitter.used += size_t(length);
+}
+
+/* ---- Lines ---- */
+
+static inline int level_blanks()
+{
+    return std::max(source_emitter.level, 0);
+}
+
+/* Starts the line being built with its indentation, written eight blanks
+** at a time into the room past it. */
+static inline void open_line(int blanks)
+{
+    SourceEmitter &e = source_emitter;
+    char *at = room(size_t(blanks) + 8);
+    for (int i = 0; i < blanks; i += 8)
+        memcpy(at + i, "        ", 8);
+    e.line_start = e.used;
+    e.used += size_t(blanks);
+    e.line_blanks = blanks;
+}
+
+void line_clear()
+{
+    SourceEmitter &e = source_emitter;
+    if (e.line_blanks >= 0)
+        e.used = e.line_start;
+    e.line_blanks = -1;
 }
 
 void line_append(const char *format, ...)
 {
+    if (source_emitter.line_blanks < 0)
+        open_line(level_blanks());
     va_list args;
     va_start(args, format);
     append_va(format, args);
     va_end(args);
 }
 
-/* Lines collect in the pending buffer, written out a megabyte at a time:
-** a stream call per line cost as much as building the line. */
-static void append_pending(const char *text, size_t size)
+/* The line's text moves behind `blanks` blanks: the level changed while it
+** was built, or it turned out to begin with '#'. */
+static void reindent(int blanks)
 {
-    std::string &pending = source_emitter.pending;
-    pending.append(text, size);
-    if (pending.size() >= (1 << 20))
-        emit_flush();
-}
-
-void emit_flush()
-{
-    std::string &pending = source_emitter.pending;
-    if (!pending.empty() && source_emitter.out &&
-        fwrite(pending.data(), 1, pending.size(), source_emitter.out) != pending.size())
-        fatal_system_error("fwrite");
-    pending.clear();
+    SourceEmitter &e = source_emitter;
+    size_t text = e.line_start + size_t(e.line_blanks), size = e.used - text;
+    room(size_t(blanks) + 8);
+    char *data = e.buffer.data();
+    memmove(data + e.line_start + blanks, data + text, size);
+    memset(data + e.line_start, ' ', size_t(blanks));
+    e.used = e.line_start + size_t(blanks) + size;
+    e.line_blanks = blanks;
 }
 
 void emit_line()
 {
-    std::string &line = source_emitter.line;
-    if (line.empty() || line[0] != '#')
-        source_emitter.pending.append(size_t(std::max(source_emitter.level, 0)), ' ');
-    line.push_back('\n');
-    append_pending(line.data(), line.size());
-    line.clear();
+    SourceEmitter &e = source_emitter;
+    if (e.line_blanks < 0)
+        open_line(level_blanks());
+    size_t text = e.line_start + size_t(e.line_blanks);
+    int blanks = e.used > text && e.buffer[text] == '#' ? 0 : level_blanks();
+    if (blanks != e.line_blanks)
+        reindent(blanks);
+    put("\n", 1);
+    e.line_blanks = -1;
+    if (e.used >= flush_size)
+        emit_flush();
 }
 
 void emit_format(const char *format, ...)
 {
-    source_emitter.line.clear();
+    line_clear();
+    open_line(format[0] == '#' ? 0 : level_blanks());
     va_list args;
     va_start(args, format);
     append_va(format, args);
@@ -218,51 +315,85 @@ void emit_format(const char *format, ...)
     emit_line();
 }
 
+/* A line without conversions. */
+static void emit_text(const char *text, size_t n)
+{
+    line_clear();
+    open_line(level_blanks());
+    put(text, n);
+    emit_line();
+}
+
 void emit_open_block()
 {
     source_emitter.level++;
-    emit_format("{");
+    emit_text("{", 1);
     source_emitter.level++;
 }
 
 void emit_close_block()
 {
     source_emitter.level--;
-    emit_format("}");
+    emit_text("}", 1);
     source_emitter.level--;
 }
 
-/* A preprocessor line from its pieces, in column 1. */
-static void raw_line(const char *a, const char *b = "", const char *c = "",
-                     const char *d = "")
+static void put_text(const char *text)
 {
-    std::string &pending = source_emitter.pending;
-    for (const char *piece : {a, b, c, d})
-        pending += piece ? piece : "(null)";
-    append_pending("\n", 1);
+    if (!text)
+        text = "(null)";
+    if (*text)
+        put(text, strlen(text));
 }
+
+/* A preprocessor line from its pieces, in column 1, before the line being
+** built if there is one. */
+static void raw_line(const char *a, size_t a_size, const char *b = "",
+                     const char *c = "", const char *d = "")
+{
+    SourceEmitter &e = source_emitter;
+    int blanks = e.line_blanks;
+    std::string partial;
+    if (blanks >= 0) {
+        partial.assign(e.buffer.data() + e.line_start, e.used - e.line_start);
+        line_clear();
+    }
+    put(a, a_size);
+    for (const char *piece : {b, c, d})
+        put_text(piece);
+    put("\n", 1);
+    if (blanks >= 0) {
+        e.line_start = e.used;
+        put(partial.data(), partial.size());
+        e.line_blanks = blanks;
+    }
+    if (e.used >= flush_size)
+        emit_flush();
+}
+
+#define RAW(literal) literal, sizeof literal - 1
 
 void emit_define(const char *name, const char *value)
 {
-    raw_line("#define ", name, " ", value);
+    raw_line(RAW("#define "), name, " ", value);
 }
 
 void emit_ifdef(const char *name)
 {
-    raw_line("#ifdef ", name);
+    raw_line(RAW("#ifdef "), name);
 }
 
 void emit_else()
 {
-    raw_line("#else");
+    raw_line(RAW("#else"));
 }
 
 void emit_endif()
 {
-    raw_line("#endif");
+    raw_line(RAW("#endif"));
 }
 
 void emit_undef(const char *name)
 {
-    raw_line("#undef ", name);
+    raw_line(RAW("#undef "), name);
 }

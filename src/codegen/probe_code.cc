@@ -240,7 +240,8 @@ void write_header_glue(FILE *h, const std::vector<std::string> &selector_list)
 
 void write_counter_line()
 {
-    source_emitter.line = "ZRK_T_INT ";
+    line_clear();
+    line_append("ZRK_T_INT ");
     for (int i = 0; i < COUNTERS; i++)
         line_append("I%d%c", i, i + 1 < COUNTERS ? ',' : ';');
     emit_line();

@@ -257,7 +257,8 @@ void declare_unit(SemanticEntry *e)
 
 void write_counter_line(char letter)
 {
-    source_emitter.line = "ZRK_T_INT ";
+    line_clear();
+    line_append("ZRK_T_INT ");
     for (int i = 0; i < COUNTERS; i++)
         line_append("%c%d%c", letter, i, i + 1 < COUNTERS ? ',' : ';');
     emit_line();
