@@ -127,29 +127,63 @@ struct Writer {
     void done() { source_emitter.used = size_t(at - source_emitter.buffer.data()); }
 };
 
-/* Copies the format's text up to its next '%' or its end, eight bytes at
-** a time while they are there; the writer has room for the rest of the
-** format and eight bytes more. */
-static inline const char *copy_run(Writer &w, const char *p, const char *end)
+/* The place of the first '%' in a word of format text, or 8. */
+static inline size_t first_percent(uint64_t word)
 {
-    const uint64_t ones = 0x0101010101010101u, percents = 0x2525252525252525u;
+    const uint64_t ones = 0x0101010101010101u;
+    uint64_t x = word ^ (ones * '%');
+    uint64_t found = (x - ones) & ~x & (ones << 7);
+    return found ? size_t(__builtin_ctzll(found)) >> 3 : 8;
+}
+
+/* Copies the format's text up to its next '%' or its end, eight bytes at
+** a time; the writer has room for the rest of the format and eight bytes
+** more.  The last bytes of a long enough format are read as the word that
+** ends with them, so no read passes the format's end. */
+static inline const char *copy_run(Writer &w, const char *p, const char *start,
+                                   const char *end)
+{
+    uint64_t word;
     while (end - p >= 8) {
-        uint64_t word;
         memcpy(&word, p, 8);
         memcpy(w.at, &word, 8);
-        uint64_t x = word ^ percents;
-        uint64_t found = (x - ones) & ~x & (ones << 7);   /* its first '%' */
-        if (found) {
-            size_t n = size_t(__builtin_ctzll(found)) >> 3;
-            w.at += n;
-            return p + n;
-        }
-        p += 8;
-        w.at += 8;
+        size_t n = first_percent(word);
+        w.at += n;
+        p += n;
+        if (n < 8)
+            return p;
+    }
+    size_t left = size_t(end - p);
+    if (left == 0)
+        return p;
+    if (end - start >= 8) {
+        memcpy(&word, end - 8, 8);
+        word >>= 8 * (8 - left);         /* zeros above: never a '%' */
+        memcpy(w.at, &word, 8);
+        size_t n = std::min(first_percent(word), left);
+        w.at += n;
+        return p + n;
     }
     while (p < end && *p != '%')
         *w.at++ = *p++;
     return p;
+}
+
+/* An argument's text: short ones without a call. */
+static inline void copy_text(char *to, const char *text, size_t n)
+{
+    if (n >= 8 && n <= 16) {
+        memcpy(to, text, 8);
+        memcpy(to + n - 8, text + n - 8, 8);
+    } else if (n >= 4 && n < 8) {
+        memcpy(to, text, 4);
+        memcpy(to + n - 4, text + n - 4, 4);
+    } else if (n < 4) {
+        for (size_t i = 0; i < n; i++)
+            to[i] = text[i];
+    } else {
+        memcpy(to, text, n);
+    }
 }
 
 template <typename T> static inline void put_number(Writer &w, T value, size_t rest)
@@ -167,7 +201,7 @@ static bool append_simple(const char *format, va_list args)
     Writer w;
     w.need(size_t(end - format) + 8);
     for (const char *p = format;;) {
-        p = copy_run(w, p, end);
+        p = copy_run(w, p, format, end);
         if (p == end)
             break;
         int longs = 0;
@@ -186,7 +220,7 @@ static bool append_simple(const char *format, va_list args)
                 text = "(null)";
             size_t n = strlen(text);
             w.need(n + rest);
-            memcpy(w.at, text, n);
+            copy_text(w.at, text, n);
             w.at += n;
             break;
         }
