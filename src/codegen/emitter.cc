@@ -271,6 +271,20 @@ static void append_va(const char *format, va_list args)
     source_emitter.used += size_t(length);
 }
 
+/* The text is formatted past the filled part of the buffer, then taken
+** out of it. */
+std::string format_text(const char *format, ...)
+{
+    size_t at = source_emitter.used;
+    va_list args;
+    va_start(args, format);
+    append_va(format, args);
+    va_end(args);
+    std::string text(source_emitter.buffer.data() + at, source_emitter.used - at);
+    source_emitter.used = at;
+    return text;
+}
+
 /* ---- Lines ---- */
 
 static inline int level_blanks()

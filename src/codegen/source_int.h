@@ -53,6 +53,8 @@ void line_append(const char *format, ...) __attribute__((format(printf, 1, 2)));
 void emit_line();
 /* Drops the line being built. */
 void line_clear();
+/* A formatted text of any length, made by the line formatter. */
+std::string format_text(const char *format, ...) __attribute__((format(printf, 1, 2)));
 /* The line being built replaced by formatted text, then ended. */
 void emit_format(const char *format, ...) __attribute__((format(printf, 1, 2)));
 /* "{" one level deeper than the owner, the contents two levels deeper. */
@@ -121,8 +123,6 @@ void write_short_debug_ending();
 SemanticEntry *scope_first_entry(const Scope *scope);
 /* The line between "#if ZRS_DYNFLW" and its "#endif". */
 void emit_dynflw(const std::string &line);
-/* A formatted text of any length. */
-std::string format_text(const char *format, ...) __attribute__((format(printf, 1, 2)));
 
 /* ---- call_code.cc: CALL statements and exception handlers ---- */
 void generate_call_statement(SemanticEntry *call);

@@ -17,7 +17,6 @@
 
 #include <QString>
 
-#include <cstdarg>
 #include <cstring>
 
 namespace {
@@ -472,20 +471,6 @@ void emit_dynflw(const std::string &line)
     emit_format("#if ZRS_DYNFLW");
     emit_format("%s", line.c_str());
     emit_format("#endif /* ZRS_DYNFLW */");
-}
-
-std::string format_text(const char *format, ...)
-{
-    va_list args, again;
-    va_start(args, format);
-    va_copy(again, args);
-    int size = vsnprintf(nullptr, 0, format, args);
-    va_end(args);
-    std::string out(size > 0 ? size_t(size) : 0, '\0');
-    if (size > 0)
-        vsnprintf(&out[0], size_t(size) + 1, format, again);
-    va_end(again);
-    return out;
 }
 
 SemanticEntry *scope_first_entry(const Scope *scope)

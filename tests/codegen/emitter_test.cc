@@ -144,7 +144,7 @@ TEST(Emitter, LineBeingBuiltStaysWholeAroundOtherWrites)
         emit_line();
         line_append("lost");
         emit_format("kept");             /* replaces the line being built */
-        line_append("x");
+        line_append("%s", format_text("x%s", "").c_str());   /* formed past the line */
         source_emitter.level = 5;        /* the level when the line ends counts */
         emit_line();
         source_emitter.level = 2;
