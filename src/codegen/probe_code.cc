@@ -257,7 +257,7 @@ void write_class()
         if (e->kind != EK_MESSAGE_TYPE || !e->descriptor)
             continue;
         const char *T = name_of(e);
-        emit_format("void %s%s_dump_msg (%s &%smsgrcv);", P, T, T, P);
+        emit_format("void zrk_%s_dump_msg (%s &zrk_msgrcv);", T, T);
         if (const char *text = type_value_text(e->descriptor))
             emit_format("%s", text);
     }
@@ -270,7 +270,7 @@ void write_context()
 {
     emit_format("struct ZRK_T_CTX");
     emit_open_block();
-    emit_format("ZIRKO %szirko;\n", P);
+    emit_format("ZIRKO zrk_zirko;\n");
     emit_close_block();
     emit_format(";");
     if (!custom())
@@ -287,21 +287,21 @@ void write_forward_declarations()
         emit_format("\nvoid zrk_decode (ZRK_PT_CTX zrk_ctx,ZRK_T_UINT code,"
                     "ZRK_T_UINT zrk_key,void *msg);\n");
     }
-    emit_format("void %sstrt_probe (ZRK_PT_CTX %s,ZRK_PT_CAR rioFilename,ZRK_PT_CAR codeName);",
-                P, CTX);
+    emit_format("void zrk_strt_probe (ZRK_PT_CTX %s,ZRK_PT_CAR rioFilename,"
+                "ZRK_PT_CAR codeName);", CTX);
 }
 
 void write_selector_functions(const std::vector<std::string> &selector_list)
 {
     const std::string access = std::string(P) + "ctx->" + P + "zirko";
-    emit_format("void zrk_set_selector (ZRK_PT_CTX %s,ZRK_T_UINT %scode,ZRK_T_UINT %svalue)",
-                CTX, P, P);
+    emit_format("void zrk_set_selector (ZRK_PT_CTX %s,ZRK_T_UINT zrk_code,"
+                "ZRK_T_UINT zrk_value)", CTX);
     emit_open_block();
-    emit_format("switch(%scode)", P);
+    emit_format("switch(zrk_code)");
     emit_open_block();
     for (const std::string &s : selector_list) {
         emit_format("case (%s):", macro_name(s).c_str());
-        emit_format("%s.%s=%svalue;", access.c_str(), s.c_str(), P);
+        emit_format("%s.%s=zrk_value;", access.c_str(), s.c_str());
         emit_format("break;");
     }
     emit_close_block();
@@ -317,7 +317,8 @@ void write_recording_functions()
 {
     if (custom())
         return;
-    emit_format("ZRK_PT_CTX %screate_probe (ZRK_PT_CAR path,ZRK_PT_CAR instance,ZRK_T_INT p1)", P);
+    emit_format("ZRK_PT_CTX zrk_create_probe (ZRK_PT_CAR path,ZRK_PT_CAR instance,"
+                "ZRK_T_INT p1)");
     emit_open_block();
     emit_format("char name[100];");
     emit_format("static int i_ctx=0;");
@@ -326,8 +327,8 @@ void write_recording_functions()
     emit_format("zrk_strt_probe(zrk_ctx,name,instance);");
     emit_format("return zrk_ctx;");
     emit_close_block();
-    emit_format("void %swrite_probe (ZRK_PT_CTX ctx,ZRK_T_UINT code,ZRK_T_UINT key, "
-                "void *msg,ZRK_T_UINT lenmsg)", P);
+    emit_format("void zrk_write_probe (ZRK_PT_CTX ctx,ZRK_T_UINT code,ZRK_T_UINT key, "
+                "void *msg,ZRK_T_UINT lenmsg)");
     emit_open_block();
     emit_format("zrk_decode(ctx,code,key,msg);");
     emit_close_block();
@@ -335,8 +336,8 @@ void write_recording_functions()
 
 void write_start_stop()
 {
-    emit_format("void %sstrt_probe (ZRK_PT_CTX %s,ZRK_PT_CAR rioFilename,ZRK_PT_CAR codeName)",
-                P, CTX);
+    emit_format("void zrk_strt_probe (ZRK_PT_CTX %s,ZRK_PT_CAR rioFilename,"
+                "ZRK_PT_CAR codeName)", CTX);
     emit_open_block();
     emit_format("%sctxtracepriority = 0;", CP);
     emit_format("%sctxflagprobe=%d;", CP, custom() ? 1 : 0);
@@ -351,7 +352,7 @@ void write_start_stop()
     emit_format("%sstartchronomarkloop (ZRK_TDC_Epts, ZRK_TDC_Spts , 0, 1,\"\",0,0);", CP);
     emit_format("%sstartchronomarkloop (ZRK_TDC_Escn, ZRK_TDC_Sscn ,1, 1,\"\",0,0);", CP);
     emit_close_block();
-    emit_format("void %sstop_probe (ZRK_PT_CTX  %s)", P, CTX);
+    emit_format("void zrk_stop_probe (ZRK_PT_CTX  %s)", CTX);
     emit_open_block();
     emit_format("%sstopchronomarkloop (0,ZRK_TDC_Escn,1,1,\"\",0,0);", CP);
     emit_format("%sstopchronomarkloop (0, ZRK_TDC_Epts, 0, 1,\"\",0,0);", CP);
@@ -406,8 +407,8 @@ void write_dump_cases(const std::vector<TracedEvent> &events)
             if (labels.insert(case_label(events[i])).second)
                 emit_format("case %s:", case_label(events[i]).c_str());
         }
-        emit_format("%sctx->%szirko.%s%s_dump_msg(*((%s *)%smsg));", P, P, P, X.c_str(),
-                    X.c_str(), P);
+        emit_format("zrk_ctx->zrk_zirko.zrk_%s_dump_msg(*((%s *)zrk_msg));", X.c_str(),
+                    X.c_str());
         emit_format("break;");
     }
 }
@@ -415,42 +416,42 @@ void write_dump_cases(const std::vector<TracedEvent> &events)
 void write_decoder(const std::vector<TracedEvent> &events)
 {
     if (custom())
-        emit_format("void %sdecode (ZRK_PT_CTX %s,ZRK_T_DATE %stime,ZRK_T_UINT %scode,"
-                    "ZRK_T_UINT %skey,void * %smsg)", P, CTX, P, P, P, P);
+        emit_format("void zrk_decode (ZRK_PT_CTX %s,ZRK_T_DATE zrk_time,ZRK_T_UINT zrk_code,"
+                    "ZRK_T_UINT zrk_key,void * zrk_msg)", CTX);
     else
-        emit_format("void %sdecode (ZRK_PT_CTX %s,ZRK_T_UINT %scode,ZRK_T_UINT %skey,"
-                    "void * %smsg)", P, CTX, P, P, P);
+        emit_format("void zrk_decode (ZRK_PT_CTX %s,ZRK_T_UINT zrk_code,ZRK_T_UINT zrk_key,"
+                    "void * zrk_msg)", CTX);
     emit_open_block();
     /* a reception code without a case of its own must not end the
     ** reception with undefined identifiers */
     emit_format("ZRK_T_INT eevt=0,defmsg=0;");
-    emit_format("if (%scode > ZRK_TDC_LAST_ID)", P);
-    emit_format("zrk_set_selector(zrk_ctx,%scode,*((ZRK_PT_UINT) %smsg));", P, P);
+    emit_format("if (zrk_code > ZRK_TDC_LAST_ID)");
+    emit_format("zrk_set_selector(zrk_ctx,zrk_code,*((ZRK_PT_UINT) zrk_msg));");
     emit_format("else");
     emit_open_block();
     if (custom())
-        emit_format("%sset_time(%sctx,%stime);", P, P, P);
-    emit_format("if (%scode <= ZRK_TDC_LAST_SEND)", P);
-    emit_format("%ssend(%scode,\"\");", CP, P);
+        emit_format("zrk_set_time(zrk_ctx,zrk_time);");
+    emit_format("if (zrk_code <= ZRK_TDC_LAST_SEND)");
+    emit_format("%ssend(zrk_code,\"\");", CP);
     emit_format("else");
     emit_open_block();
-    emit_format("%swaittil(%scode);", CP, P);
-    emit_format("switch(%scode)", P);
+    emit_format("%swaittil(zrk_code);", CP);
+    emit_format("switch(zrk_code)");
     emit_open_block();
     write_reception_cases(events);
     emit_close_block();
     emit_close_block();
-    emit_format("switch(%scode)", P);
+    emit_format("switch(zrk_code)");
     emit_open_block();
     write_dump_cases(events);
     emit_close_block();
-    emit_format("if (%scode <= ZRK_TDC_LAST_SEND)", P);
-    emit_format("%sendsend(0,%scode+ZRK_TDC_END_SEND);", CP, P);
+    emit_format("if (zrk_code <= ZRK_TDC_LAST_SEND)");
+    emit_format("%sendsend(0,zrk_code+ZRK_TDC_END_SEND);", CP);
     emit_format("else");
     emit_open_block();
     emit_format("%sendevt(eevt);", CP);
     emit_format("%sdef_msg(defmsg);", CP);
-    emit_format("%sendwaittil(0, %scode+ZRK_TDC_END_RECV,\"\");", CP, P);
+    emit_format("%sendwaittil(0, zrk_code+ZRK_TDC_END_RECV,\"\");", CP);
     emit_close_block();
     emit_close_block();
     emit_close_block();
@@ -460,8 +461,8 @@ void write_replay_function()
 {
     if (!custom())
         return;
-    emit_format("void %sdump_inst (ZRK_CTX_PRB prb_ctx,ZRK_PT_CAR path,ZRK_PT_CAR riofile,"
-                "ZRK_PT_CAR instName,ZRK_T_UINT other)", P);
+    emit_format("void zrk_dump_inst (ZRK_CTX_PRB prb_ctx,ZRK_PT_CAR path,ZRK_PT_CAR riofile,"
+                "ZRK_PT_CAR instName,ZRK_T_UINT other)");
     emit_open_block();
     emit_format("ZRK_T_CTX zrk_ctx;");
     emit_format("ZRK_T_DATE time;");

@@ -18,9 +18,6 @@
 
 namespace {
 
-const char *const P = "zrk_";
-const char *const RT = "zrk_runtime";
-
 struct Walk {
     WalkMode mode;
     std::string message_type;   /* message dump: the selector's owner */
@@ -106,7 +103,7 @@ void exception_tail(SemanticEntry *e)
     emit_format("#ifdef ZRK_HANDLE_EXCEPTION");
     emit_format("catch(...)");
     emit_open_block();
-    emit_format("%s.%svar_catch(%d);", RT, P, e->tdc_id);
+    emit_format("zrk_runtime.zrk_var_catch(%d);", e->tdc_id);
     emit_close_block();
     emit_format("#endif // ZRK_HANDLE_EXCEPTION");
 }
@@ -123,7 +120,7 @@ void scalar_check(const Walk &w, SemanticEntry *e, const std::string &path,
     SemanticDescriptor *d = e->descriptor;
     int type_class = value_class(d), base = display_base(d);
     emit_format("ZRK_TRY");
-    line_append("%s.%s%s%s", RT, P, mode_word(w), check_function(w, type_class, base));
+    line_append("zrk_runtime.zrk_%s%s", mode_word(w), check_function(w, type_class, base));
     line_append("%d, %s", e->tdc_id, path.c_str());
     if (w.mode == WM_VALUE_CHECK)
         line_append(",%s", expected);
@@ -160,9 +157,9 @@ void range_check(const Walk &w, SemanticEntry *e, const std::string &path, int k
     const char *place = after_received(path);
     emit_format("ZRK_TRY");
     if (w.mode == WM_VALUE_CHECK)
-        line_append("%s.%svar_range%s", RT, P, range_functions[type_class]);
+        line_append("zrk_runtime.zrk_var_range%s", range_functions[type_class]);
     else
-        line_append("%s.%s%s_range%s", RT, P, w.mode == WM_COMPARISON ? "cmp" : "dmp",
+        line_append("zrk_runtime.zrk_%s_range%s", w.mode == WM_COMPARISON ? "cmp" : "dmp",
                     range_functions[type_class]);
     line_append("%d, ", e->tdc_id);
     if (w.mode != WM_REFERENCE_DUMP)
@@ -201,10 +198,10 @@ void scalar_assignment(const Walk &w, SemanticEntry *e, const std::string &path,
         if (!given(bounds[i]))
             continue;
         if (text)
-            emit_format("ZRS_STRCPY(%s%s_%s%s,%s);", P, names[i], w.root.c_str(), rest,
+            emit_format("ZRS_STRCPY(zrk_%s_%s%s,%s);", names[i], w.root.c_str(), rest,
                         bounds[i]);
         else
-            emit_format("%s%s_%s%s = %s%s;", P, names[i], w.root.c_str(), rest, cast,
+            emit_format("zrk_%s_%s%s = %s%s;", names[i], w.root.c_str(), rest, cast,
                         bounds[i]);
     }
 }
@@ -284,14 +281,14 @@ void group(const Walk &w, SemanticEntry *e, std::string &path, std::string &expe
     std::string base;
     bool whole = whole_expected(e, expected, base);
     if (reporting(w))
-        emit_format("%s.%svarstruct (%d);", RT, P, e->tdc_id);
+        emit_format("zrk_runtime.zrk_varstruct (%d);", e->tdc_id);
     Grown own(path), inner(expected);
     add_name(path, e);
     if (!whole)
         add_name(expected, e);
     walk_nodes(w, e->descriptor->inner, path, whole ? base : expected, k);
     if (reporting(w))
-        emit_format("%s.%svarstruct (%d);", RT, P, e->tdc_end_id);
+        emit_format("zrk_runtime.zrk_varstruct (%d);", e->tdc_end_id);
 }
 
 std::string selector(const Walk &w, const std::string &path)
@@ -321,7 +318,7 @@ void union_node(const Walk &w, SemanticEntry *e, std::string &path, std::string 
         return;
     }
     if (reporting(w))
-        emit_format("%s.%svarstruct (%d);", RT, P, e->tdc_id);
+        emit_format("zrk_runtime.zrk_varstruct (%d);", e->tdc_id);
     if (w.mode == WM_MESSAGE_DUMP) {
         emit_format("switch (%s)", selector(w, path).c_str());
         emit_open_block();
@@ -341,13 +338,13 @@ void union_node(const Walk &w, SemanticEntry *e, std::string &path, std::string 
         emit_close_block();
         emit_format("else");
         emit_open_block();
-        emit_format("%s.%ssetflagrt ();", RT, P);
+        emit_format("zrk_runtime.zrk_setflagrt ();");
         emit_close_block();
     } else {
         walk_nodes(w, d->inner, path, inner_expected, k);
     }
     if (reporting(w))
-        emit_format("%s.%svarstruct (%d);", RT, P, e->tdc_end_id);
+        emit_format("zrk_runtime.zrk_varstruct (%d);", e->tdc_end_id);
 }
 
 void array(const Walk &w, SemanticEntry *e, std::string &path, std::string &expected,
@@ -361,7 +358,7 @@ void array(const Walk &w, SemanticEntry *e, std::string &path, std::string &expe
     std::string base;
     bool whole = whole_expected(e, expected, base);
     if (reporting(w))
-        emit_format("%s.%svartab (%d);", RT, P, e->tdc_id);
+        emit_format("zrk_runtime.zrk_vartab (%d);", e->tdc_id);
     Grown own(path), inner(expected);
     add_name(path, e);
     path += counter;
@@ -371,14 +368,14 @@ void array(const Walk &w, SemanticEntry *e, std::string &path, std::string &expe
     inner_expected += counter;
     walk_nodes(w, e->descriptor->inner, path, inner_expected, k);
     if (reporting(w))
-        emit_format("%s.%svartab (%d);", RT, P, e->tdc_end_id);
+        emit_format("zrk_runtime.zrk_vartab (%d);", e->tdc_end_id);
 }
 
 void scalar_element_code(const Walk &w, SemanticEntry *e, const std::string &path,
                          const std::string &expected, int k)
 {
     if (reporting(w))
-        emit_format("%s.%svarreset ();", RT, P);
+        emit_format("zrk_runtime.zrk_varreset ();");
     index_line(k, value_low(e->descriptor), value_high(e->descriptor));
     emit_open_block();
     scalar(w, e, path, expected, k);
@@ -407,14 +404,14 @@ void element(const Walk &w, SemanticEntry *e, std::string &path, std::string &ex
         return;
     }
     if (reporting(w))
-        emit_format("%s.%svarplage (%d, %d, %d);", RT, P, e->tdc_id, value_low(d),
+        emit_format("zrk_runtime.zrk_varplage (%d, %d, %d);", e->tdc_id, value_low(d),
                     value_high(d));
     index_line(k, value_low(d), value_high(d));
     emit_open_block();
     walk_nodes(w, d->inner, path, inner_expected, k);
     emit_close_block();
     if (reporting(w))
-        emit_format("%s.%svarplage ( %d, -1, -1 );", RT, P, e->tdc_end_id);
+        emit_format("zrk_runtime.zrk_varplage ( %d, -1, -1 );", e->tdc_end_id);
 }
 
 void node(const Walk &w, SemanticEntry *e, std::string &path, std::string &expected,
