@@ -127,6 +127,9 @@ struct Writer {
     void done() { source_emitter.used = size_t(at - source_emitter.buffer.data()); }
 };
 
+/* The words of text are read in memory order, first byte lowest. */
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "little-endian words expected");
+
 /* The place of the first '%' in a word of format text, or 8. */
 static inline size_t first_percent(uint64_t word)
 {
@@ -249,17 +252,10 @@ static bool append_simple(const char *format, va_list args)
     return true;
 }
 
-/* Anything else is formatted again by the C library, after the text is
-** measured. */
-static void append_va(const char *format, va_list args)
+/* Anything else is formatted again by the C library, from `at` on, after
+** the text is measured. */
+static void append_printf(size_t at, const char *format, va_list args)
 {
-    size_t at = source_emitter.used;
-    va_list simple;
-    va_copy(simple, args);
-    bool done = append_simple(format, simple);
-    va_end(simple);
-    if (done)
-        return;
     source_emitter.used = at;
     va_list copy;
     va_copy(copy, args);
@@ -271,15 +267,29 @@ static void append_va(const char *format, va_list args)
     source_emitter.used += size_t(length);
 }
 
+/* The formatted text appended to the buffer.  A macro: after a failed
+** first try the arguments are started again, which only the variadic
+** function itself can do (a copy made in advance cost more than it). */
+#define APPEND_FORMATTED(format)                                                   \
+    do {                                                                           \
+        size_t at_ = source_emitter.used;                                          \
+        va_list args_;                                                             \
+        va_start(args_, format);                                                   \
+        bool done_ = append_simple(format, args_);                                 \
+        va_end(args_);                                                             \
+        if (!done_) {                                                              \
+            va_start(args_, format);                                               \
+            append_printf(at_, format, args_);                                     \
+            va_end(args_);                                                         \
+        }                                                                          \
+    } while (0)
+
 /* The text is formatted past the filled part of the buffer, then taken
 ** out of it. */
 std::string format_text(const char *format, ...)
 {
     size_t at = source_emitter.used;
-    va_list args;
-    va_start(args, format);
-    append_va(format, args);
-    va_end(args);
+    APPEND_FORMATTED(format);
     std::string text(source_emitter.buffer.data() + at, source_emitter.used - at);
     source_emitter.used = at;
     return text;
@@ -305,7 +315,7 @@ static inline void open_line(int blanks)
     e.line_blanks = blanks;
 }
 
-void line_clear()
+static inline void drop_line()
 {
     SourceEmitter &e = source_emitter;
     if (e.line_blanks >= 0)
@@ -313,14 +323,16 @@ void line_clear()
     e.line_blanks = -1;
 }
 
+void line_clear()
+{
+    drop_line();
+}
+
 void line_append(const char *format, ...)
 {
     if (source_emitter.line_blanks < 0)
         open_line(level_blanks());
-    va_list args;
-    va_start(args, format);
-    append_va(format, args);
-    va_end(args);
+    APPEND_FORMATTED(format);
 }
 
 /* The line's text moves behind `blanks` blanks: the level changed while it
@@ -337,39 +349,43 @@ static void reindent(int blanks)
     e.line_blanks = blanks;
 }
 
-void emit_line()
+/* Ends the line that is open. */
+static inline void end_line()
 {
     SourceEmitter &e = source_emitter;
-    if (e.line_blanks < 0)
-        open_line(level_blanks());
     size_t text = e.line_start + size_t(e.line_blanks);
     int blanks = e.used > text && e.buffer[text] == '#' ? 0 : level_blanks();
     if (blanks != e.line_blanks)
         reindent(blanks);
-    put("\n", 1);
+    *room(1) = '\n';
+    e.used++;
     e.line_blanks = -1;
     if (e.used >= flush_size)
         emit_flush();
 }
 
+void emit_line()
+{
+    if (source_emitter.line_blanks < 0)
+        open_line(level_blanks());
+    end_line();
+}
+
 void emit_format(const char *format, ...)
 {
-    line_clear();
+    drop_line();
     open_line(format[0] == '#' ? 0 : level_blanks());
-    va_list args;
-    va_start(args, format);
-    append_va(format, args);
-    va_end(args);
-    emit_line();
+    APPEND_FORMATTED(format);
+    end_line();
 }
 
 /* A line without conversions. */
 static void emit_text(const char *text, size_t n)
 {
-    line_clear();
+    drop_line();
     open_line(level_blanks());
     put(text, n);
-    emit_line();
+    end_line();
 }
 
 void emit_open_block()
