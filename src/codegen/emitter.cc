@@ -349,14 +349,16 @@ static void reindent(int blanks)
     e.line_blanks = blanks;
 }
 
-/* Ends the line that is open. */
-static inline void end_line()
+/* Ends the line that is open; `settled`: its indentation is right already. */
+static inline void end_line(bool settled)
 {
     SourceEmitter &e = source_emitter;
-    size_t text = e.line_start + size_t(e.line_blanks);
-    int blanks = e.used > text && e.buffer[text] == '#' ? 0 : level_blanks();
-    if (blanks != e.line_blanks)
-        reindent(blanks);
+    if (!settled) {
+        size_t text = e.line_start + size_t(e.line_blanks);
+        int blanks = e.used > text && e.buffer[text] == '#' ? 0 : level_blanks();
+        if (blanks != e.line_blanks)
+            reindent(blanks);
+    }
     *room(1) = '\n';
     e.used++;
     e.line_blanks = -1;
@@ -368,37 +370,45 @@ void emit_line()
 {
     if (source_emitter.line_blanks < 0)
         open_line(level_blanks());
-    end_line();
+    end_line(false);
 }
 
 void emit_format(const char *format, ...)
 {
     drop_line();
+    /* the first character tells the indentation, unless a conversion is */
     open_line(format[0] == '#' ? 0 : level_blanks());
     APPEND_FORMATTED(format);
-    end_line();
+    end_line(format[0] != '%');
 }
 
-/* A line without conversions. */
-static void emit_text(const char *text, size_t n)
+/* A brace line: one character, never a '#'. */
+static void brace_line(char brace)
 {
+    SourceEmitter &e = source_emitter;
     drop_line();
-    open_line(level_blanks());
-    put(text, n);
-    end_line();
+    int blanks = level_blanks();
+    char *at = room(size_t(blanks) + 8);
+    for (int i = 0; i < blanks; i += 8)
+        memcpy(at + i, "        ", 8);
+    at[blanks] = brace;
+    at[blanks + 1] = '\n';
+    e.used += size_t(blanks) + 2;
+    if (e.used >= flush_size)
+        emit_flush();
 }
 
 void emit_open_block()
 {
     source_emitter.level++;
-    emit_text("{", 1);
+    brace_line('{');
     source_emitter.level++;
 }
 
 void emit_close_block()
 {
     source_emitter.level--;
-    emit_text("}", 1);
+    brace_line('}');
     source_emitter.level--;
 }
 
@@ -410,27 +420,27 @@ static void put_text(const char *text)
         put(text, strlen(text));
 }
 
-/* A preprocessor line from its pieces, in column 1, before the line being
-** built if there is one. */
+/* A preprocessor line from its pieces, in column 1.  A line being built
+** (seldom) moves after it. */
 static void raw_line(const char *a, size_t a_size, const char *b = "",
                      const char *c = "", const char *d = "")
 {
     SourceEmitter &e = source_emitter;
-    int blanks = e.line_blanks;
-    std::string partial;
-    if (blanks >= 0) {
-        partial.assign(e.buffer.data() + e.line_start, e.used - e.line_start);
-        line_clear();
+    if (e.line_blanks >= 0) {
+        int blanks = e.line_blanks;
+        std::string held(e.buffer.data() + e.line_start, e.used - e.line_start);
+        drop_line();
+        raw_line(a, a_size, b, c, d);
+        e.line_start = e.used;
+        put(held.data(), held.size());
+        e.line_blanks = blanks;
+        return;
     }
     put(a, a_size);
-    for (const char *piece : {b, c, d})
-        put_text(piece);
+    put_text(b);
+    put_text(c);
+    put_text(d);
     put("\n", 1);
-    if (blanks >= 0) {
-        e.line_start = e.used;
-        put(partial.data(), partial.size());
-        e.line_blanks = blanks;
-    }
     if (e.used >= flush_size)
         emit_flush();
 }
