@@ -197,8 +197,10 @@ template <typename T> static inline void put_number(Writer &w, T value, size_t r
 
 /* The conversions the generated source needs (%s, %c, %d, %i, %u with an
 ** optional l or ll, and %%), written without the stdio machinery; false
-** at any other conversion, with part of the text written. */
-static bool append_simple(const char *format, va_list args)
+** at any other conversion, with part of the text written.  Inlined into
+** each variadic caller: the call cost as much as a short line. */
+__attribute__((always_inline)) static inline bool
+append_simple(const char *format, va_list args)
 {
     const char *end = format + strlen(format);
     Writer w;
