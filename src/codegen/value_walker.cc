@@ -119,17 +119,20 @@ void scalar_check(const Walk &w, SemanticEntry *e, const std::string &path,
 {
     SemanticDescriptor *d = e->descriptor;
     int type_class = value_class(d), base = display_base(d);
+    /* a check compares with the expected value, a comparison with the reference */
+    const char *against = "", *value = "";
+    if (w.mode == WM_VALUE_CHECK) {
+        against = ",";
+        value = expected;
+    } else if (w.mode == WM_COMPARISON) {
+        against = ",zrk_msgref";
+        value = after_received(path);
+    }
+    bool based = !(w.mode == WM_COMPARISON && type_class == 1);
     emit_format("ZRK_TRY");
-    line_append("zrk_runtime.zrk_%s%s", mode_word(w), check_function(w, type_class, base));
-    line_append("%d, %s", e->tdc_id, path.c_str());
-    if (w.mode == WM_VALUE_CHECK)
-        line_append(",%s", expected);
-    else if (w.mode == WM_COMPARISON)
-        line_append(",zrk_msgref%s", after_received(path));
-    if (!(w.mode == WM_COMPARISON && type_class == 1))
-        line_append("%s", base_argument(type_class, base));
-    line_append(", I%d, %d );", k, reported_high(e));
-    emit_line();
+    emit_format("zrk_runtime.zrk_%s%s%d, %s%s%s%s, I%d, %d );", mode_word(w),
+                check_function(w, type_class, base), e->tdc_id, path.c_str(), against, value,
+                based ? base_argument(type_class, base) : "", k, reported_high(e));
     exception_tail(e);
 }
 
