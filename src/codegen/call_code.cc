@@ -68,7 +68,7 @@ void handler_clause(const char *caught, SemanticEntry *proc, int end_id)
     if (caught)
         emit_format("catch(%s &zrk_exception)", caught);
     else
-        emit_format("catch(...)");
+        emit_text("catch(...)");
     emit_open_block();
     emit_format("zrk_flagrt = zrk_runtime.zrk_cf (%d);", end_id);
     emit_format("zrk_runtime.zrk_bproc (%d);", proc->tdc_id);
@@ -79,7 +79,7 @@ void handler_clause(const char *caught, SemanticEntry *proc, int end_id)
     emit_format("zrk_runtime.zrk_aproc (%d);", proc->tdc_end_id);
     emit_ifdef("ZRK_SCENARIA_DEBUG");
     emit_else();
-    emit_format("if (zrk_flagrt) throw;");
+    emit_text("if (zrk_flagrt) throw;");
     emit_endif();
     emit_close_block();
 }
@@ -87,13 +87,13 @@ void handler_clause(const char *caught, SemanticEntry *proc, int end_id)
 /* Without a handler the runtime records the exception, which goes on. */
 void default_catch_all(int end_id)
 {
-    emit_format("catch(...)");
+    emit_text("catch(...)");
     emit_open_block();
-    emit_format("zrk_runtime.zrk_catch ();");
+    emit_text("zrk_runtime.zrk_catch ();");
     emit_format("zrk_flagrt = zrk_runtime.zrk_cf (%d);", end_id);
     emit_ifdef("ZRK_SCENARIA_DEBUG");
     emit_else();
-    emit_format("throw;");
+    emit_text("throw;");
     emit_endif();
     emit_close_block();
 }
@@ -102,7 +102,7 @@ void default_catch_all(int end_id)
 ** then the function's other types, then the catch-all. */
 void exception_clauses(int end_id)
 {
-    emit_format("#ifdef ZRK_HANDLE_EXCEPTION");
+    emit_text("#ifdef ZRK_HANDLE_EXCEPTION");
     for (const Handler &h : top_level_handlers.typed) {
         SemanticEntry *own = find_handler(function_handlers, h.type);
         handler_clause(h.type.c_str(), own ? own : h.proc, end_id);
@@ -116,7 +116,7 @@ void exception_clauses(int end_id)
         handler_clause(nullptr, all, end_id);
     else
         default_catch_all(end_id);
-    emit_format("#endif // ZRK_HANDLE_EXCEPTION");
+    emit_text("#endif // ZRK_HANDLE_EXCEPTION");
 }
 
 /* ---- Typed checks ---- */
@@ -242,14 +242,14 @@ void function_call(SemanticEntry *call, SemanticEntry *function)
     int end_id = call->tdc_end_id;
     emit_format("zrk_runtime.zrk_bcf (%d);", call->tdc_id);
     input_assignments(call);
-    emit_format("ZRK_TRY");
+    emit_text("ZRK_TRY");
     call_line(call, function);
     argument_checks(call);
     result_check(call, function);
     emit_format("zrk_flagrt = zrk_runtime.zrk_cf (%d);", end_id);
-    emit_format("ZRK_END_TRY");
+    emit_text("ZRK_END_TRY");
     exception_clauses(end_id);
-    emit_format("if (zrk_flagrt != 0)");
+    emit_text("if (zrk_flagrt != 0)");
     emit_open_block();
     write_short_debug_ending();
     emit_close_block();
@@ -260,22 +260,22 @@ void function_call(SemanticEntry *call, SemanticEntry *function)
 void procedure_call(SemanticEntry *call, SemanticEntry *proc)
 {
     emit_open_block();
-    emit_format("ZRK_T_INT zrk_ret;");
+    emit_text("ZRK_T_INT zrk_ret;");
     emit_format("zrk_runtime.zrk_bproc(%d);", proc->tdc_id);
     line_append("zrk_ret=zrk_P%d (", proc->tdc_id);
     append_call_arguments(call);
     line_append(" );");
     emit_line();
     emit_format("zrk_runtime.zrk_aproc(%d);", proc->tdc_end_id);
-    emit_format("if (zrk_ret)");
+    emit_text("if (zrk_ret)");
     emit_open_block();
-    emit_format("if (zrk_ret==1)");
+    emit_text("if (zrk_ret==1)");
     emit_open_block();
     write_short_debug_ending();
     emit_close_block();
-    emit_format("else");
+    emit_text("else");
     emit_open_block();
-    emit_format("return ( zrk_ret );");
+    emit_text("return ( zrk_ret );");
     emit_close_block();
     emit_close_block();
     emit_close_block();

@@ -384,6 +384,23 @@ void emit_format(const char *format, ...)
     end_line(format[0] != '%');
 }
 
+/* The text's length is all there is to find: no conversion to look for. */
+void emit_text(const char *text)
+{
+    SourceEmitter &e = source_emitter;
+    drop_line();
+    size_t n = strlen(text);
+    int blanks = text[0] == '#' ? 0 : level_blanks();
+    char *at = room(size_t(blanks) + n + 8);
+    for (int i = 0; i < blanks; i += 8)
+        memcpy(at + i, "        ", 8);
+    copy_text(at + blanks, text, n);
+    at[size_t(blanks) + n] = '\n';
+    e.used += size_t(blanks) + n + 1;
+    if (e.used >= flush_size)
+        emit_flush();
+}
+
 /* A brace line: one character, never a '#'. */
 static void brace_line(char brace)
 {

@@ -30,7 +30,7 @@ void connection_line(SemanticDescriptor *d)
 void debug_declaration()
 {
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("ZRK_T_INT zrk_debug_state = 0;");
+    emit_text("ZRK_T_INT zrk_debug_state = 0;");
     emit_endif();
 }
 
@@ -116,7 +116,7 @@ void generate_add_id(SemanticEntry *statement)
     emit_format("%s.zrk_connexionId[%s.zrk_numberofId] = &%s;", CH, CH, id_text(d));
     emit_format("++%s.zrk_numberofId;", CH);
     emit_close_block();
-    emit_format("else");
+    emit_text("else");
     emit_open_block();
     emit_format("zrk_runtime.zrk_numofid(%d);", statement->tdc_id);
     short_debug_ending();

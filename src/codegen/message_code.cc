@@ -34,7 +34,7 @@ void value_check_statement(SemanticEntry *statement)
     emit_format("zrk_runtime.zrk_var (%d);", statement->tdc_id);
     walk_values(WM_VALUE_CHECK, statement, statement->name, "");
     emit_format("zrk_flagrt = zrk_runtime.zrk_var (%d);", statement->tdc_end_id);
-    emit_format("if (zrk_flagrt != 0)");
+    emit_text("if (zrk_flagrt != 0)");
     emit_open_block();
     short_debug_ending();
     emit_close_block();
@@ -48,7 +48,7 @@ void reference_function(SemanticEntry *type)
     emit_format("%s &zrk_msgrcv = zrk_msg_ref->zrk_MsgRef;", T);
     emit_format("%s &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;", T);
     emit_format("%s &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;", T);
-    emit_format("switch(zrk_msg_ref->zrk_defNumber)");
+    emit_text("switch(zrk_msg_ref->zrk_defNumber)");
     emit_open_block();
     for (SemanticEntry *use = inner_first(type); use; use = use->next) {
         if (!written_definition(use))
@@ -57,7 +57,7 @@ void reference_function(SemanticEntry *type)
         emit_open_block();
         emit_format("zrk_runtime.zrk_def_msg(%d);", use->tdc_id);
         walk_values(WM_REFERENCE_DUMP, description_of(use), "zrk_msgrcv", T);
-        emit_format("break;");
+        emit_text("break;");
         emit_close_block();
     }
     emit_close_block();
@@ -70,12 +70,12 @@ void comparison_function(SemanticEntry *type)
     emit_format("ZRK_T_INT ZIRKO::zrk_%s_cmp_msg(ZRK_PT_%s zrk_msg_ref, %s &zrk_msgrcv)",
                 T, T, T);
     emit_open_block();
-    emit_format("ZRK_T_INT zrk_ret;");
+    emit_text("ZRK_T_INT zrk_ret;");
     emit_format("%s &zrk_msgref = zrk_msg_ref->zrk_MsgRef;", T);
     emit_format("%s &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;", T);
     emit_format("%s &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;", T);
-    emit_format("zrk_runtime.zrk_cmp();");
-    emit_format("switch(zrk_msg_ref->zrk_defNumber)");
+    emit_text("zrk_runtime.zrk_cmp();");
+    emit_text("switch(zrk_msg_ref->zrk_defNumber)");
     emit_open_block();
     for (SemanticEntry *use = inner_first(type); use; use = use->next) {
         if (!written_definition(use))
@@ -83,19 +83,19 @@ void comparison_function(SemanticEntry *type)
         emit_format("case %d:", use_number(use->descriptor));
         emit_open_block();
         walk_values(WM_COMPARISON, description_of(use), "zrk_msgrcv", T);
-        emit_format("break;");
+        emit_text("break;");
         emit_close_block();
     }
     emit_close_block();
-    emit_format("zrk_ret=zrk_runtime.zrk_cmp();");
-    emit_format("zrk_msg_ref->zrk_state = zrk_ret?ZRK_EVTOK:ZRK_EVTKO;");
-    emit_format("if (zrk_msg_ref->zrk_state == ZRK_EVTOK)");
+    emit_text("zrk_ret=zrk_runtime.zrk_cmp();");
+    emit_text("zrk_msg_ref->zrk_state = zrk_ret?ZRK_EVTOK:ZRK_EVTKO;");
+    emit_text("if (zrk_msg_ref->zrk_state == ZRK_EVTOK)");
     emit_open_block();
-    emit_format("zrk_msg_ref->zrk_stateok = 1;");
+    emit_text("zrk_msg_ref->zrk_stateok = 1;");
     emit_format("zrk_memcpy(&(zrk_msg_ref->zrk_MsgRef),&zrk_msgrcv,sizeof(%s));", T);
     emit_close_block();
-    emit_format("else zrk_msg_ref->zrk_stateko = 1;");
-    emit_format("return(zrk_ret);");
+    emit_text("else zrk_msg_ref->zrk_stateko = 1;");
+    emit_text("return(zrk_ret);");
     emit_close_block();
 }
 
@@ -104,9 +104,9 @@ void comparison_function(SemanticEntry *type)
 void short_debug_ending()
 {
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("zrk_debug_state = 1;");
+    emit_text("zrk_debug_state = 1;");
     emit_else();
-    emit_format("return ( 1 );");
+    emit_text("return ( 1 );");
     emit_endif();
 }
 

@@ -31,7 +31,7 @@ bool flush_on()
 void emit_debug_declaration()
 {
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("ZRK_T_INT zrk_debug_state = 0;");
+    emit_text("ZRK_T_INT zrk_debug_state = 0;");
     emit_endif();
 }
 
@@ -52,25 +52,25 @@ std::string special_block_line(SemanticEntry *x, int kind, int node, int open)
 ** debug builds an odd state becomes the next even one and ends the run. */
 void block_failure(SemanticEntry *x, int kind, const BlockCalls &calls)
 {
-    emit_format("if (zrk_local_state)");
+    emit_text("if (zrk_local_state)");
     emit_open_block();
     emit_dynflw(special_block_line(x, kind, x->trace_node + 1, 0));
     emit_line();
-    emit_format("%s", calls.failure.c_str());
+    emit_text(calls.failure.c_str());
     if (flush_on())
-        emit_format("zrk_runtime.zrk_flush_circular_buffer(K_TRACECTX_MAX_PRIORITY);");
+        emit_text("zrk_runtime.zrk_flush_circular_buffer(K_TRACECTX_MAX_PRIORITY);");
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("zrk_global_state = 2;");
-    emit_format("if (( zrk_local_state == 3) || ( zrk_local_state == 4) )");
+    emit_text("zrk_global_state = 2;");
+    emit_text("if (( zrk_local_state == 3) || ( zrk_local_state == 4) )");
     emit_open_block();
-    emit_format("return ( 4 );");
+    emit_text("return ( 4 );");
     emit_close_block();
     emit_else();
-    emit_format("if (zrk_local_state & 1)");
+    emit_text("if (zrk_local_state & 1)");
     emit_open_block();
-    emit_format("++zrk_local_state;");
+    emit_text("++zrk_local_state;");
     emit_close_block();
-    emit_format("return ( zrk_local_state );");
+    emit_text("return ( zrk_local_state );");
     emit_endif();
     emit_close_block();
 }
@@ -83,7 +83,7 @@ void block_call(SemanticEntry *x, SemanticEntry *owner, int kind, const BlockCal
     SemanticEntry *proc = block_proc(x->descriptor);
     emit_dynflw(special_block_line(x, kind, x->trace_node, 1));
     emit_line();
-    emit_format("%s", calls.opening.c_str());
+    emit_text(calls.opening.c_str());
     if (proc)
         emit_format("zrk_runtime.zrk_bproc(%d);", proc->tdc_id);
     if (proc)
@@ -97,13 +97,13 @@ void block_call(SemanticEntry *x, SemanticEntry *owner, int kind, const BlockCal
     if (proc)
         emit_format("zrk_runtime.zrk_aproc(%d);", proc->tdc_end_id);
     block_failure(x, kind, calls);
-    emit_format("else");
+    emit_text("else");
     if (kind == BLOCK_EXCEP)
         emit_open_block();
     emit_dynflw(special_block_line(x, kind, x->trace_node + 1, 0));
     if (kind != BLOCK_EXCEP)
         emit_line();
-    emit_format("%s", calls.success.c_str());
+    emit_text(calls.success.c_str());
     if (kind == BLOCK_EXCEP)
         emit_close_block();
 }
@@ -136,14 +136,14 @@ void flush_at_trace_level()
 
 void child_failure(SemanticEntry *owner, const ChildBlocks &b, int d)
 {
-    emit_format("if ( zrk_local_state )");
+    emit_text("if ( zrk_local_state )");
     emit_open_block();
-    emit_format("zrk_global_state = 2;");
+    emit_text("zrk_global_state = 2;");
     if (flush_on())
-        emit_format("zrk_runtime.zrk_flush_circular_buffer(K_TRACECTX_MAX_PRIORITY);");
-    emit_format("if (( zrk_local_state == 3) || ( zrk_local_state == 4) )");
+        emit_text("zrk_runtime.zrk_flush_circular_buffer(K_TRACECTX_MAX_PRIORITY);");
+    emit_text("if (( zrk_local_state == 3) || ( zrk_local_state == 4) )");
     emit_open_block();
-    emit_format("return ( 4 );");
+    emit_text("return ( 4 );");
     emit_close_block();
     if (b.excep)
         block_call(b.excep, owner, BLOCK_EXCEP, block_calls(b.excep, "excep", "excep", d));
@@ -172,7 +172,7 @@ void child_run(SemanticEntry *owner, SemanticEntry *child, const ChildBlocks &b,
                 int(child->file_number));
     child_failure(owner, b, d);
     if (b.term) {
-        emit_format("else");
+        emit_text("else");
         emit_open_block();
         block_call(b.term, owner, BLOCK_TERM, block_calls(b.term, "term", "term", d));
         emit_close_block();
@@ -216,8 +216,8 @@ void composite_function(SemanticEntry *scenario, int d)
     child_functions(scenario);
     emit_format("ZRK_T_INT ZIRKO::zrk_S%d()", scenario->tdc_id);
     emit_open_block();
-    emit_format("ZRK_T_INT zrk_local_state = 0;");
-    emit_format("ZRK_T_INT zrk_global_state = 0;");
+    emit_text("ZRK_T_INT zrk_local_state = 0;");
+    emit_text("ZRK_T_INT zrk_global_state = 0;");
     emit_format("J%d = 1;", d);
     ChildBlocks blocks;
     for (SemanticEntry *e = scope_first_entry(scenario->descriptor->inner); e; e = e->next) {
@@ -232,7 +232,7 @@ void composite_function(SemanticEntry *scenario, int d)
         else if (e->kind == EK_SCENARIO && scenario_selected(e->descriptor))
             child_run(scenario, e, blocks, d);
     }
-    emit_format("return ( zrk_global_state );");
+    emit_text("return ( zrk_global_state );");
     emit_close_block();
 }
 

@@ -57,6 +57,9 @@ void line_clear();
 std::string format_text(const char *format, ...) __attribute__((format(printf, 1, 2)));
 /* The line being built replaced by formatted text, then ended. */
 void emit_format(const char *format, ...) __attribute__((format(printf, 1, 2)));
+/* A line of text written as it is (a '%' is no conversion), indented as
+** emit_format would. */
+void emit_text(const char *text);
 /* "{" one level deeper than the owner, the contents two levels deeper. */
 void emit_open_block();
 void emit_close_block();

@@ -74,11 +74,11 @@ void write_header()
 {
     const GenerationRequest &r = *source_context.request;
     emit_line();
-    emit_format("//");
+    emit_text("//");
     emit_format("// ZIRKO Scenaria %s, preprocessor C++", VERSION);
     emit_format("// file name: %s", r.source_name);
     emit_format("// date: %s", r.time_text);
-    emit_format("//");
+    emit_text("//");
     emit_line();
     emit_line();
 }
@@ -120,7 +120,7 @@ void write_script_c_lines()
 {
     for (SemanticEntry *e = global()->first; e; e = e->next)
         if ((e->kind == EK_NATIVE_DECL || e->kind == EK_NATIVE_STMT) && e->name)
-            emit_format("%s", e->name);
+            emit_text(e->name);
 }
 
 void write_size_constants()
@@ -144,14 +144,14 @@ void write_message_type_typedefs(SemanticEntry *e)
                 number_text(type_message_count(desc(e))).c_str());
     emit_format("typedef struct zrk_s_T_MSG_%s", T);
     emit_open_block();
-    emit_format("ZRK_T_INT zrk_defNumber;");
+    emit_text("ZRK_T_INT zrk_defNumber;");
     emit_format("%s zrk_MsgRef;", T);
     emit_format("%s zrk_MsgMin;", T);
     emit_format("%s zrk_MsgMax;", T);
-    emit_format("ZRK_T_INT zrk_state;");
-    emit_format("ZRK_T_INT zrk_stateok;");
-    emit_format("ZRK_T_INT zrk_stateko;");
-    emit_format("ZRK_T_INT zrk_state_channel[ZRK_K_MAX_COMT][ZRK_K_MAX_CHAN];");
+    emit_text("ZRK_T_INT zrk_state;");
+    emit_text("ZRK_T_INT zrk_stateok;");
+    emit_text("ZRK_T_INT zrk_stateko;");
+    emit_text("ZRK_T_INT zrk_state_channel[ZRK_K_MAX_COMT][ZRK_K_MAX_CHAN];");
     emit_close_block();
     emit_format("ZRK_T_%s, *ZRK_PT_%s;", T, T);
     emit_format("typedef ZRK_T_%s ZRK_T_MSG_%s[ZRK_K_MSG_%s];", T, T, T);
@@ -166,8 +166,8 @@ void write_commtype_typedefs(SemanticEntry *e)
     emit_open_block();
     emit_format("%s *zrk_connexionId[ZRK_K_ID_SIZE];",
                 text_or_empty(commtype_id_type(desc(e))));
-    emit_format("ZRK_T_INT zrk_numberofId;");
-    emit_format("ZRK_T_INT zrk_msg[ZRK_K_MAX_MSGT];");
+    emit_text("ZRK_T_INT zrk_numberofId;");
+    emit_text("ZRK_T_INT zrk_msg[ZRK_K_MAX_MSGT];");
     emit_close_block();
     emit_format("ZRK_T_CHAN_%s, *ZRK_PT_CHAN_%s;", C, C);
     emit_format("typedef ZRK_T_CHAN_%s ZRK_T_COMM_%s[ZRK_K_CHAN_%s];", C, C, C);
@@ -196,12 +196,12 @@ void write_connection_tables()
         emit_format("class zrk_tabid_%s", C);
         emit_open_block();
         emit_format("ZRK_PT_CHAN_%s zrk_pchannel;", C);
-        emit_format("public:");
+        emit_text("public:");
         emit_format("zrk_tabid_%s(ZRK_PT_CHAN_%s c) { zrk_pchannel = c; };", C, C);
         emit_format("%s &operator[] (int i) { return(*(zrk_pchannel->zrk_connexionId[i])); };",
                     id_type);
         emit_close_block();
-        emit_format(";");
+        emit_text(";");
     }
 }
 
@@ -287,7 +287,7 @@ void write_message_type_members(SemanticEntry *e)
         emit_format("%s *zrk_%s_send;", T, T);
     }
     if (const char *text = type_value_text(desc(e)))
-        emit_format("%s", text);
+        emit_text(text);
 }
 
 void write_data_member(SemanticEntry *e)
@@ -350,20 +350,20 @@ void write_unshared_variables()
 
 void write_class_declaration()
 {
-    emit_format("class ZIRKO");
+    emit_text("class ZIRKO");
     emit_open_block();
-    emit_format("public:");
-    emit_format("ZIRKO ();");
+    emit_text("public:");
+    emit_text("ZIRKO ();");
     if (source_context.timers > 0)
-        emit_format("ZRK_T_UTIME TIME (ZRK_T_INT x);");
-    emit_format("void zrk_initstates ();");
+        emit_text("ZRK_T_UTIME TIME (ZRK_T_INT x);");
+    emit_text("void zrk_initstates ();");
     for (SemanticEntry *e = global()->unit_chain; e; e = e->link)
         declare_unit(e);
-    emit_format("ZRK_T_INT zrk_flagrt;");
-    emit_format("ZRK_T_UTIME WTIME;");
+    emit_text("ZRK_T_INT zrk_flagrt;");
+    emit_text("ZRK_T_UTIME WTIME;");
     write_counter_line('I');
     write_counter_line('J');
-    emit_format("ZRK_C_RUNTIME zrk_runtime;");
+    emit_text("ZRK_C_RUNTIME zrk_runtime;");
     for (SemanticEntry *e = global()->first; e; e = e->next)
         write_data_member(e);
     if (source_context.timers > 0)
@@ -371,7 +371,7 @@ void write_class_declaration()
     if (source_context.request->notshared)
         write_unshared_variables();
     emit_close_block();
-    emit_format(";");
+    emit_text(";");
 }
 
 /* ---- After the class ---- */
@@ -389,16 +389,16 @@ void write_time_function()
 {
     if (source_context.timers <= 0)
         return;
-    emit_format("ZRK_T_UTIME ZIRKO :: TIME (ZRK_T_INT zrk_num)");
+    emit_text("ZRK_T_UTIME ZIRKO :: TIME (ZRK_T_INT zrk_num)");
     emit_open_block();
-    emit_format("return(zrk_runtime.zrk_time(&(zrk_timer[zrk_num].timer)));");
+    emit_text("return(zrk_runtime.zrk_time(&(zrk_timer[zrk_num].timer)));");
     emit_close_block();
-    emit_format(";");
+    emit_text(";");
 }
 
 void write_constructor()
 {
-    emit_format("ZIRKO :: ZIRKO () : WTIME(0)");
+    emit_text("ZIRKO :: ZIRKO () : WTIME(0)");
     for (SemanticEntry *e = global()->first; e; e = e->next) {
         if (!used_message(e))
             continue;
@@ -409,7 +409,7 @@ void write_constructor()
         emit_format(",zrk_Max_%s(zrk_msg_%s[%d].zrk_MsgMax)", E, T, d);
     }
     emit_open_block();
-    emit_format("ZRK_T_INT zrk_i;");
+    emit_text("ZRK_T_INT zrk_i;");
     for (SemanticEntry *e = global()->first; e; e = e->next) {
         if (e->kind == EK_MESSAGE_TYPE && e->descriptor) {
             emit_format("for (zrk_i=0;zrk_i<ZRK_K_MSG_%s;zrk_i++)", e->name);
@@ -430,9 +430,9 @@ void write_constructor()
 
 void write_state_initialisation()
 {
-    emit_format("void ZIRKO::zrk_initstates ()");
+    emit_text("void ZIRKO::zrk_initstates ()");
     emit_open_block();
-    emit_format("ZRK_T_INT zrk_i,zrk_j,zrk_k;");
+    emit_text("ZRK_T_INT zrk_i,zrk_j,zrk_k;");
     for (SemanticEntry *e = global()->first; e; e = e->next) {
         if (e->kind != EK_MESSAGE_TYPE || !e->descriptor)
             continue;
@@ -442,9 +442,9 @@ void write_state_initialisation()
         emit_format("zrk_msg_%s[zrk_i].zrk_state=ZRK_NOEVT;", T);
         emit_format("zrk_msg_%s[zrk_i].zrk_stateok=0;", T);
         emit_format("zrk_msg_%s[zrk_i].zrk_stateko=0;", T);
-        emit_format("for (zrk_j=0; zrk_j<ZRK_K_MAX_COMT; zrk_j++)");
+        emit_text("for (zrk_j=0; zrk_j<ZRK_K_MAX_COMT; zrk_j++)");
         emit_open_block();
-        emit_format("for (zrk_k=0; zrk_k<ZRK_K_MAX_CHAN; zrk_k++)");
+        emit_text("for (zrk_k=0; zrk_k<ZRK_K_MAX_CHAN; zrk_k++)");
         emit_open_block();
         emit_format("zrk_msg_%s[zrk_i].zrk_state_channel[zrk_j][zrk_k]=ZRK_NOEVT;", T);
         emit_close_block();
@@ -458,7 +458,7 @@ void write_static_object()
 {
     if (source_context.allocation != 0)
         return;
-    emit_format("static ZIRKO zrk_zirko_static;");
+    emit_text("static ZIRKO zrk_zirko_static;");
     if (source_context.trace_buffering)
         emit_format("static ZRK_T_CAR zrk_ctxbuffertrace_static[%d];",
                     source_context.buffer_size);
@@ -514,18 +514,18 @@ void write_thread_table()
     emit_line();
 }
 
-void write_dynflw_open() { emit_format("#if ZRS_DYNFLW"); }
-void write_dynflw_close() { emit_format("#endif /* ZRS_DYNFLW */"); }
+void write_dynflw_open() { emit_text("#if ZRS_DYNFLW"); }
+void write_dynflw_close() { emit_text("#endif /* ZRS_DYNFLW */"); }
 
 void write_entry_locals()
 {
     const GenerationRequest &r = *source_context.request;
-    emit_format("ZRK_T_INT zrk_local_state = 0;");
+    emit_text("ZRK_T_INT zrk_local_state = 0;");
     emit_format("ZRK_PT_CAR rio_file_name = \"%s\";", r.rio_name);
     if (r.instance_mode == 1)
         emit_format("char fixed_instance[255] = \"%s\";", text_or_empty(r.instance));
     write_dynflw_open();
-    emit_format("char tstnaming[255];");
+    emit_text("char tstnaming[255];");
     write_dynflw_close();
 }
 
@@ -535,17 +535,17 @@ void write_driver_object()
 {
     const SourceContext &c = source_context;
     if (c.allocation == 1) {
-        emit_format("ZIRKO zrk_zirko_static;");
+        emit_text("ZIRKO zrk_zirko_static;");
         if (c.trace_buffering)
             emit_format("ZRK_T_CAR zrk_ctxbuffertrace_static[%d];", c.buffer_size);
     }
     if (c.allocation == 2) {
-        emit_format("ZIRKO *zrk_zirko = new ZIRKO;");
+        emit_text("ZIRKO *zrk_zirko = new ZIRKO;");
         if (c.trace_buffering)
             emit_format("%sctxbuffertrace = new ZRK_T_CAR [%d] ;", RP(), c.buffer_size);
         return;
     }
-    emit_format("ZIRKO *zrk_zirko = &zrk_zirko_static;");
+    emit_text("ZIRKO *zrk_zirko = &zrk_zirko_static;");
     if (c.trace_buffering)
         emit_format("%sctxbuffertrace =zrk_ctxbuffertrace_static;", RP());
 }
@@ -569,7 +569,7 @@ void write_instance_index_block()
 {
     emit_format("if (%sinstancename)", RP());
     emit_open_block();
-    emit_format("/* Computing index of executed instance */");
+    emit_text("/* Computing index of executed instance */");
     for (SemanticEntry *e : instances()) {
         int number = e->descriptor ? instance_number(desc(e)) : 0;
         emit_format("if (zrk_strcmp (\"%s\",%sinstancename) == 0)", e->name, RP());
@@ -585,24 +585,24 @@ bool instance_declared_mode(int mode) { return mode == 2 || mode == 3; }
 void write_thread_parameters()
 {
     const GenerationRequest &r = *source_context.request;
-    emit_format("if ( arg->zrk_filters )");
+    emit_text("if ( arg->zrk_filters )");
     emit_open_block();
     if (r.filters && *r.filters) {
-        emit_format("ZRK_T_CAR zrk_l_lstflt[30];");
-        emit_format("ZRS_STRCPY (zrk_l_lstflt,arg->zrk_filters);");
+        emit_text("ZRK_T_CAR zrk_l_lstflt[30];");
+        emit_text("ZRS_STRCPY (zrk_l_lstflt,arg->zrk_filters);");
         emit_format("ZRS_STRCAT (zrk_l_lstflt, \"%s\" );", r.filters);
         emit_format("%sset_lstflt(0,(char **)0,zrk_l_lstflt);", RP());
     } else {
         emit_format("%sset_lstflt(0,(char **)0,arg->zrk_filters);", RP());
     }
     emit_close_block();
-    emit_format("if ( arg->zrk_riofilename )");
+    emit_text("if ( arg->zrk_riofilename )");
     emit_format("%sset_riofilename(0,(char **)0,arg->zrk_riofilename);", RP());
-    emit_format("else");
+    emit_text("else");
     emit_format("%sset_riofilename(0,(char **)0,rio_file_name);", RP());
-    emit_format("if ( arg->zrk_instance )");
+    emit_text("if ( arg->zrk_instance )");
     emit_format("%sset_instancename(0,(char **)0,arg->zrk_instance);", RP());
-    emit_format("else");
+    emit_text("else");
     emit_format("%sset_instancename(0,(char **)0,%sinstancename);", RP(), RP());
     emit_format("%sctxoccid = ( arg->zrk_occid );", RP());
     if (instance_declared_mode(r.instance_mode))
@@ -690,9 +690,9 @@ void write_dynamic_following(SemanticEntry *root)
                 "&(%sctxtagttimeout), &(%sctxtagtcommactivated)) )",
                 RP(), RP(), RP(), RP());
     emit_open_block();
-    emit_format("ZRS_EXIT (1);");
+    emit_text("ZRS_EXIT (1);");
     emit_close_block();
-    emit_format("else");
+    emit_text("else");
     emit_open_block();
     for (uint32_t k = 1; const ScriptFile *f = file_numbered(k); k++) {
         emit_format("%snotify_tsf (%u, %ld, %ld);", RP(), k, f->identity_key,
@@ -732,13 +732,13 @@ void write_entry_end()
         /* the buffer came from new[]: it goes back with delete[] */
         if (source_context.trace_buffering)
             emit_format("delete [] %sctxbuffertrace;", RP());
-        emit_format("delete zrk_zirko;");
+        emit_text("delete zrk_zirko;");
     }
     if (source_context.thread_entry) {
-        emit_format("zrk_thr_exit ((zrk_local_state != 0));");
+        emit_text("zrk_thr_exit ((zrk_local_state != 0));");
     } else {
-        emit_format("ZRS_EXIT ((zrk_local_state != 0));");
-        emit_format("return ( 0 );");
+        emit_text("ZRS_EXIT ((zrk_local_state != 0));");
+        emit_text("return ( 0 );");
     }
 }
 
@@ -751,7 +751,7 @@ void write_entry_function()
     if (source_context.thread_entry)
         emit_format("ZRK_T_THREAD_RETURN  %s(ZRK_PT_ARG arg)", source_context.thread.c_str());
     else
-        emit_format("ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)");
+        emit_text("ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)");
     emit_open_block();
     write_entry_locals();
     write_driver_object();

@@ -84,7 +84,7 @@ void temporary_declaration(SemanticEntry *e)
 void write_declaration(SemanticEntry *e)
 {
     switch (e->kind) {
-    case EK_NATIVE_DECL: emit_format("%s", text_or_empty(e->name)); break;
+    case EK_NATIVE_DECL: emit_text(text_or_empty(e->name)); break;
     case EK_TEMP_VAR: temporary_declaration(e); break;
     case EK_TIMER_VAR:
         emit_format("int %s=%d;", e->name, e->descriptor ? timer_number(e->descriptor) : 0);
@@ -95,13 +95,13 @@ void write_declaration(SemanticEntry *e)
 
 void emit_try_ending()
 {
-    emit_format("ZRK_END_TRY");
-    emit_format("#ifdef ZRK_HANDLE_EXCEPTION");
-    emit_format("catch(...)");
+    emit_text("ZRK_END_TRY");
+    emit_text("#ifdef ZRK_HANDLE_EXCEPTION");
+    emit_text("catch(...)");
     emit_open_block();
-    emit_format("return ( 1 );");
+    emit_text("return ( 1 );");
     emit_close_block();
-    emit_format("#endif // ZRK_HANDLE_EXCEPTION");
+    emit_text("#endif // ZRK_HANDLE_EXCEPTION");
 }
 
 /* Writes the leading declarations; returns the first other item. */
@@ -153,7 +153,7 @@ void filter_condition(const char *text)
     line += ")";
     if (groups)
         line += " )";
-    emit_format("%s", line.c_str());
+    emit_text(line.c_str());
 }
 
 /* "if ((zrk_runtime.zrk_ctxnuminstance==2) || ...)" for the instances
@@ -210,7 +210,7 @@ void if_statement(SemanticEntry *e)
     emit_format("if ( %s )", text_or_empty(if_condition(d)));
     nested_block(d->inner);
     if (if_else(d)) {
-        emit_format("else");
+        emit_text("else");
         nested_block(if_else(d));
     }
 }
@@ -218,7 +218,7 @@ void if_statement(SemanticEntry *e)
 void when_label(SemanticEntry *e)
 {
     if (e->name && strcmp(e->name, "OTHERS") == 0)
-        emit_format("default :");
+        emit_text("default :");
     else
         emit_format("case %s :", text_or_empty(e->name));
 }
@@ -230,7 +230,7 @@ void case_branch(SemanticEntry *e)
         when_label(label);
     emit_open_block();
     generate_nested_items(d->inner);
-    emit_format("break;");
+    emit_text("break;");
     emit_close_block();
 }
 
@@ -246,7 +246,7 @@ void rendezvous_statement(SemanticEntry *e)
     emit_format("zrk_runtime.zrk_ardv(%d,1, \"%s\");", x, r);
     write_short_debug_ending();
     emit_close_block();
-    emit_format("else");
+    emit_text("else");
     emit_open_block();
     emit_dynflw(format_text("zrk_runtime.zrk_rdv_reached_tsf ( 0, %d, %d);", node, file));
     emit_format("zrk_runtime.zrk_ardv(%d,0, \"%s\");", x, r);
@@ -257,20 +257,20 @@ void rendezvous_statement(SemanticEntry *e)
 ** stops the loop and, outside debug builds, the scenario. */
 void send_loop(const char *commtype, int index, const char *procsend)
 {
-    emit_format("ZRK_T_INT zrk_i, zrk_psret=0;");
-    emit_format("zrk_runtime.zrk_rio_on();");
+    emit_text("ZRK_T_INT zrk_i, zrk_psret=0;");
+    emit_text("zrk_runtime.zrk_rio_on();");
     emit_format("for (zrk_i=0;zrk_i<zrk_channel_%s[%d].zrk_numberofId;zrk_i++)", commtype,
                 index);
     emit_open_block();
-    emit_format("zrk_runtime.zrk_rio_off();");
+    emit_text("zrk_runtime.zrk_rio_off();");
     emit_format("zrk_psret = zrk_%s (%d,zrk_i);", procsend, index);
-    emit_format("zrk_runtime.zrk_rio_on();");
-    emit_format("if (zrk_psret==1)");
+    emit_text("zrk_runtime.zrk_rio_on();");
+    emit_text("if (zrk_psret==1)");
     emit_open_block();
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("zrk_debug_state=1;");
+    emit_text("zrk_debug_state=1;");
     emit_endif();
-    emit_format("break;");
+    emit_text("break;");
     emit_close_block();
     emit_close_block();
 }
@@ -312,8 +312,8 @@ void send_statement(SemanticEntry *e)
     emit_format("zrk_runtime.zrk_endsend( zrk_psret,%d);", e->tdc_end_id);
     emit_ifdef("ZRK_SCENARIA_DEBUG");
     emit_else();
-    emit_format("if (zrk_psret)");
-    emit_format("return ( 1 );");
+    emit_text("if (zrk_psret)");
+    emit_text("return ( 1 );");
     emit_endif();
     emit_close_block();
 }
@@ -333,7 +333,7 @@ void catch_statement(SemanticEntry *e)
 {
     record_local_catch_handler(e);
     emit_try_ending();
-    emit_format("ZRK_TRY");
+    emit_text("ZRK_TRY");
 }
 
 void runtime_call(const char *name, int id)
@@ -353,14 +353,14 @@ bool plain_statement(SemanticEntry *e)
     int x = e->tdc_id;
     switch (e->kind) {
     case EK_COMMENT: runtime_call("comment", x); return true;
-    case EK_NATIVE_STMT: emit_format("%s", text_or_empty(e->name)); return true;
+    case EK_NATIVE_STMT: emit_text(text_or_empty(e->name)); return true;
     case EK_ERROR: runtime_call("error", x); write_short_debug_ending(); return true;
-    case EK_EXIT: runtime_call("rioexit", x); emit_format("return ( 3 );"); return true;
+    case EK_EXIT: runtime_call("rioexit", x); emit_text("return ( 3 );"); return true;
     case EK_SET: filter_call("setfilter", e); return true;
     case EK_UNSET: filter_call("unsetfilter", e); return true;
     case EK_NO_MESSAGE:
         runtime_call("nomsg", x);
-        emit_format("return ( ZRK_NO_MESSAGE );");
+        emit_text("return ( ZRK_NO_MESSAGE );");
         return true;
     case EK_MESSAGE_DATE: runtime_call("msgdate", x); return true;
     case EK_RESET: case EK_TIMER:
@@ -371,7 +371,7 @@ bool plain_statement(SemanticEntry *e)
         return true;
     case EK_FLUSH_TRACE:
         emit_format("zrk_runtime.zrk_flush_trace ( %d );", x);
-        emit_format("zrk_runtime.zrk_flush_circular_buffer (K_TRACECTX_MAX_PRIORITY);");
+        emit_text("zrk_runtime.zrk_flush_circular_buffer (K_TRACECTX_MAX_PRIORITY);");
         return true;
     case EK_TRACE_ON: emit_format("zrk_runtime.zrk_trace_on ( %d );", x); return true;
     case EK_TRACE_OFF: emit_format("zrk_runtime.zrk_trace_off ( %d );", x); return true;
@@ -466,9 +466,9 @@ void write_item(SemanticEntry *e)
 
 void emit_dynflw(const std::string &line)
 {
-    emit_format("#if ZRS_DYNFLW");
-    emit_format("%s", line.c_str());
-    emit_format("#endif /* ZRS_DYNFLW */");
+    emit_text("#if ZRS_DYNFLW");
+    emit_text(line.c_str());
+    emit_text("#endif /* ZRS_DYNFLW */");
 }
 
 SemanticEntry *scope_first_entry(const Scope *scope)
@@ -488,16 +488,16 @@ void write_debug_ending(const char *debug_value, const char *normal_value)
 void write_short_debug_ending()
 {
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("zrk_debug_state = 1;");
+    emit_text("zrk_debug_state = 1;");
     emit_else();
-    emit_format("return ( 1 );");
+    emit_text("return ( 1 );");
     emit_endif();
 }
 
 void generate_statement_list(Scope *list)
 {
     SemanticEntry *e = write_prologue(scope_first_entry(list));
-    emit_format("ZRK_TRY");
+    emit_text("ZRK_TRY");
     write_items(e);
     emit_try_ending();
 }

@@ -99,13 +99,13 @@ const char *const range_functions[] = {"_int_c (",   "_byte_c (",  "_int_c (",
 
 void exception_tail(SemanticEntry *e)
 {
-    emit_format("ZRK_END_TRY");
-    emit_format("#ifdef ZRK_HANDLE_EXCEPTION");
-    emit_format("catch(...)");
+    emit_text("ZRK_END_TRY");
+    emit_text("#ifdef ZRK_HANDLE_EXCEPTION");
+    emit_text("catch(...)");
     emit_open_block();
     emit_format("zrk_runtime.zrk_var_catch(%d);", e->tdc_id);
     emit_close_block();
-    emit_format("#endif // ZRK_HANDLE_EXCEPTION");
+    emit_text("#endif // ZRK_HANDLE_EXCEPTION");
 }
 
 /* A scalar element reports its element's last index; a named scalar -1. */
@@ -129,7 +129,7 @@ void scalar_check(const Walk &w, SemanticEntry *e, const std::string &path,
         value = after_received(path);
     }
     bool based = !(w.mode == WM_COMPARISON && type_class == 1);
-    emit_format("ZRK_TRY");
+    emit_text("ZRK_TRY");
     emit_format("zrk_runtime.zrk_%s%s%d, %s%s%s%s, I%d, %d );", mode_word(w),
                 check_function(w, type_class, base), e->tdc_id, path.c_str(), against, value,
                 based ? base_argument(type_class, base) : "", k, reported_high(e));
@@ -158,7 +158,7 @@ void range_check(const Walk &w, SemanticEntry *e, const std::string &path, int k
     /* outside a VAR check the bounds are the Min and Max copies' places */
     bool copies = w.mode != WM_VALUE_CHECK;
     const char *place = after_received(path);
-    emit_format("ZRK_TRY");
+    emit_text("ZRK_TRY");
     if (w.mode == WM_VALUE_CHECK)
         line_append("zrk_runtime.zrk_var_range%s", range_functions[type_class]);
     else
@@ -330,7 +330,7 @@ void union_node(const Walk &w, SemanticEntry *e, std::string &path, std::string 
             emit_format("case %d:", number);
             emit_open_block();
             node(w, m, path, inner_expected, k);
-            emit_format("break;");
+            emit_text("break;");
             emit_close_block();
         }
         emit_close_block();
@@ -339,9 +339,9 @@ void union_node(const Walk &w, SemanticEntry *e, std::string &path, std::string 
         emit_open_block();
         walk_nodes(w, d->inner, path, inner_expected, k);
         emit_close_block();
-        emit_format("else");
+        emit_text("else");
         emit_open_block();
-        emit_format("zrk_runtime.zrk_setflagrt ();");
+        emit_text("zrk_runtime.zrk_setflagrt ();");
         emit_close_block();
     } else {
         walk_nodes(w, d->inner, path, inner_expected, k);
@@ -378,7 +378,7 @@ void scalar_element_code(const Walk &w, SemanticEntry *e, const std::string &pat
                          const std::string &expected, int k)
 {
     if (reporting(w))
-        emit_format("zrk_runtime.zrk_varreset ();");
+        emit_text("zrk_runtime.zrk_varreset ();");
     index_line(k, value_low(e->descriptor), value_high(e->descriptor));
     emit_open_block();
     scalar(w, e, path, expected, k);

@@ -160,6 +160,22 @@ TEST(Emitter, LineBeingBuiltStaysWholeAroundOtherWrites)
                     " }\n");
 }
 
+/* A text line is what emit_format("%s", text) writes. */
+TEST(Emitter, TextLinesComeOutAsFormattedLines)
+{
+    std::string long_text(5000, 'x');
+    std::string text = emitted([&] {
+        emit_open_block();
+        emit_text("100% as written");
+        emit_text("#endif");
+        line_append("dropped");
+        emit_text("");
+        emit_text(long_text.c_str());
+        emit_close_block();
+    });
+    EXPECT_EQ(text, " {\n  100% as written\n#endif\n  \n  " + long_text + "\n }\n");
+}
+
 /* A flush (at exit after a fatal stop, or when a piece is full) writes the
 ** complete lines only. */
 TEST(Emitter, FlushLeavesTheLineBeingBuilt)
