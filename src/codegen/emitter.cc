@@ -304,14 +304,19 @@ static inline int level_blanks()
     return std::max(source_emitter.level, 0);
 }
 
-/* Starts the line being built with its indentation, written eight blanks
-** at a time into the room past it. */
+/* Indentation, eight blanks at a time: the room must reach seven bytes
+** past it. */
+static inline void put_blanks(char *at, int blanks)
+{
+    for (int i = 0; i < blanks; i += 8)
+        memcpy(at + i, "        ", 8);
+}
+
+/* Starts the line being built with its indentation. */
 static inline void open_line(int blanks)
 {
     SourceEmitter &e = source_emitter;
-    char *at = room(size_t(blanks) + 8);
-    for (int i = 0; i < blanks; i += 8)
-        memcpy(at + i, "        ", 8);
+    put_blanks(room(size_t(blanks) + 8), blanks);
     e.line_start = e.used;
     e.used += size_t(blanks);
     e.line_blanks = blanks;
@@ -392,8 +397,7 @@ void emit_text(const char *text)
     size_t n = strlen(text);
     int blanks = text[0] == '#' ? 0 : level_blanks();
     char *at = room(size_t(blanks) + n + 8);
-    for (int i = 0; i < blanks; i += 8)
-        memcpy(at + i, "        ", 8);
+    put_blanks(at, blanks);
     copy_text(at + blanks, text, n);
     at[size_t(blanks) + n] = '\n';
     e.used += size_t(blanks) + n + 1;
@@ -408,8 +412,7 @@ static void brace_line(char brace)
     drop_line();
     int blanks = level_blanks();
     char *at = room(size_t(blanks) + 8);
-    for (int i = 0; i < blanks; i += 8)
-        memcpy(at + i, "        ", 8);
+    put_blanks(at, blanks);
     at[blanks] = brace;
     at[blanks + 1] = '\n';
     e.used += size_t(blanks) + 2;
