@@ -18,9 +18,6 @@
 
 namespace {
 
-const char *const P = "zrk_";
-const char *const RT = "zrk_runtime";
-
 /* An exception handler: the caught type (empty for the catch-all) and the
 ** procedure that handles it. */
 struct Handler {
@@ -69,20 +66,20 @@ SemanticEntry *find_handler(const HandlerList &list, const std::string &type)
 void handler_clause(const char *caught, SemanticEntry *proc, int end_id)
 {
     if (caught)
-        emit_format("catch(%s &%sexception)", caught, P);
+        emit_format("catch(%s &zrk_exception)", caught);
     else
-        emit_format("catch(...)");
+        emit_text("catch(...)");
     emit_open_block();
-    emit_format("%sflagrt = %s.%scf (%d);", P, RT, P, end_id);
-    emit_format("%s.%sbproc (%d);", RT, P, proc->tdc_id);
+    emit_format("zrk_flagrt = zrk_runtime.zrk_cf (%d);", end_id);
+    emit_format("zrk_runtime.zrk_bproc (%d);", proc->tdc_id);
     if (caught)
-        emit_format("%sflagrt = %sP%d(%sexception);", P, P, proc->tdc_id, P);
+        emit_format("zrk_flagrt = zrk_P%d(zrk_exception);", proc->tdc_id);
     else
-        emit_format("%sflagrt = %sP%d();", P, P, proc->tdc_id);
-    emit_format("%s.%saproc (%d);", RT, P, proc->tdc_end_id);
+        emit_format("zrk_flagrt = zrk_P%d();", proc->tdc_id);
+    emit_format("zrk_runtime.zrk_aproc (%d);", proc->tdc_end_id);
     emit_ifdef("ZRK_SCENARIA_DEBUG");
     emit_else();
-    emit_format("if (%sflagrt) throw;", P);
+    emit_text("if (zrk_flagrt) throw;");
     emit_endif();
     emit_close_block();
 }
@@ -90,13 +87,13 @@ void handler_clause(const char *caught, SemanticEntry *proc, int end_id)
 /* Without a handler the runtime records the exception, which goes on. */
 void default_catch_all(int end_id)
 {
-    emit_format("catch(...)");
+    emit_text("catch(...)");
     emit_open_block();
-    emit_format("%s.%scatch ();", RT, P);
-    emit_format("%sflagrt = %s.%scf (%d);", P, RT, P, end_id);
+    emit_text("zrk_runtime.zrk_catch ();");
+    emit_format("zrk_flagrt = zrk_runtime.zrk_cf (%d);", end_id);
     emit_ifdef("ZRK_SCENARIA_DEBUG");
     emit_else();
-    emit_format("throw;");
+    emit_text("throw;");
     emit_endif();
     emit_close_block();
 }
@@ -105,7 +102,7 @@ void default_catch_all(int end_id)
 ** then the function's other types, then the catch-all. */
 void exception_clauses(int end_id)
 {
-    emit_format("#ifdef ZRK_HANDLE_EXCEPTION");
+    emit_text("#ifdef ZRK_HANDLE_EXCEPTION");
     for (const Handler &h : top_level_handlers.typed) {
         SemanticEntry *own = find_handler(function_handlers, h.type);
         handler_clause(h.type.c_str(), own ? own : h.proc, end_id);
@@ -119,7 +116,7 @@ void exception_clauses(int end_id)
         handler_clause(nullptr, all, end_id);
     else
         default_catch_all(end_id);
-    emit_format("#endif // ZRK_HANDLE_EXCEPTION");
+    emit_text("#endif // ZRK_HANDLE_EXCEPTION");
 }
 
 /* ---- Typed checks ---- */
@@ -151,7 +148,7 @@ void typed_check(int cls, const char *obtained, const char *expected, const char
                  int record_id)
 {
     const char *cast = known_class(cls) ? CASTS[cls] : "(ZRK_PT_VOID) ";
-    line_append("%s.%s%s (", RT, P, known_class(cls) ? CHECKS[cls] : "pointer_c");
+    line_append("zrk_runtime.zrk_%s (", known_class(cls) ? CHECKS[cls] : "pointer_c");
     line_append("%s, ", high ? "1" : "0");
     line_append("%s%s, %s%s, ", cast, obtained, cast, expected);
     if (high)
@@ -243,16 +240,16 @@ void result_check(SemanticEntry *call, SemanticEntry *function)
 void function_call(SemanticEntry *call, SemanticEntry *function)
 {
     int end_id = call->tdc_end_id;
-    emit_format("%s.%sbcf (%d);", RT, P, call->tdc_id);
+    emit_format("zrk_runtime.zrk_bcf (%d);", call->tdc_id);
     input_assignments(call);
-    emit_format("ZRK_TRY");
+    emit_text("ZRK_TRY");
     call_line(call, function);
     argument_checks(call);
     result_check(call, function);
-    emit_format("%sflagrt = %s.%scf (%d);", P, RT, P, end_id);
-    emit_format("ZRK_END_TRY");
+    emit_format("zrk_flagrt = zrk_runtime.zrk_cf (%d);", end_id);
+    emit_text("ZRK_END_TRY");
     exception_clauses(end_id);
-    emit_format("if (%sflagrt != 0)", P);
+    emit_text("if (zrk_flagrt != 0)");
     emit_open_block();
     write_short_debug_ending();
     emit_close_block();
@@ -263,22 +260,22 @@ void function_call(SemanticEntry *call, SemanticEntry *function)
 void procedure_call(SemanticEntry *call, SemanticEntry *proc)
 {
     emit_open_block();
-    emit_format("ZRK_T_INT %sret;", P);
-    emit_format("%s.%sbproc(%d);", RT, P, proc->tdc_id);
-    line_append("%sret=%sP%d (", P, P, proc->tdc_id);
+    emit_text("ZRK_T_INT zrk_ret;");
+    emit_format("zrk_runtime.zrk_bproc(%d);", proc->tdc_id);
+    line_append("zrk_ret=zrk_P%d (", proc->tdc_id);
     append_call_arguments(call);
     line_append(" );");
     emit_line();
-    emit_format("%s.%saproc(%d);", RT, P, proc->tdc_end_id);
-    emit_format("if (%sret)", P);
+    emit_format("zrk_runtime.zrk_aproc(%d);", proc->tdc_end_id);
+    emit_text("if (zrk_ret)");
     emit_open_block();
-    emit_format("if (%sret==1)", P);
+    emit_text("if (zrk_ret==1)");
     emit_open_block();
     write_short_debug_ending();
     emit_close_block();
-    emit_format("else");
+    emit_text("else");
     emit_open_block();
-    emit_format("return ( %s );", "zrk_ret");
+    emit_text("return ( zrk_ret );");
     emit_close_block();
     emit_close_block();
     emit_close_block();

@@ -2,12 +2,13 @@
 ** src/codegen/emitter.cc
 ** The line emitter of the generated source.
 **
-** Every line of the driver source goes through here.  A line is built in
-** a growing buffer and written with the current indentation, one blank per
-** level; preprocessor lines (those beginning with '#') stay in column 1.
-** A block owns two levels: its braces stand one blank deeper than the
-** statement before it, its contents two.  Relies on the checked calls of
-** support and on the diagnostics for the file that cannot be opened.
+** Every line of the driver source goes through here.  A line is formatted
+** straight into the output buffer, after the current indentation, one
+** blank per level; preprocessor lines (those beginning with '#') stay in
+** column 1.  A block owns two levels: its braces stand one blank deeper
+** than the statement before it, its contents two.  The buffer is written
+** a megabyte at a time.  Relies on the checked calls of support and on
+** the diagnostics for the file that cannot be opened.
 */
 #include "source_int.h"
 
@@ -16,10 +17,49 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
 SourceEmitter source_emitter;
+
+/* Complete lines are written once they fill this much: a stream call per
+** line cost as much as building the line. */
+static const size_t flush_size = size_t(1) << 20;
+
+/* Room for n more bytes after the filled part; answers where they go. */
+static char *grow(size_t n)
+{
+    SourceEmitter &e = source_emitter;
+    size_t size = std::max(e.used + n, e.buffer.size() * 2);
+    e.buffer.resize(std::max(size, flush_size + 4096));
+    return e.buffer.data() + e.used;
+}
+
+static inline char *room(size_t n)
+{
+    SourceEmitter &e = source_emitter;
+    if (e.buffer.size() - e.used < n)
+        return grow(n);
+    return e.buffer.data() + e.used;
+}
+
+static inline void put(const char *text, size_t n)
+{
+    memcpy(room(n), text, n);
+    source_emitter.used += n;
+}
+
+static void reset(FILE *stream)
+{
+    SourceEmitter &e = source_emitter;
+    e.out = stream;
+    e.level = 0;
+    e.used = 0;
+    e.line_start = 0;
+    e.line_blanks = -1;
+    room(flush_size + 4096);
+}
 
 void emit_open_file(const char *name)
 {
@@ -30,11 +70,8 @@ void emit_open_file(const char *name)
     ** was generated up to the stop still reaches it. */
     static bool flush_at_exit = std::atexit([] { emit_flush(); }) == 0;
     (void)flush_at_exit;
-    source_emitter.pending.clear();
-    source_emitter.out = stream;
+    reset(stream);
     source_emitter.name = name;
-    source_emitter.level = 0;
-    source_emitter.line.clear();
 }
 
 void emit_close_file()
@@ -47,222 +84,412 @@ void emit_close_file()
 
 void emit_to_stream(FILE *stream)
 {
-    source_emitter.pending.clear();
-    source_emitter.out = stream;
+    reset(stream);
     source_emitter.name.clear();
-    source_emitter.level = 0;
-    source_emitter.line.clear();
 }
 
-/* Pieces of a line gather in a stack buffer and reach the line buffer in
-** one append: appending each piece cost more than formatting it. */
-struct Staging {
-    explicit Staging(std::string &to) : line(to) {}
-    std::string &line;
-    char buffer[512];
-    size_t used = 0;
+/* The line being built is not complete: it stays in the buffer. */
+void emit_flush()
+{
+    SourceEmitter &e = source_emitter;
+    size_t complete = e.line_blanks >= 0 ? e.line_start : e.used;
+    if (!complete)
+        return;
+    char *data = e.buffer.data();
+    if (e.out && fwrite(data, 1, complete, e.out) != complete)
+        fatal_system_error("fwrite");
+    memmove(data, data + complete, e.used - complete);
+    e.used -= complete;
+    e.line_start = 0;
+}
 
-    void put(const char *text, size_t n)
+/* ---- Formatting ---- */
+
+/* The output end while a text is formatted; `need` keeps room ahead. */
+struct Writer {
+    char *at, *end;
+
+    Writer() { load(); }
+    void load()
     {
-        if (used + n > sizeof buffer) {
-            flush();
-            if (n > sizeof buffer) {
-                line.append(text, n);
-                return;
-            }
+        SourceEmitter &e = source_emitter;
+        at = e.buffer.data() + e.used;
+        end = e.buffer.data() + e.buffer.size();
+    }
+    void need(size_t n)
+    {
+        if (size_t(end - at) < n) {
+            done();
+            grow(n);
+            load();
         }
-        memcpy(buffer + used, text, n);
-        used += n;
     }
-    template <typename T> void number(T value)
-    {
-        char digits[24];
-        auto result = std::to_chars(digits, digits + sizeof digits, value);
-        put(digits, size_t(result.ptr - digits));
-    }
-    void flush()
-    {
-        line.append(buffer, used);
-        used = 0;
-    }
+    void done() { source_emitter.used = size_t(at - source_emitter.buffer.data()); }
 };
+
+/* The words of text are read in memory order, first byte lowest. */
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "little-endian words expected");
+
+/* The place of the first '%' in a word of format text, or 8. */
+static inline size_t first_percent(uint64_t word)
+{
+    const uint64_t ones = 0x0101010101010101u;
+    uint64_t x = word ^ (ones * '%');
+    uint64_t found = (x - ones) & ~x & (ones << 7);
+    return found ? size_t(__builtin_ctzll(found)) >> 3 : 8;
+}
+
+/* Copies the format's text up to its next '%' or its end, eight bytes at
+** a time; the writer has room for the rest of the format and eight bytes
+** more.  The last bytes of a long enough format are read as the word that
+** ends with them, so no read passes the format's end. */
+static inline const char *copy_run(Writer &w, const char *p, const char *start,
+                                   const char *end)
+{
+    uint64_t word;
+    while (end - p >= 8) {
+        memcpy(&word, p, 8);
+        memcpy(w.at, &word, 8);
+        size_t n = first_percent(word);
+        w.at += n;
+        p += n;
+        if (n < 8)
+            return p;
+    }
+    size_t left = size_t(end - p);
+    if (left == 0)
+        return p;
+    if (end - start >= 8) {
+        memcpy(&word, end - 8, 8);
+        word >>= 8 * (8 - left);         /* zeros above: never a '%' */
+        memcpy(w.at, &word, 8);
+        size_t n = std::min(first_percent(word), left);
+        w.at += n;
+        return p + n;
+    }
+    while (p < end && *p != '%')
+        *w.at++ = *p++;
+    return p;
+}
+
+/* An argument's text: short ones without a call. */
+static inline void copy_text(char *to, const char *text, size_t n)
+{
+    if (n >= 8 && n <= 16) {
+        memcpy(to, text, 8);
+        memcpy(to + n - 8, text + n - 8, 8);
+    } else if (n >= 4 && n < 8) {
+        memcpy(to, text, 4);
+        memcpy(to + n - 4, text + n - 4, 4);
+    } else if (n < 4) {
+        for (size_t i = 0; i < n; i++)
+            to[i] = text[i];
+    } else {
+        memcpy(to, text, n);
+    }
+}
+
+template <typename T> static inline void put_number(Writer &w, T value, size_t rest)
+{
+    w.need(24 + rest);
+    w.at = std::to_chars(w.at, w.at + 24, value).ptr;
+}
 
 /* The conversions the generated source needs (%s, %c, %d, %i, %u with an
 ** optional l or ll, and %%), written without the stdio machinery; false
-** at any other conversion, with part of the text appended. */
-static bool append_simple(std::string &line, const char *format, va_list args)
+** at any other conversion, with part of the text written.  Inlined into
+** each variadic caller: the call cost as much as a short line. */
+__attribute__((always_inline)) static inline bool
+append_simple(const char *format, va_list args)
 {
-    Staging out(line);
-    for (const char *p = format; *p;) {
-        const char *run = p;
-        while (*p && *p != '%')
-            p++;
-        out.put(run, size_t(p - run));
-        if (!*p)
+    const char *end = format + strlen(format);
+    Writer w;
+    w.need(size_t(end - format) + 8);
+    for (const char *p = format;;) {
+        p = copy_run(w, p, format, end);
+        if (p == end)
             break;
-        p++;
         int longs = 0;
-        for (; *p == 'l'; p++)
+        for (p++; *p == 'l'; p++)
             longs++;
         char conversion = *p;
-        if (!conversion || !strchr("scdiu%", conversion))
-            return false;
-        p++;
-        bool is_signed = conversion == 'd' || conversion == 'i';
+        if (conversion)
+            p++;
+        size_t rest = size_t(end - p) + 8;   /* what the format may still copy */
         switch (conversion) {
-        case '%': out.put("%", 1); break;
-        case 'c': {
-            char c = char(va_arg(args, int));
-            out.put(&c, 1);
-            break;
-        }
+        case '%': *w.at++ = '%'; break;
+        case 'c': *w.at++ = char(va_arg(args, int)); break;
         case 's': {
             const char *text = va_arg(args, const char *);
             if (!text)
                 text = "(null)";
-            out.put(text, strlen(text));
+            size_t n = strlen(text);
+            w.need(n + rest);
+            copy_text(w.at, text, n);
+            w.at += n;
             break;
         }
-        default:
-            if (longs >= 2 && is_signed)
-                out.number(va_arg(args, long long));
-            else if (longs >= 2)
-                out.number(va_arg(args, unsigned long long));
-            else if (longs == 1 && is_signed)
-                out.number(va_arg(args, long));
+        case 'd': case 'i':
+            if (longs >= 2)
+                put_number(w, va_arg(args, long long), rest);
             else if (longs == 1)
-                out.number(va_arg(args, unsigned long));
-            else if (is_signed)
-                out.number(va_arg(args, int));
+                put_number(w, va_arg(args, long), rest);
             else
-                out.number(va_arg(args, unsigned));
+                put_number(w, va_arg(args, int), rest);
+            break;
+        case 'u':
+            if (longs >= 2)
+                put_number(w, va_arg(args, unsigned long long), rest);
+            else if (longs == 1)
+                put_number(w, va_arg(args, unsigned long), rest);
+            else
+                put_number(w, va_arg(args, unsigned), rest);
+            break;
+        default:
+            w.done();
+            return false;
         }
     }
-    out.flush();
+    w.done();
     return true;
 }
 
-/* Anything else is formatted into the spare room of the line buffer,
-** which grows, and the text is formatted again, only when it does not
-** fit. */
-static void append_va(const char *format, va_list args)
+/* Anything else is formatted again by the C library, from `at` on, after
+** the text is measured. */
+static void append_printf(size_t at, const char *format, va_list args)
 {
-    std::string &line = source_emitter.line;
-    size_t at = line.size();
-    va_list simple;
-    va_copy(simple, args);
-    bool done = append_simple(line, format, simple);
-    va_end(simple);
-    if (done)
-        return;
-    line.resize(at);
-    size_t room = std::max<size_t>(line.capacity() - at, 256);
-    line.resize(at + room);
+    source_emitter.used = at;
     va_list copy;
     va_copy(copy, args);
-    int length = vsnprintf(&line[at], room, format, copy);
+    int length = vsnprintf(nullptr, 0, format, copy);
     va_end(copy);
     if (length < 0)
         fatal_system_error("vsnprintf");
-    if (size_t(length) >= room) {
-        line.resize(at + size_t(length) + 1);
-        vsnprintf(&line[at], size_t(length) + 1, format, args);
-    }
-    line.resize(at + size_t(length));
+    vsnprintf(room(size_t(length) + 1), size_t(length) + 1, format, args);
+    source_emitter.used += size_t(length);
+}
+
+/* The formatted text appended to the buffer.  A macro: after a failed
+** first try the arguments are started again, which only the variadic
+** function itself can do (a copy made in advance cost more than it). */
+#define APPEND_FORMATTED(format)                                                   \
+    do {                                                                           \
+        size_t at_ = source_emitter.used;                                          \
+        va_list args_;                                                             \
+        va_start(args_, format);                                                   \
+        bool done_ = append_simple(format, args_);                                 \
+        va_end(args_);                                                             \
+        if (!done_) {                                                              \
+            va_start(args_, format);                                               \
+            append_printf(at_, format, args_);                                     \
+            va_end(args_);                                                         \
+        }                                                                          \
+    } while (0)
+
+/* The text is formatted past the filled part of the buffer, then taken
+** out of it. */
+std::string format_text(const char *format, ...)
+{
+    size_t at = source_emitter.used;
+    APPEND_FORMATTED(format);
+    std::string text(source_emitter.buffer.data() + at, source_emitter.used - at);
+    source_emitter.used = at;
+    return text;
+}
+
+/* ---- Lines ---- */
+
+static inline int level_blanks()
+{
+    return std::max(source_emitter.level, 0);
+}
+
+/* Indentation, eight blanks at a time: the room must reach seven bytes
+** past it. */
+static inline void put_blanks(char *at, int blanks)
+{
+    for (int i = 0; i < blanks; i += 8)
+        memcpy(at + i, "        ", 8);
+}
+
+/* Starts the line being built with its indentation. */
+static inline void open_line(int blanks)
+{
+    SourceEmitter &e = source_emitter;
+    put_blanks(room(size_t(blanks) + 8), blanks);
+    e.line_start = e.used;
+    e.used += size_t(blanks);
+    e.line_blanks = blanks;
+}
+
+static inline void drop_line()
+{
+    SourceEmitter &e = source_emitter;
+    if (e.line_blanks >= 0)
+        e.used = e.line_start;
+    e.line_blanks = -1;
+}
+
+void line_clear()
+{
+    drop_line();
 }
 
 void line_append(const char *format, ...)
 {
-    va_list args;
-    va_start(args, format);
-    append_va(format, args);
-    va_end(args);
+    if (source_emitter.line_blanks < 0)
+        open_line(level_blanks());
+    APPEND_FORMATTED(format);
 }
 
-/* Lines collect in the pending buffer, written out a megabyte at a time:
-** a stream call per line cost as much as building the line. */
-static void append_pending(const char *text, size_t size)
+/* The line's text moves behind `blanks` blanks: the level changed while it
+** was built, or it turned out to begin with '#'. */
+static void reindent(int blanks)
 {
-    std::string &pending = source_emitter.pending;
-    pending.append(text, size);
-    if (pending.size() >= (1 << 20))
+    SourceEmitter &e = source_emitter;
+    size_t text = e.line_start + size_t(e.line_blanks), size = e.used - text;
+    room(size_t(blanks) + 8);
+    char *data = e.buffer.data();
+    memmove(data + e.line_start + blanks, data + text, size);
+    memset(data + e.line_start, ' ', size_t(blanks));
+    e.used = e.line_start + size_t(blanks) + size;
+    e.line_blanks = blanks;
+}
+
+/* Ends the line that is open; `settled`: its indentation is right already. */
+static inline void end_line(bool settled)
+{
+    SourceEmitter &e = source_emitter;
+    if (!settled) {
+        size_t text = e.line_start + size_t(e.line_blanks);
+        int blanks = e.used > text && e.buffer[text] == '#' ? 0 : level_blanks();
+        if (blanks != e.line_blanks)
+            reindent(blanks);
+    }
+    *room(1) = '\n';
+    e.used++;
+    e.line_blanks = -1;
+    if (e.used >= flush_size)
         emit_flush();
-}
-
-void emit_flush()
-{
-    std::string &pending = source_emitter.pending;
-    if (!pending.empty() && source_emitter.out &&
-        fwrite(pending.data(), 1, pending.size(), source_emitter.out) != pending.size())
-        fatal_system_error("fwrite");
-    pending.clear();
 }
 
 void emit_line()
 {
-    std::string &line = source_emitter.line;
-    if (line.empty() || line[0] != '#')
-        source_emitter.pending.append(size_t(std::max(source_emitter.level, 0)), ' ');
-    line.push_back('\n');
-    append_pending(line.data(), line.size());
-    line.clear();
+    if (source_emitter.line_blanks < 0)
+        open_line(level_blanks());
+    end_line(false);
 }
 
 void emit_format(const char *format, ...)
 {
-    source_emitter.line.clear();
-    va_list args;
-    va_start(args, format);
-    append_va(format, args);
-    va_end(args);
-    emit_line();
+    drop_line();
+    /* the first character tells the indentation, unless a conversion is */
+    open_line(format[0] == '#' ? 0 : level_blanks());
+    APPEND_FORMATTED(format);
+    end_line(format[0] != '%');
+}
+
+/* The text's length is all there is to find: no conversion to look for. */
+void emit_text(const char *text)
+{
+    SourceEmitter &e = source_emitter;
+    drop_line();
+    size_t n = strlen(text);
+    int blanks = text[0] == '#' ? 0 : level_blanks();
+    char *at = room(size_t(blanks) + n + 8);
+    put_blanks(at, blanks);
+    copy_text(at + blanks, text, n);
+    at[size_t(blanks) + n] = '\n';
+    e.used += size_t(blanks) + n + 1;
+    if (e.used >= flush_size)
+        emit_flush();
+}
+
+/* A brace line: one character, never a '#'. */
+static void brace_line(char brace)
+{
+    SourceEmitter &e = source_emitter;
+    drop_line();
+    int blanks = level_blanks();
+    char *at = room(size_t(blanks) + 8);
+    put_blanks(at, blanks);
+    at[blanks] = brace;
+    at[blanks + 1] = '\n';
+    e.used += size_t(blanks) + 2;
+    if (e.used >= flush_size)
+        emit_flush();
 }
 
 void emit_open_block()
 {
     source_emitter.level++;
-    emit_format("{");
+    brace_line('{');
     source_emitter.level++;
 }
 
 void emit_close_block()
 {
     source_emitter.level--;
-    emit_format("}");
+    brace_line('}');
     source_emitter.level--;
 }
 
-/* A preprocessor line from its pieces, in column 1. */
-static void raw_line(const char *a, const char *b = "", const char *c = "",
-                     const char *d = "")
+static void put_text(const char *text)
 {
-    std::string &pending = source_emitter.pending;
-    for (const char *piece : {a, b, c, d})
-        pending += piece ? piece : "(null)";
-    append_pending("\n", 1);
+    if (!text)
+        text = "(null)";
+    if (*text)
+        put(text, strlen(text));
 }
+
+/* A preprocessor line from its pieces, in column 1.  A line being built
+** (seldom) moves after it. */
+static void raw_line(const char *a, size_t a_size, const char *b = "",
+                     const char *c = "", const char *d = "")
+{
+    SourceEmitter &e = source_emitter;
+    if (e.line_blanks >= 0) {
+        int blanks = e.line_blanks;
+        std::string held(e.buffer.data() + e.line_start, e.used - e.line_start);
+        drop_line();
+        raw_line(a, a_size, b, c, d);
+        e.line_start = e.used;
+        put(held.data(), held.size());
+        e.line_blanks = blanks;
+        return;
+    }
+    put(a, a_size);
+    put_text(b);
+    put_text(c);
+    put_text(d);
+    put("\n", 1);
+    if (e.used >= flush_size)
+        emit_flush();
+}
+
+#define RAW(literal) literal, sizeof literal - 1
 
 void emit_define(const char *name, const char *value)
 {
-    raw_line("#define ", name, " ", value);
+    raw_line(RAW("#define "), name, " ", value);
 }
 
 void emit_ifdef(const char *name)
 {
-    raw_line("#ifdef ", name);
+    raw_line(RAW("#ifdef "), name);
 }
 
 void emit_else()
 {
-    raw_line("#else");
+    raw_line(RAW("#else"));
 }
 
 void emit_endif()
 {
-    raw_line("#endif");
+    raw_line(RAW("#endif"));
 }
 
 void emit_undef(const char *name)
 {
-    raw_line("#undef ", name);
+    raw_line(RAW("#undef "), name);
 }

@@ -9,7 +9,6 @@
 namespace {
 
 const char *const P = "zrk_";
-const char *const RT = "zrk_runtime";
 
 const char *name_of(SemanticEntry *e) { return e && e->name ? e->name : ""; }
 
@@ -24,21 +23,21 @@ const char *identifier_type(SemanticEntry *commtype)
 void connection_line(SemanticDescriptor *d)
 {
     SemanticEntry *comm = handler_commtype(d);
-    emit_format("%s &%s = *(%schannel_%s[%sRegId].%sconnexionId[%sindex]);",
-                identifier_type(comm), handler_connection(d), P, name_of(comm), P, P, P);
+    emit_format("%s &%s = *(zrk_channel_%s[zrk_RegId].zrk_connexionId[zrk_index]);",
+                identifier_type(comm), handler_connection(d), name_of(comm));
 }
 
 void debug_declaration()
 {
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("ZRK_T_INT %sdebug_state = 0;", P);
+    emit_text("ZRK_T_INT zrk_debug_state = 0;");
     emit_endif();
 }
 
 void handler_end(const char *result)
 {
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("return (%sdebug_state ? 1 : %s);", P, result);
+    emit_format("return (zrk_debug_state ? 1 : %s);", result);
     emit_else();
     emit_format("return ( %s );", result);
     emit_endif();
@@ -64,17 +63,17 @@ void generate_callback_code(SemanticEntry *callback)
     const char *C = name_of(handler_commtype(d));
     emit_format("/* callback %s */", callback->name);
     if (handler_table(d))
-        emit_format("ZRK_T_INT ZIRKO::%s%s(ZRK_T_INT %sRegId)", P, callback->name, P);
+        emit_format("ZRK_T_INT ZIRKO::zrk_%s(ZRK_T_INT zrk_RegId)", callback->name);
     else
-        emit_format("ZRK_T_INT ZIRKO::%s%s(ZRK_T_INT %sRegId,ZRK_T_INT %sindex)", P,
-                    callback->name, P, P);
+        emit_format("ZRK_T_INT ZIRKO::zrk_%s(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_index)",
+                    callback->name);
     emit_open_block();
-    emit_format("%s &%s = (%s%s_rcv);", T, handler_message_var(d), P, T);
+    emit_format("%s &%s = (zrk_%s_rcv);", T, handler_message_var(d), T);
     if (handler_table(d)) {
-        emit_format("ZRK_T_INT &%s = %schannel_%s[%sRegId].%snumberofId;", handler_extra(d), P,
-                    C, P, P);
-        emit_format("%stabid_%s %s(&%schannel_%s[%sRegId]);", P, C, handler_connection(d), P,
-                    C, P);
+        emit_format("ZRK_T_INT &%s = zrk_channel_%s[zrk_RegId].zrk_numberofId;",
+                    handler_extra(d), C);
+        emit_format("zrk_tabid_%s %s(&zrk_channel_%s[zrk_RegId]);",
+                    C, handler_connection(d), C);
     } else {
         connection_line(d);
     }
@@ -90,12 +89,12 @@ void generate_procsend_code(SemanticEntry *procsend)
         return;
     const char *T = name_of(handler_message_type(d));
     emit_format("/* procsend %s */", procsend->name);
-    emit_format("ZRK_T_INT ZIRKO::%s%s(ZRK_T_INT %sRegId,ZRK_T_INT %sindex)", P,
-                procsend->name, P, P);
+    emit_format("ZRK_T_INT ZIRKO::zrk_%s(ZRK_T_INT zrk_RegId,ZRK_T_INT zrk_index)",
+                procsend->name);
     emit_open_block();
     /* a VIRTUAL procsend holds the message to send by value */
-    emit_format("%s &%s = %s(%s%s_send);", T, handler_message_var(d),
-                handler_virtual(d) ? "" : "*", P, T);
+    emit_format("%s &%s = %s(zrk_%s_send);", T, handler_message_var(d),
+                handler_virtual(d) ? "" : "*", T);
     connection_line(d);
     debug_declaration();
     handler_statements(d);
@@ -112,14 +111,14 @@ void generate_add_id(SemanticEntry *statement)
     std::string ch = std::string(P) + "channel_" + name_of(comm) + "[" +
                      std::to_string(channel_index(channel->descriptor)) + "]";
     const char *CH = ch.c_str();
-    emit_format("if (%s.%snumberofId<ZRK_K_ID_SIZE)", CH, P);
+    emit_format("if (%s.zrk_numberofId<ZRK_K_ID_SIZE)", CH);
     emit_open_block();
-    emit_format("%s.%sconnexionId[%s.%snumberofId] = &%s;", CH, P, CH, P, id_text(d));
-    emit_format("++%s.%snumberofId;", CH, P);
+    emit_format("%s.zrk_connexionId[%s.zrk_numberofId] = &%s;", CH, CH, id_text(d));
+    emit_format("++%s.zrk_numberofId;", CH);
     emit_close_block();
-    emit_format("else");
+    emit_text("else");
     emit_open_block();
-    emit_format("%s.%snumofid(%d);", RT, P, statement->tdc_id);
+    emit_format("zrk_runtime.zrk_numofid(%d);", statement->tdc_id);
     short_debug_ending();
     emit_close_block();
 }

@@ -9,9 +9,6 @@
 
 namespace {
 
-const char *const P = "zrk_";
-const char *const RT = "zrk_runtime";
-
 /* The comparison description of a reference definition, or null. */
 SemanticEntry *description_of(SemanticEntry *use)
 {
@@ -34,10 +31,10 @@ bool type_is_used(SemanticEntry *type)
 
 void value_check_statement(SemanticEntry *statement)
 {
-    emit_format("%s.%svar (%d);", RT, P, statement->tdc_id);
+    emit_format("zrk_runtime.zrk_var (%d);", statement->tdc_id);
     walk_values(WM_VALUE_CHECK, statement, statement->name, "");
-    emit_format("%sflagrt = %s.%svar (%d);", P, RT, P, statement->tdc_end_id);
-    emit_format("if (%sflagrt != 0)", P);
+    emit_format("zrk_flagrt = zrk_runtime.zrk_var (%d);", statement->tdc_end_id);
+    emit_text("if (zrk_flagrt != 0)");
     emit_open_block();
     short_debug_ending();
     emit_close_block();
@@ -46,21 +43,21 @@ void value_check_statement(SemanticEntry *statement)
 void reference_function(SemanticEntry *type)
 {
     const char *T = type->name;
-    emit_format("void ZIRKO::%s%s_ref_msg (ZRK_PT_%s %smsg_ref)", P, T, T, P);
+    emit_format("void ZIRKO::zrk_%s_ref_msg (ZRK_PT_%s zrk_msg_ref)", T, T);
     emit_open_block();
-    emit_format("%s &%smsgrcv = %smsg_ref->%sMsgRef;", T, P, P, P);
-    emit_format("%s &%smsgMin = %smsg_ref->%sMsgMin;", T, P, P, P);
-    emit_format("%s &%smsgMax = %smsg_ref->%sMsgMax;", T, P, P, P);
-    emit_format("switch(zrk_msg_ref->zrk_defNumber)");
+    emit_format("%s &zrk_msgrcv = zrk_msg_ref->zrk_MsgRef;", T);
+    emit_format("%s &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;", T);
+    emit_format("%s &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;", T);
+    emit_text("switch(zrk_msg_ref->zrk_defNumber)");
     emit_open_block();
     for (SemanticEntry *use = inner_first(type); use; use = use->next) {
         if (!written_definition(use))
             continue;
         emit_format("case %d:", use_number(use->descriptor));
         emit_open_block();
-        emit_format("%s.%sdef_msg(%d);", RT, P, use->tdc_id);
+        emit_format("zrk_runtime.zrk_def_msg(%d);", use->tdc_id);
         walk_values(WM_REFERENCE_DUMP, description_of(use), "zrk_msgrcv", T);
-        emit_format("break;");
+        emit_text("break;");
         emit_close_block();
     }
     emit_close_block();
@@ -70,15 +67,15 @@ void reference_function(SemanticEntry *type)
 void comparison_function(SemanticEntry *type)
 {
     const char *T = type->name;
-    emit_format("ZRK_T_INT ZIRKO::%s%s_cmp_msg(ZRK_PT_%s %smsg_ref, %s &%smsgrcv)", P, T, T,
-                P, T, P);
+    emit_format("ZRK_T_INT ZIRKO::zrk_%s_cmp_msg(ZRK_PT_%s zrk_msg_ref, %s &zrk_msgrcv)",
+                T, T, T);
     emit_open_block();
-    emit_format("ZRK_T_INT %sret;", P);
-    emit_format("%s &%smsgref = %smsg_ref->%sMsgRef;", T, P, P, P);
-    emit_format("%s &%smsgMin = %smsg_ref->%sMsgMin;", T, P, P, P);
-    emit_format("%s &%smsgMax = %smsg_ref->%sMsgMax;", T, P, P, P);
-    emit_format("%s.%scmp();", RT, P);
-    emit_format("switch(%smsg_ref->%sdefNumber)", P, P);
+    emit_text("ZRK_T_INT zrk_ret;");
+    emit_format("%s &zrk_msgref = zrk_msg_ref->zrk_MsgRef;", T);
+    emit_format("%s &zrk_msgMin = zrk_msg_ref->zrk_MsgMin;", T);
+    emit_format("%s &zrk_msgMax = zrk_msg_ref->zrk_MsgMax;", T);
+    emit_text("zrk_runtime.zrk_cmp();");
+    emit_text("switch(zrk_msg_ref->zrk_defNumber)");
     emit_open_block();
     for (SemanticEntry *use = inner_first(type); use; use = use->next) {
         if (!written_definition(use))
@@ -86,19 +83,19 @@ void comparison_function(SemanticEntry *type)
         emit_format("case %d:", use_number(use->descriptor));
         emit_open_block();
         walk_values(WM_COMPARISON, description_of(use), "zrk_msgrcv", T);
-        emit_format("break;");
+        emit_text("break;");
         emit_close_block();
     }
     emit_close_block();
-    emit_format("%sret=%s.%scmp();", P, RT, P);
-    emit_format("%smsg_ref->%sstate = %sret?ZRK_EVTOK:ZRK_EVTKO;", P, P, P);
-    emit_format("if (%smsg_ref->%sstate == ZRK_EVTOK)", P, P);
+    emit_text("zrk_ret=zrk_runtime.zrk_cmp();");
+    emit_text("zrk_msg_ref->zrk_state = zrk_ret?ZRK_EVTOK:ZRK_EVTKO;");
+    emit_text("if (zrk_msg_ref->zrk_state == ZRK_EVTOK)");
     emit_open_block();
-    emit_format("%smsg_ref->%sstateok = 1;", P, P);
-    emit_format("%smemcpy(&(%smsg_ref->%sMsgRef),&%smsgrcv,sizeof(%s));", P, P, P, P, T);
+    emit_text("zrk_msg_ref->zrk_stateok = 1;");
+    emit_format("zrk_memcpy(&(zrk_msg_ref->zrk_MsgRef),&zrk_msgrcv,sizeof(%s));", T);
     emit_close_block();
-    emit_format("else %smsg_ref->%sstateko = 1;", P, P);
-    emit_format("return(%sret);", P);
+    emit_text("else zrk_msg_ref->zrk_stateko = 1;");
+    emit_text("return(zrk_ret);");
     emit_close_block();
 }
 
@@ -107,9 +104,9 @@ void comparison_function(SemanticEntry *type)
 void short_debug_ending()
 {
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("%sdebug_state = %s;", P, "1");
+    emit_text("zrk_debug_state = 1;");
     emit_else();
-    emit_format("return ( %s );", "1");
+    emit_text("return ( 1 );");
     emit_endif();
 }
 
@@ -165,7 +162,7 @@ void generate_reference_code(SemanticEntry *message_type)
 void generate_dump_code(SemanticEntry *message_type)
 {
     const char *T = message_type->name;
-    emit_format("void ZIRKO::%s%s_dump_msg (%s &%smsgrcv)", P, T, T, P);
+    emit_format("void ZIRKO::zrk_%s_dump_msg (%s &zrk_msgrcv)", T, T);
     emit_open_block();
     walk_values(WM_MESSAGE_DUMP, type_default_reception(message_type->descriptor),
                 "zrk_msgrcv", T);

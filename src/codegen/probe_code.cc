@@ -240,7 +240,8 @@ void write_header_glue(FILE *h, const std::vector<std::string> &selector_list)
 
 void write_counter_line()
 {
-    source_emitter.line = "ZRK_T_INT ";
+    line_clear();
+    line_append("ZRK_T_INT ");
     for (int i = 0; i < COUNTERS; i++)
         line_append("I%d%c", i, i + 1 < COUNTERS ? ',' : ';');
     emit_line();
@@ -248,32 +249,32 @@ void write_counter_line()
 
 void write_class()
 {
-    emit_format("class ZIRKO");
+    emit_text("class ZIRKO");
     emit_open_block();
-    emit_format("public:");
-    emit_format("ZRK_C_RUNTIME zrk_runtime;");
+    emit_text("public:");
+    emit_text("ZRK_C_RUNTIME zrk_runtime;");
     for (SemanticEntry *e = global()->first; e; e = e->next) {
         if (e->kind != EK_MESSAGE_TYPE || !e->descriptor)
             continue;
         const char *T = name_of(e);
-        emit_format("void %s%s_dump_msg (%s &%smsgrcv);", P, T, T, P);
+        emit_format("void zrk_%s_dump_msg (%s &zrk_msgrcv);", T, T);
         if (const char *text = type_value_text(e->descriptor))
-            emit_format("%s", text);
+            emit_text(text);
     }
     write_counter_line();
     emit_close_block();
-    emit_format(";");
+    emit_text(";");
 }
 
 void write_context()
 {
-    emit_format("struct ZRK_T_CTX");
+    emit_text("struct ZRK_T_CTX");
     emit_open_block();
-    emit_format("ZIRKO %szirko;\n", P);
+    emit_text("ZIRKO zrk_zirko;\n");
     emit_close_block();
-    emit_format(";");
+    emit_text(";");
     if (!custom())
-        emit_format("ZRK_T_CTX tab_global_ctx[NB_INSTANCES];");
+        emit_text("ZRK_T_CTX tab_global_ctx[NB_INSTANCES];");
 }
 
 void write_forward_declarations()
@@ -282,26 +283,26 @@ void write_forward_declarations()
         emit_format("\nvoid zrk_decode (ZRK_PT_CTX zrk_ctx,ZRK_T_DATE time,ZRK_T_UINT code,"
                     "ZRK_T_UINT zrk_key,void *msg);\n");
     } else {
-        emit_format("zrk_declar;");
+        emit_text("zrk_declar;");
         emit_format("\nvoid zrk_decode (ZRK_PT_CTX zrk_ctx,ZRK_T_UINT code,"
                     "ZRK_T_UINT zrk_key,void *msg);\n");
     }
-    emit_format("void %sstrt_probe (ZRK_PT_CTX %s,ZRK_PT_CAR rioFilename,ZRK_PT_CAR codeName);",
-                P, CTX);
+    emit_format("void zrk_strt_probe (ZRK_PT_CTX %s,ZRK_PT_CAR rioFilename,"
+                "ZRK_PT_CAR codeName);", CTX);
 }
 
 void write_selector_functions(const std::vector<std::string> &selector_list)
 {
     const std::string access = std::string(P) + "ctx->" + P + "zirko";
-    emit_format("void zrk_set_selector (ZRK_PT_CTX %s,ZRK_T_UINT %scode,ZRK_T_UINT %svalue)",
-                CTX, P, P);
+    emit_format("void zrk_set_selector (ZRK_PT_CTX %s,ZRK_T_UINT zrk_code,"
+                "ZRK_T_UINT zrk_value)", CTX);
     emit_open_block();
-    emit_format("switch(%scode)", P);
+    emit_text("switch(zrk_code)");
     emit_open_block();
     for (const std::string &s : selector_list) {
         emit_format("case (%s):", macro_name(s).c_str());
-        emit_format("%s.%s=%svalue;", access.c_str(), s.c_str(), P);
-        emit_format("break;");
+        emit_format("%s.%s=zrk_value;", access.c_str(), s.c_str());
+        emit_text("break;");
     }
     emit_close_block();
     emit_close_block();
@@ -316,26 +317,27 @@ void write_recording_functions()
 {
     if (custom())
         return;
-    emit_format("ZRK_PT_CTX %screate_probe (ZRK_PT_CAR path,ZRK_PT_CAR instance,ZRK_T_INT p1)", P);
+    emit_format("ZRK_PT_CTX zrk_create_probe (ZRK_PT_CAR path,ZRK_PT_CAR instance,"
+                "ZRK_T_INT p1)");
     emit_open_block();
-    emit_format("char name[100];");
-    emit_format("static int i_ctx=0;");
-    emit_format("ZRK_PT_CTX zrk_ctx=tab_global_ctx+i_ctx++;");
+    emit_text("char name[100];");
+    emit_text("static int i_ctx=0;");
+    emit_text("ZRK_PT_CTX zrk_ctx=tab_global_ctx+i_ctx++;");
     emit_format("zrk_sprintf(name,\"%%s%%s.rio\",path,instance);");
-    emit_format("zrk_strt_probe(zrk_ctx,name,instance);");
-    emit_format("return zrk_ctx;");
+    emit_text("zrk_strt_probe(zrk_ctx,name,instance);");
+    emit_text("return zrk_ctx;");
     emit_close_block();
-    emit_format("void %swrite_probe (ZRK_PT_CTX ctx,ZRK_T_UINT code,ZRK_T_UINT key, "
-                "void *msg,ZRK_T_UINT lenmsg)", P);
+    emit_format("void zrk_write_probe (ZRK_PT_CTX ctx,ZRK_T_UINT code,ZRK_T_UINT key, "
+                "void *msg,ZRK_T_UINT lenmsg)");
     emit_open_block();
-    emit_format("zrk_decode(ctx,code,key,msg);");
+    emit_text("zrk_decode(ctx,code,key,msg);");
     emit_close_block();
 }
 
 void write_start_stop()
 {
-    emit_format("void %sstrt_probe (ZRK_PT_CTX %s,ZRK_PT_CAR rioFilename,ZRK_PT_CAR codeName)",
-                P, CTX);
+    emit_format("void zrk_strt_probe (ZRK_PT_CTX %s,ZRK_PT_CAR rioFilename,"
+                "ZRK_PT_CAR codeName)", CTX);
     emit_open_block();
     emit_format("%sctxtracepriority = 0;", CP);
     emit_format("%sctxflagprobe=%d;", CP, custom() ? 1 : 0);
@@ -350,7 +352,7 @@ void write_start_stop()
     emit_format("%sstartchronomarkloop (ZRK_TDC_Epts, ZRK_TDC_Spts , 0, 1,\"\",0,0);", CP);
     emit_format("%sstartchronomarkloop (ZRK_TDC_Escn, ZRK_TDC_Sscn ,1, 1,\"\",0,0);", CP);
     emit_close_block();
-    emit_format("void %sstop_probe (ZRK_PT_CTX  %s)", P, CTX);
+    emit_format("void zrk_stop_probe (ZRK_PT_CTX  %s)", CTX);
     emit_open_block();
     emit_format("%sstopchronomarkloop (0,ZRK_TDC_Escn,1,1,\"\",0,0);", CP);
     emit_format("%sstopchronomarkloop (0, ZRK_TDC_Epts, 0, 1,\"\",0,0);", CP);
@@ -382,9 +384,9 @@ void write_reception_cases(const std::vector<TracedEvent> &events)
         if (has_definition_identifier(t))
             emit_format("defmsg=ZRK_TDC_DEFM_%s;", m);
         else
-            emit_format("defmsg=0;");
+            emit_text("defmsg=0;");
         emit_format("%sevt(ZRK_TDC_EVT_%s,ZRK_TDC_CH_%s,0,\" \");", CP, T, c);
-        emit_format("break;");
+        emit_text("break;");
     }
 }
 
@@ -405,51 +407,51 @@ void write_dump_cases(const std::vector<TracedEvent> &events)
             if (labels.insert(case_label(events[i])).second)
                 emit_format("case %s:", case_label(events[i]).c_str());
         }
-        emit_format("%sctx->%szirko.%s%s_dump_msg(*((%s *)%smsg));", P, P, P, X.c_str(),
-                    X.c_str(), P);
-        emit_format("break;");
+        emit_format("zrk_ctx->zrk_zirko.zrk_%s_dump_msg(*((%s *)zrk_msg));", X.c_str(),
+                    X.c_str());
+        emit_text("break;");
     }
 }
 
 void write_decoder(const std::vector<TracedEvent> &events)
 {
     if (custom())
-        emit_format("void %sdecode (ZRK_PT_CTX %s,ZRK_T_DATE %stime,ZRK_T_UINT %scode,"
-                    "ZRK_T_UINT %skey,void * %smsg)", P, CTX, P, P, P, P);
+        emit_format("void zrk_decode (ZRK_PT_CTX %s,ZRK_T_DATE zrk_time,ZRK_T_UINT zrk_code,"
+                    "ZRK_T_UINT zrk_key,void * zrk_msg)", CTX);
     else
-        emit_format("void %sdecode (ZRK_PT_CTX %s,ZRK_T_UINT %scode,ZRK_T_UINT %skey,"
-                    "void * %smsg)", P, CTX, P, P, P);
+        emit_format("void zrk_decode (ZRK_PT_CTX %s,ZRK_T_UINT zrk_code,ZRK_T_UINT zrk_key,"
+                    "void * zrk_msg)", CTX);
     emit_open_block();
     /* a reception code without a case of its own must not end the
     ** reception with undefined identifiers */
-    emit_format("ZRK_T_INT eevt=0,defmsg=0;");
-    emit_format("if (%scode > ZRK_TDC_LAST_ID)", P);
-    emit_format("zrk_set_selector(zrk_ctx,%scode,*((ZRK_PT_UINT) %smsg));", P, P);
-    emit_format("else");
+    emit_text("ZRK_T_INT eevt=0,defmsg=0;");
+    emit_text("if (zrk_code > ZRK_TDC_LAST_ID)");
+    emit_text("zrk_set_selector(zrk_ctx,zrk_code,*((ZRK_PT_UINT) zrk_msg));");
+    emit_text("else");
     emit_open_block();
     if (custom())
-        emit_format("%sset_time(%sctx,%stime);", P, P, P);
-    emit_format("if (%scode <= ZRK_TDC_LAST_SEND)", P);
-    emit_format("%ssend(%scode,\"\");", CP, P);
-    emit_format("else");
+        emit_text("zrk_set_time(zrk_ctx,zrk_time);");
+    emit_text("if (zrk_code <= ZRK_TDC_LAST_SEND)");
+    emit_format("%ssend(zrk_code,\"\");", CP);
+    emit_text("else");
     emit_open_block();
-    emit_format("%swaittil(%scode);", CP, P);
-    emit_format("switch(%scode)", P);
+    emit_format("%swaittil(zrk_code);", CP);
+    emit_text("switch(zrk_code)");
     emit_open_block();
     write_reception_cases(events);
     emit_close_block();
     emit_close_block();
-    emit_format("switch(%scode)", P);
+    emit_text("switch(zrk_code)");
     emit_open_block();
     write_dump_cases(events);
     emit_close_block();
-    emit_format("if (%scode <= ZRK_TDC_LAST_SEND)", P);
-    emit_format("%sendsend(0,%scode+ZRK_TDC_END_SEND);", CP, P);
-    emit_format("else");
+    emit_text("if (zrk_code <= ZRK_TDC_LAST_SEND)");
+    emit_format("%sendsend(0,zrk_code+ZRK_TDC_END_SEND);", CP);
+    emit_text("else");
     emit_open_block();
     emit_format("%sendevt(eevt);", CP);
     emit_format("%sdef_msg(defmsg);", CP);
-    emit_format("%sendwaittil(0, %scode+ZRK_TDC_END_RECV,\"\");", CP, P);
+    emit_format("%sendwaittil(0, zrk_code+ZRK_TDC_END_RECV,\"\");", CP);
     emit_close_block();
     emit_close_block();
     emit_close_block();
@@ -459,27 +461,27 @@ void write_replay_function()
 {
     if (!custom())
         return;
-    emit_format("void %sdump_inst (ZRK_CTX_PRB prb_ctx,ZRK_PT_CAR path,ZRK_PT_CAR riofile,"
-                "ZRK_PT_CAR instName,ZRK_T_UINT other)", P);
+    emit_format("void zrk_dump_inst (ZRK_CTX_PRB prb_ctx,ZRK_PT_CAR path,ZRK_PT_CAR riofile,"
+                "ZRK_PT_CAR instName,ZRK_T_UINT other)");
     emit_open_block();
-    emit_format("ZRK_T_CTX zrk_ctx;");
-    emit_format("ZRK_T_DATE time;");
-    emit_format("ZRK_T_UINT code,key;");
-    emit_format("void *msg;");
-    emit_format("prb_ctx=zrk_open_probe(prb_ctx,path,riofile,instName,other);");
-    emit_format("zrk_init_selector(&zrk_ctx);");
-    emit_format("if(zrk_read_probe(prb_ctx,&time,&code,&key,&msg))");
+    emit_text("ZRK_T_CTX zrk_ctx;");
+    emit_text("ZRK_T_DATE time;");
+    emit_text("ZRK_T_UINT code,key;");
+    emit_text("void *msg;");
+    emit_text("prb_ctx=zrk_open_probe(prb_ctx,path,riofile,instName,other);");
+    emit_text("zrk_init_selector(&zrk_ctx);");
+    emit_text("if(zrk_read_probe(prb_ctx,&time,&code,&key,&msg))");
     emit_open_block();
-    emit_format("zrk_set_time((&zrk_ctx),time);");
-    emit_format("zrk_strt_probe(&zrk_ctx,riofile,instName);");
-    emit_format("do");
+    emit_text("zrk_set_time((&zrk_ctx),time);");
+    emit_text("zrk_strt_probe(&zrk_ctx,riofile,instName);");
+    emit_text("do");
     emit_open_block();
-    emit_format("zrk_decode(&zrk_ctx,time,code,key,msg);");
+    emit_text("zrk_decode(&zrk_ctx,time,code,key,msg);");
     emit_close_block();
-    emit_format("while(zrk_read_probe(prb_ctx,&time,&code,&key,&msg));");
-    emit_format("zrk_stop_probe(&zrk_ctx);");
+    emit_text("while(zrk_read_probe(prb_ctx,&time,&code,&key,&msg));");
+    emit_text("zrk_stop_probe(&zrk_ctx);");
     emit_close_block();
-    emit_format("zrk_close_probe(prb_ctx);");
+    emit_text("zrk_close_probe(prb_ctx);");
     emit_close_block();
 }
 
@@ -487,7 +489,7 @@ void write_statement_lines()
 {
     for (SemanticEntry *e = global()->first; e; e = e->next)
         if (e->kind == EK_NATIVE_STMT && e->name)
-            emit_format("%s", e->name);
+            emit_text(e->name);
 }
 
 std::string folder_of(const std::string &name)
@@ -520,7 +522,7 @@ void generate_probe_source()
     close_output(h);
 
     if (custom()) {
-        emit_format("\ntypedef struct ZRK_T_CTX *ZRK_PT_CTX;\n");
+        emit_text("\ntypedef struct ZRK_T_CTX *ZRK_PT_CTX;\n");
         emit_format("#define zrk_set_time(zrk_ctx,time)\tzrk_memcpy(&(zrk_ctx->zrk_zirko."
                     "zrk_runtime.zrk_ctxusrdate),&time,sizeof(ZRK_T_DATE))");
     }

@@ -14,9 +14,6 @@
 
 namespace {
 
-const char *const P = "zrk_";
-const char *const RT = "zrk_runtime";
-
 /* Kinds of the blocks around a child scenario, as the runtime numbers them. */
 enum BlockKind { BLOCK_INIT = 1, BLOCK_TERM = 2, BLOCK_EXCEP = 3 };
 
@@ -34,7 +31,7 @@ bool flush_on()
 void emit_debug_declaration()
 {
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("ZRK_T_INT %sdebug_state = 0;", P);
+    emit_text("ZRK_T_INT zrk_debug_state = 0;");
     emit_endif();
 }
 
@@ -47,7 +44,7 @@ const char *block_letter_name(int kind)
 
 std::string special_block_line(SemanticEntry *x, int kind, int node, int open)
 {
-    return format_text("%s.%sspecial_block_tsf ( %d, %d, %d, %d);", RT, P, node,
+    return format_text("zrk_runtime.zrk_special_block_tsf ( %d, %d, %d, %d);", node,
                        int(x->file_number), kind, open);
 }
 
@@ -55,25 +52,25 @@ std::string special_block_line(SemanticEntry *x, int kind, int node, int open)
 ** debug builds an odd state becomes the next even one and ends the run. */
 void block_failure(SemanticEntry *x, int kind, const BlockCalls &calls)
 {
-    emit_format("if (%slocal_state)", P);
+    emit_text("if (zrk_local_state)");
     emit_open_block();
     emit_dynflw(special_block_line(x, kind, x->trace_node + 1, 0));
     emit_line();
-    emit_format("%s", calls.failure.c_str());
+    emit_text(calls.failure.c_str());
     if (flush_on())
-        emit_format("%s.%sflush_circular_buffer(K_TRACECTX_MAX_PRIORITY);", RT, P);
+        emit_text("zrk_runtime.zrk_flush_circular_buffer(K_TRACECTX_MAX_PRIORITY);");
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("%sglobal_state = 2;", P);
-    emit_format("if (( %slocal_state == 3) || ( %slocal_state == 4) )", P, P);
+    emit_text("zrk_global_state = 2;");
+    emit_text("if (( zrk_local_state == 3) || ( zrk_local_state == 4) )");
     emit_open_block();
-    emit_format("return ( %s );", "4");
+    emit_text("return ( 4 );");
     emit_close_block();
     emit_else();
-    emit_format("if (%slocal_state & 1)", P);
+    emit_text("if (zrk_local_state & 1)");
     emit_open_block();
-    emit_format("++%slocal_state;", P);
+    emit_text("++zrk_local_state;");
     emit_close_block();
-    emit_format("return ( %s );", "zrk_local_state");
+    emit_text("return ( zrk_local_state );");
     emit_endif();
     emit_close_block();
 }
@@ -86,27 +83,27 @@ void block_call(SemanticEntry *x, SemanticEntry *owner, int kind, const BlockCal
     SemanticEntry *proc = block_proc(x->descriptor);
     emit_dynflw(special_block_line(x, kind, x->trace_node, 1));
     emit_line();
-    emit_format("%s", calls.opening.c_str());
+    emit_text(calls.opening.c_str());
     if (proc)
-        emit_format("%s.%sbproc(%d);", RT, P, proc->tdc_id);
+        emit_format("zrk_runtime.zrk_bproc(%d);", proc->tdc_id);
     if (proc)
-        line_append("%slocal_state = %sP%d (", P, P, proc->tdc_id);
+        line_append("zrk_local_state = zrk_P%d (", proc->tdc_id);
     else
-        line_append("%slocal_state = %s%s%d (", P, P, block_letter_name(kind), owner->tdc_id);
+        line_append("zrk_local_state = zrk_%s%d (", block_letter_name(kind), owner->tdc_id);
     if (proc)
         append_call_arguments(x);
     line_append(");");
     emit_line();
     if (proc)
-        emit_format("%s.%saproc(%d);", RT, P, proc->tdc_end_id);
+        emit_format("zrk_runtime.zrk_aproc(%d);", proc->tdc_end_id);
     block_failure(x, kind, calls);
-    emit_format("else");
+    emit_text("else");
     if (kind == BLOCK_EXCEP)
         emit_open_block();
     emit_dynflw(special_block_line(x, kind, x->trace_node + 1, 0));
     if (kind != BLOCK_EXCEP)
         emit_line();
-    emit_format("%s", calls.success.c_str());
+    emit_text(calls.success.c_str());
     if (kind == BLOCK_EXCEP)
         emit_close_block();
 }
@@ -114,11 +111,11 @@ void block_call(SemanticEntry *x, SemanticEntry *owner, int kind, const BlockCal
 BlockCalls block_calls(SemanticEntry *x, const char *open, const char *close, int depth)
 {
     BlockCalls calls;
-    calls.opening = format_text("%s.%sb%s(%d,%d,%d,J%d);", RT, P, open, x->tdc_end_id,
+    calls.opening = format_text("zrk_runtime.zrk_b%s(%d,%d,%d,J%d);", open, x->tdc_end_id,
                                 x->tdc_id, depth, depth);
-    calls.failure = format_text("%s.%sa%s(1,%d,%d,J%d);", RT, P, close, x->tdc_end_id,
+    calls.failure = format_text("zrk_runtime.zrk_a%s(1,%d,%d,J%d);", close, x->tdc_end_id,
                                 depth, depth);
-    calls.success = format_text("%s.%sa%s(0,%d,%d,J%d);", RT, P, close, x->tdc_end_id,
+    calls.success = format_text("zrk_runtime.zrk_a%s(0,%d,%d,J%d);", close, x->tdc_end_id,
                                 depth, depth);
     return calls;
 }
@@ -133,19 +130,20 @@ struct ChildBlocks {
 void flush_at_trace_level()
 {
     if (flush_on())
-        emit_format("%s.%sflush_circular_buffer(%d);", RT, P, source_context.trace_level);
+        emit_format("zrk_runtime.zrk_flush_circular_buffer(%d);",
+                    source_context.trace_level);
 }
 
 void child_failure(SemanticEntry *owner, const ChildBlocks &b, int d)
 {
-    emit_format("if ( %slocal_state )", P);
+    emit_text("if ( zrk_local_state )");
     emit_open_block();
-    emit_format("%sglobal_state = 2;", P);
+    emit_text("zrk_global_state = 2;");
     if (flush_on())
-        emit_format("%s.%sflush_circular_buffer(K_TRACECTX_MAX_PRIORITY);", RT, P);
-    emit_format("if (( %slocal_state == 3) || ( %slocal_state == 4) )", P, P);
+        emit_text("zrk_runtime.zrk_flush_circular_buffer(K_TRACECTX_MAX_PRIORITY);");
+    emit_text("if (( zrk_local_state == 3) || ( zrk_local_state == 4) )");
     emit_open_block();
-    emit_format("return ( %s );", "4");
+    emit_text("return ( 4 );");
     emit_close_block();
     if (b.excep)
         block_call(b.excep, owner, BLOCK_EXCEP, block_calls(b.excep, "excep", "excep", d));
@@ -165,16 +163,16 @@ void child_run(SemanticEntry *owner, SemanticEntry *child, const ChildBlocks &b,
     if (b.init)
         block_call(b.init, owner, BLOCK_INIT, block_calls(b.init, "init", "init", d));
     flush_at_trace_level();
-    emit_format("%s.%sstartchronomarkloop (%d, %d ,%d, J%d, \"%s\", %d, %d);", RT, P,
+    emit_format("zrk_runtime.zrk_startchronomarkloop (%d, %d ,%d, J%d, \"%s\", %d, %d);",
                 child->tdc_end_id, child->tdc_id, d, d, label, child->trace_node,
                 int(child->file_number));
-    emit_format("%slocal_state = %sS%d ();", P, P, child->tdc_id);
-    emit_format("%s.%sstopchronomarkloop(%slocal_state,%d,%d,J%d,\"%s\",%d,%d);", RT, P, P,
+    emit_format("zrk_local_state = zrk_S%d ();", child->tdc_id);
+    emit_format("zrk_runtime.zrk_stopchronomarkloop(zrk_local_state,%d,%d,J%d,\"%s\",%d,%d);",
                 child->tdc_end_id, d, d, label, child->trace_node + 1,
                 int(child->file_number));
     child_failure(owner, b, d);
     if (b.term) {
-        emit_format("else");
+        emit_text("else");
         emit_open_block();
         block_call(b.term, owner, BLOCK_TERM, block_calls(b.term, "term", "term", d));
         emit_close_block();
@@ -189,8 +187,9 @@ void block_function(SemanticEntry *block, SemanticEntry *owner, int kind)
 {
     if (!block->descriptor || block_proc(block->descriptor))
         return;
-    emit_format(kind == BLOCK_INIT ? "ZRK_T_INT ZIRKO::%s%s%d ()" : "ZRK_T_INT ZIRKO::%s%s%d()",
-                P, block_letter_name(kind), owner->tdc_id);
+    emit_format(kind == BLOCK_INIT ? "ZRK_T_INT ZIRKO::zrk_%s%d ()"
+                                   : "ZRK_T_INT ZIRKO::zrk_%s%d()",
+                block_letter_name(kind), owner->tdc_id);
     emit_open_block();
     emit_debug_declaration();
     generate_statement_list(block->descriptor->inner);
@@ -215,10 +214,10 @@ void child_functions(SemanticEntry *scenario)
 void composite_function(SemanticEntry *scenario, int d)
 {
     child_functions(scenario);
-    emit_format("ZRK_T_INT ZIRKO::%sS%d()", P, scenario->tdc_id);
+    emit_format("ZRK_T_INT ZIRKO::zrk_S%d()", scenario->tdc_id);
     emit_open_block();
-    emit_format("ZRK_T_INT %slocal_state = 0;", P);
-    emit_format("ZRK_T_INT %sglobal_state = 0;", P);
+    emit_text("ZRK_T_INT zrk_local_state = 0;");
+    emit_text("ZRK_T_INT zrk_global_state = 0;");
     emit_format("J%d = 1;", d);
     ChildBlocks blocks;
     for (SemanticEntry *e = scope_first_entry(scenario->descriptor->inner); e; e = e->next) {
@@ -233,13 +232,13 @@ void composite_function(SemanticEntry *scenario, int d)
         else if (e->kind == EK_SCENARIO && scenario_selected(e->descriptor))
             child_run(scenario, e, blocks, d);
     }
-    emit_format("return ( %s );", "zrk_global_state");
+    emit_text("return ( zrk_global_state );");
     emit_close_block();
 }
 
 void leaf_function(SemanticEntry *scenario)
 {
-    emit_format("ZRK_T_INT ZIRKO::%sS%d()", P, scenario->tdc_id);
+    emit_format("ZRK_T_INT ZIRKO::zrk_S%d()", scenario->tdc_id);
     emit_open_block();
     emit_debug_declaration();
     generate_statement_list(scenario->descriptor->inner);
@@ -273,7 +272,7 @@ void generate_procedure_code(SemanticEntry *procedure)
     if (!d || !proc_called(d))
         return;
     emit_format("/* procedure %s */", text_or_empty(procedure->name));
-    line_append("ZRK_T_INT ZIRKO::%sP%d (", P, procedure->tdc_id);
+    line_append("ZRK_T_INT ZIRKO::zrk_P%d (", procedure->tdc_id);
     const char *separator = "";
     for (SemanticEntry *p = scope_first_entry(proc_params(d)); p; p = p->next) {
         if (p->kind != EK_PARAM || !p->descriptor)

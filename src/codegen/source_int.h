@@ -22,15 +22,18 @@
 
 /* ---- emitter.cc: the line emitter ---- */
 
-/* The line being built grows as needed, so no generated line can overflow
-** it.  `level` counts indentation blanks; lines beginning with '#' are
-** never indented. */
+/* Lines are formatted straight into the output buffer, which grows as
+** needed, so no generated line can overflow it.  The buffer holds the
+** complete lines not yet written, then the line being built.  `level`
+** counts indentation blanks; lines beginning with '#' are never indented. */
 struct SourceEmitter {
     FILE *out = nullptr;
     std::string name;              /* file name, for messages */
     int level = 0;                 /* blanks before a line; <= 0: none */
-    std::string line;              /* the line buffer */
-    std::string pending;           /* lines not yet written to `out` */
+    std::vector<char> buffer;      /* its size is the room; `used` is filled */
+    size_t used = 0;
+    size_t line_start = 0;         /* where the line being built begins */
+    int line_blanks = -1;          /* blanks written before it; -1: no line */
 };
 extern SourceEmitter source_emitter;
 
@@ -40,16 +43,23 @@ void emit_open_file(const char *name);
 void emit_close_file();
 /* Writes into an open stream instead (tests); the level is reset. */
 void emit_to_stream(FILE *stream);
-/* Writes the pending lines to the stream (closing the file does it). */
+/* Writes the complete lines to the stream (closing the file does it). */
 void emit_flush();
 
-/* Appends formatted text to the line buffer. */
+/* Appends formatted text to the line being built. */
 void line_append(const char *format, ...) __attribute__((format(printf, 1, 2)));
-/* Writes the buffer as one line (indented unless it begins with '#') and
-** clears it; an empty buffer gives an empty or blanks-only line. */
+/* Ends the line being built (indented unless it begins with '#'); with
+** nothing appended, an empty or blanks-only line. */
 void emit_line();
-/* The buffer replaced by formatted text, then written. */
+/* Drops the line being built. */
+void line_clear();
+/* A formatted text of any length, made by the line formatter. */
+std::string format_text(const char *format, ...) __attribute__((format(printf, 1, 2)));
+/* The line being built replaced by formatted text, then ended. */
 void emit_format(const char *format, ...) __attribute__((format(printf, 1, 2)));
+/* A line of text written as it is (a '%' is no conversion), indented as
+** emit_format would. */
+void emit_text(const char *text);
 /* "{" one level deeper than the owner, the contents two levels deeper. */
 void emit_open_block();
 void emit_close_block();
@@ -116,8 +126,6 @@ void write_short_debug_ending();
 SemanticEntry *scope_first_entry(const Scope *scope);
 /* The line between "#if ZRS_DYNFLW" and its "#endif". */
 void emit_dynflw(const std::string &line);
-/* A formatted text of any length. */
-std::string format_text(const char *format, ...) __attribute__((format(printf, 1, 2)));
 
 /* ---- call_code.cc: CALL statements and exception handlers ---- */
 void generate_call_statement(SemanticEntry *call);

@@ -74,11 +74,11 @@ void write_header()
 {
     const GenerationRequest &r = *source_context.request;
     emit_line();
-    emit_format("//");
+    emit_text("//");
     emit_format("// ZIRKO Scenaria %s, preprocessor C++", VERSION);
     emit_format("// file name: %s", r.source_name);
     emit_format("// date: %s", r.time_text);
-    emit_format("//");
+    emit_text("//");
     emit_line();
     emit_line();
 }
@@ -120,7 +120,7 @@ void write_script_c_lines()
 {
     for (SemanticEntry *e = global()->first; e; e = e->next)
         if ((e->kind == EK_NATIVE_DECL || e->kind == EK_NATIVE_STMT) && e->name)
-            emit_format("%s", e->name);
+            emit_text(e->name);
 }
 
 void write_size_constants()
@@ -142,16 +142,16 @@ void write_message_type_typedefs(SemanticEntry *e)
     const char *T = e->name;
     emit_define(("ZRK_K_MSG_" + std::string(T)).c_str(),
                 number_text(type_message_count(desc(e))).c_str());
-    emit_format("typedef struct %ss_T_MSG_%s", P, T);
+    emit_format("typedef struct zrk_s_T_MSG_%s", T);
     emit_open_block();
-    emit_format("ZRK_T_INT %sdefNumber;", P);
-    emit_format("%s %sMsgRef;", T, P);
-    emit_format("%s %sMsgMin;", T, P);
-    emit_format("%s %sMsgMax;", T, P);
-    emit_format("ZRK_T_INT %sstate;", P);
-    emit_format("ZRK_T_INT %sstateok;", P);
-    emit_format("ZRK_T_INT %sstateko;", P);
-    emit_format("ZRK_T_INT %sstate_channel[ZRK_K_MAX_COMT][ZRK_K_MAX_CHAN];", P);
+    emit_text("ZRK_T_INT zrk_defNumber;");
+    emit_format("%s zrk_MsgRef;", T);
+    emit_format("%s zrk_MsgMin;", T);
+    emit_format("%s zrk_MsgMax;", T);
+    emit_text("ZRK_T_INT zrk_state;");
+    emit_text("ZRK_T_INT zrk_stateok;");
+    emit_text("ZRK_T_INT zrk_stateko;");
+    emit_text("ZRK_T_INT zrk_state_channel[ZRK_K_MAX_COMT][ZRK_K_MAX_CHAN];");
     emit_close_block();
     emit_format("ZRK_T_%s, *ZRK_PT_%s;", T, T);
     emit_format("typedef ZRK_T_%s ZRK_T_MSG_%s[ZRK_K_MSG_%s];", T, T, T);
@@ -162,12 +162,12 @@ void write_commtype_typedefs(SemanticEntry *e)
     const char *C = e->name;
     emit_define(("ZRK_K_CHAN_" + std::string(C)).c_str(),
                 number_text(commtype_channel_count(desc(e))).c_str());
-    emit_format("typedef struct %ss_T_CHAN_%s", P, C);
+    emit_format("typedef struct zrk_s_T_CHAN_%s", C);
     emit_open_block();
-    emit_format("%s *%sconnexionId[ZRK_K_ID_SIZE];",
-                text_or_empty(commtype_id_type(desc(e))), P);
-    emit_format("ZRK_T_INT %snumberofId;", P);
-    emit_format("ZRK_T_INT %smsg[ZRK_K_MAX_MSGT];", P);
+    emit_format("%s *zrk_connexionId[ZRK_K_ID_SIZE];",
+                text_or_empty(commtype_id_type(desc(e))));
+    emit_text("ZRK_T_INT zrk_numberofId;");
+    emit_text("ZRK_T_INT zrk_msg[ZRK_K_MAX_MSGT];");
     emit_close_block();
     emit_format("ZRK_T_CHAN_%s, *ZRK_PT_CHAN_%s;", C, C);
     emit_format("typedef ZRK_T_CHAN_%s ZRK_T_COMM_%s[ZRK_K_CHAN_%s];", C, C, C);
@@ -193,15 +193,15 @@ void write_connection_tables()
             continue;
         const char *C = e->name;
         const char *id_type = text_or_empty(commtype_id_type(desc(e)));
-        emit_format("class %stabid_%s", P, C);
+        emit_format("class zrk_tabid_%s", C);
         emit_open_block();
-        emit_format("ZRK_PT_CHAN_%s %spchannel;", C, P);
-        emit_format("public:");
-        emit_format("%stabid_%s(ZRK_PT_CHAN_%s c) { %spchannel = c; };", P, C, C, P);
-        emit_format("%s &operator[] (int i) { return(*(%spchannel->zrk_connexionId[i])); };",
-                    id_type, P);
+        emit_format("ZRK_PT_CHAN_%s zrk_pchannel;", C);
+        emit_text("public:");
+        emit_format("zrk_tabid_%s(ZRK_PT_CHAN_%s c) { zrk_pchannel = c; };", C, C);
+        emit_format("%s &operator[] (int i) { return(*(zrk_pchannel->zrk_connexionId[i])); };",
+                    id_type);
         emit_close_block();
-        emit_format(";");
+        emit_text(";");
     }
 }
 
@@ -219,7 +219,7 @@ SemanticEntry *owning_scenario(SemanticEntry *block)
 void declare_block_unit(SemanticEntry *e, char letter)
 {
     SemanticEntry *owner = owning_scenario(e);
-    emit_format("ZRK_T_INT %s%c%d ();", P, letter, owner ? owner->tdc_id : 0);
+    emit_format("ZRK_T_INT zrk_%c%d ();", letter, owner ? owner->tdc_id : 0);
 }
 
 void declare_unit(SemanticEntry *e)
@@ -228,7 +228,7 @@ void declare_unit(SemanticEntry *e)
     switch (e->kind) {
     case EK_SCENARIO:
         if (e->descriptor && scenario_selected(desc(e)))
-            emit_format("ZRK_T_INT %sS%d ();", P, e->tdc_id);
+            emit_format("ZRK_T_INT zrk_S%d ();", e->tdc_id);
         break;
     case EK_PROC:
         if (e->descriptor && proc_called(desc(e))) {
@@ -242,13 +242,12 @@ void declare_unit(SemanticEntry *e)
     case EK_CALLBACK:
     case EK_PROCSEND:
         if (e->descriptor)
-            emit_format("ZRK_T_INT %s%s %s;", P, e->name, handler_parameters(e));
+            emit_format("ZRK_T_INT zrk_%s %s;", e->name, handler_parameters(e));
         break;
     case EK_WAIT_FUNCTION:
         if (e->descriptor)
-            emit_format("ZRK_T_INT %sWAIT_%d (ZRK_T_INT *%sexprOK,ZRK_T_INT *%sexpr_KO,"
-                        "ZRK_T_UTIME %swtime_0 );",
-                        P, wait_number(desc(e)), P, P, P);
+            emit_format("ZRK_T_INT zrk_WAIT_%d (ZRK_T_INT *zrk_exprOK,ZRK_T_INT *zrk_expr_KO,"
+                        "ZRK_T_UTIME zrk_wtime_0 );", wait_number(desc(e)));
         break;
     default:
         break;
@@ -257,7 +256,8 @@ void declare_unit(SemanticEntry *e)
 
 void write_counter_line(char letter)
 {
-    source_emitter.line = "ZRK_T_INT ";
+    line_clear();
+    line_append("ZRK_T_INT ");
     for (int i = 0; i < COUNTERS; i++)
         line_append("%c%d%c", letter, i, i + 1 < COUNTERS ? ',' : ';');
     emit_line();
@@ -274,20 +274,20 @@ bool has_type_use(const char *type_name)
 void write_message_type_members(SemanticEntry *e)
 {
     const char *T = e->name;
-    emit_format("void %s%s_ref_msg (ZRK_PT_%s %smsg_ref);", P, T, T, P);
-    emit_format("ZRK_T_INT %s%s_cmp_msg (ZRK_PT_%s %s_msg_ref,%s &%smsg_rcv);",
-                P, T, T, P, T, P);
-    emit_format("void %s%s_dump_msg (%s &%smsgrcv);", P, T, T, P);
-    emit_format("ZRK_T_MSG_%s %smsg_%s;", T, P, T);
+    emit_format("void zrk_%s_ref_msg (ZRK_PT_%s zrk_msg_ref);", T, T);
+    emit_format("ZRK_T_INT zrk_%s_cmp_msg (ZRK_PT_%s zrk__msg_ref,%s &zrk_msg_rcv);",
+                T, T, T);
+    emit_format("void zrk_%s_dump_msg (%s &zrk_msgrcv);", T, T);
+    emit_format("ZRK_T_MSG_%s zrk_msg_%s;", T, T);
     /* a type reached through VIRTUAL handlers gets both from its type use,
     ** the message to send then held by value: written here too they
     ** would be declared twice */
     if (!has_type_use(T)) {
-        emit_format("%s %s%s_rcv;", T, P, T);
-        emit_format("%s *%s%s_send;", T, P, T);
+        emit_format("%s zrk_%s_rcv;", T, T);
+        emit_format("%s *zrk_%s_send;", T, T);
     }
     if (const char *text = type_value_text(desc(e)))
-        emit_format("%s", text);
+        emit_text(text);
 }
 
 void write_data_member(SemanticEntry *e)
@@ -295,20 +295,20 @@ void write_data_member(SemanticEntry *e)
     if (used_message(e)) {
         const char *T = message_type_name(e);
         emit_format("%s &%s;", T, e->name);
-        emit_format("%s &%sMin_%s;", T, P, e->name);
-        emit_format("%s &%sMax_%s;", T, P, e->name);
+        emit_format("%s &zrk_Min_%s;", T, e->name);
+        emit_format("%s &zrk_Max_%s;", T, e->name);
     } else if (e->kind == EK_MESSAGE_TYPE && e->descriptor) {
         write_message_type_members(e);
     } else if (e->kind == EK_CHANNEL && e->descriptor && channel_referenced(desc(e))) {
         SemanticEntry *comm = channel_commtype(desc(e));
-        emit_format("// %s => %sstate_channel[%d][%d]", e->name, P,
+        emit_format("// %s => zrk_state_channel[%d][%d]", e->name,
                     comm && comm->descriptor ? commtype_number(desc(comm)) : 0,
                     channel_index(desc(e)));
     } else if (used_commtype(e)) {
-        emit_format("ZRK_T_COMM_%s %schannel_%s;", e->name, P, e->name);
+        emit_format("ZRK_T_COMM_%s zrk_channel_%s;", e->name, e->name);
     } else if (e->kind == EK_TYPE_USE && e->name) {
-        emit_format("%s %s%s_rcv;", e->name, P, e->name);
-        emit_format("%s %s%s_send;", e->name, P, e->name);
+        emit_format("%s zrk_%s_rcv;", e->name, e->name);
+        emit_format("%s zrk_%s_send;", e->name, e->name);
     }
 }
 
@@ -350,28 +350,28 @@ void write_unshared_variables()
 
 void write_class_declaration()
 {
-    emit_format("class ZIRKO");
+    emit_text("class ZIRKO");
     emit_open_block();
-    emit_format("public:");
-    emit_format("ZIRKO ();");
+    emit_text("public:");
+    emit_text("ZIRKO ();");
     if (source_context.timers > 0)
-        emit_format("ZRK_T_UTIME TIME (ZRK_T_INT x);");
-    emit_format("void %sinitstates ();", P);
+        emit_text("ZRK_T_UTIME TIME (ZRK_T_INT x);");
+    emit_text("void zrk_initstates ();");
     for (SemanticEntry *e = global()->unit_chain; e; e = e->link)
         declare_unit(e);
-    emit_format("ZRK_T_INT %sflagrt;", P);
-    emit_format("ZRK_T_UTIME WTIME;");
+    emit_text("ZRK_T_INT zrk_flagrt;");
+    emit_text("ZRK_T_UTIME WTIME;");
     write_counter_line('I');
     write_counter_line('J');
-    emit_format("ZRK_C_RUNTIME %s;", RT);
+    emit_text("ZRK_C_RUNTIME zrk_runtime;");
     for (SemanticEntry *e = global()->first; e; e = e->next)
         write_data_member(e);
     if (source_context.timers > 0)
-        emit_format("ZRK_T_TIMER %stimer[%d];", P, source_context.timers);
+        emit_format("ZRK_T_TIMER zrk_timer[%d];", source_context.timers);
     if (source_context.request->notshared)
         write_unshared_variables();
     emit_close_block();
-    emit_format(";");
+    emit_text(";");
 }
 
 /* ---- After the class ---- */
@@ -389,40 +389,40 @@ void write_time_function()
 {
     if (source_context.timers <= 0)
         return;
-    emit_format("ZRK_T_UTIME ZIRKO :: TIME (ZRK_T_INT %snum)", P);
+    emit_text("ZRK_T_UTIME ZIRKO :: TIME (ZRK_T_INT zrk_num)");
     emit_open_block();
-    emit_format("return(%s.%stime(&(%stimer[%snum].timer)));", RT, P, P, P);
+    emit_text("return(zrk_runtime.zrk_time(&(zrk_timer[zrk_num].timer)));");
     emit_close_block();
-    emit_format(";");
+    emit_text(";");
 }
 
 void write_constructor()
 {
-    emit_format("ZIRKO :: ZIRKO () : WTIME(0)");
+    emit_text("ZIRKO :: ZIRKO () : WTIME(0)");
     for (SemanticEntry *e = global()->first; e; e = e->next) {
         if (!used_message(e))
             continue;
         const char *T = message_type_name(e), *E = e->name;
         int d = message_index(desc(e));
-        emit_format(",%s(%smsg_%s[%d].%sMsgRef)", E, P, T, d, P);
-        emit_format(",%sMin_%s(%smsg_%s[%d].%sMsgMin)", P, E, P, T, d, P);
-        emit_format(",%sMax_%s(%smsg_%s[%d].%sMsgMax)", P, E, P, T, d, P);
+        emit_format(",%s(zrk_msg_%s[%d].zrk_MsgRef)", E, T, d);
+        emit_format(",zrk_Min_%s(zrk_msg_%s[%d].zrk_MsgMin)", E, T, d);
+        emit_format(",zrk_Max_%s(zrk_msg_%s[%d].zrk_MsgMax)", E, T, d);
     }
     emit_open_block();
-    emit_format("ZRK_T_INT %si;", P);
+    emit_text("ZRK_T_INT zrk_i;");
     for (SemanticEntry *e = global()->first; e; e = e->next) {
         if (e->kind == EK_MESSAGE_TYPE && e->descriptor) {
-            emit_format("for (%si=0;%si<ZRK_K_MSG_%s;%si++)", P, P, e->name, P);
+            emit_format("for (zrk_i=0;zrk_i<ZRK_K_MSG_%s;zrk_i++)", e->name);
             emit_open_block();
-            emit_format("%smsg_%s[%si].%sdefNumber=0;", P, e->name, P, P);
+            emit_format("zrk_msg_%s[zrk_i].zrk_defNumber=0;", e->name);
             emit_close_block();
         } else if (used_commtype(e)) {
-            emit_format("for (%si=0;%si<ZRK_K_CHAN_%s;%si++)", P, P, e->name, P);
+            emit_format("for (zrk_i=0;zrk_i<ZRK_K_CHAN_%s;zrk_i++)", e->name);
             emit_open_block();
-            emit_format("%schannel_%s[%si].%snumberofId = 0;", P, e->name, P, P);
+            emit_format("zrk_channel_%s[zrk_i].zrk_numberofId = 0;", e->name);
             emit_close_block();
         } else if (e->kind == EK_TIMER && e->descriptor) {
-            emit_format("%sget_date(&(%stimer[%s].timer));", P, P, e->name);
+            emit_format("zrk_get_date(&(zrk_timer[%s].timer));", e->name);
         }
     }
     emit_close_block();
@@ -430,23 +430,23 @@ void write_constructor()
 
 void write_state_initialisation()
 {
-    emit_format("void ZIRKO::%sinitstates ()", P);
+    emit_text("void ZIRKO::zrk_initstates ()");
     emit_open_block();
-    emit_format("ZRK_T_INT %si,%sj,%sk;", P, P, P);
+    emit_text("ZRK_T_INT zrk_i,zrk_j,zrk_k;");
     for (SemanticEntry *e = global()->first; e; e = e->next) {
         if (e->kind != EK_MESSAGE_TYPE || !e->descriptor)
             continue;
         const char *T = e->name;
-        emit_format("for (%si=0; %si<ZRK_K_MSG_%s; %si++)", P, P, T, P);
+        emit_format("for (zrk_i=0; zrk_i<ZRK_K_MSG_%s; zrk_i++)", T);
         emit_open_block();
-        emit_format("%smsg_%s[%si].%sstate=ZRK_NOEVT;", P, T, P, P);
-        emit_format("%smsg_%s[%si].%sstateok=0;", P, T, P, P);
-        emit_format("%smsg_%s[%si].%sstateko=0;", P, T, P, P);
-        emit_format("for (%sj=0; %sj<ZRK_K_MAX_COMT; %sj++)", P, P, P);
+        emit_format("zrk_msg_%s[zrk_i].zrk_state=ZRK_NOEVT;", T);
+        emit_format("zrk_msg_%s[zrk_i].zrk_stateok=0;", T);
+        emit_format("zrk_msg_%s[zrk_i].zrk_stateko=0;", T);
+        emit_text("for (zrk_j=0; zrk_j<ZRK_K_MAX_COMT; zrk_j++)");
         emit_open_block();
-        emit_format("for (%sk=0; %sk<ZRK_K_MAX_CHAN; %sk++)", P, P, P);
+        emit_text("for (zrk_k=0; zrk_k<ZRK_K_MAX_CHAN; zrk_k++)");
         emit_open_block();
-        emit_format("%smsg_%s[%si].%sstate_channel[%sj][%sk]=ZRK_NOEVT;", P, T, P, P, P, P);
+        emit_format("zrk_msg_%s[zrk_i].zrk_state_channel[zrk_j][zrk_k]=ZRK_NOEVT;", T);
         emit_close_block();
         emit_close_block();
         emit_close_block();
@@ -458,9 +458,9 @@ void write_static_object()
 {
     if (source_context.allocation != 0)
         return;
-    emit_format("static ZIRKO %szirko_static;", P);
+    emit_text("static ZIRKO zrk_zirko_static;");
     if (source_context.trace_buffering)
-        emit_format("static ZRK_T_CAR %sctxbuffertrace_static[%d];", P,
+        emit_format("static ZRK_T_CAR zrk_ctxbuffertrace_static[%d];",
                     source_context.buffer_size);
 }
 
@@ -514,18 +514,18 @@ void write_thread_table()
     emit_line();
 }
 
-void write_dynflw_open() { emit_format("#if ZRS_DYNFLW"); }
-void write_dynflw_close() { emit_format("#endif /* ZRS_DYNFLW */"); }
+void write_dynflw_open() { emit_text("#if ZRS_DYNFLW"); }
+void write_dynflw_close() { emit_text("#endif /* ZRS_DYNFLW */"); }
 
 void write_entry_locals()
 {
     const GenerationRequest &r = *source_context.request;
-    emit_format("ZRK_T_INT %slocal_state = 0;", P);
+    emit_text("ZRK_T_INT zrk_local_state = 0;");
     emit_format("ZRK_PT_CAR rio_file_name = \"%s\";", r.rio_name);
     if (r.instance_mode == 1)
         emit_format("char fixed_instance[255] = \"%s\";", text_or_empty(r.instance));
     write_dynflw_open();
-    emit_format("char tstnaming[255];");
+    emit_text("char tstnaming[255];");
     write_dynflw_close();
 }
 
@@ -535,19 +535,19 @@ void write_driver_object()
 {
     const SourceContext &c = source_context;
     if (c.allocation == 1) {
-        emit_format("ZIRKO %szirko_static;", P);
+        emit_text("ZIRKO zrk_zirko_static;");
         if (c.trace_buffering)
-            emit_format("ZRK_T_CAR %sctxbuffertrace_static[%d];", P, c.buffer_size);
+            emit_format("ZRK_T_CAR zrk_ctxbuffertrace_static[%d];", c.buffer_size);
     }
     if (c.allocation == 2) {
-        emit_format("ZIRKO *%szirko = new ZIRKO;", P);
+        emit_text("ZIRKO *zrk_zirko = new ZIRKO;");
         if (c.trace_buffering)
             emit_format("%sctxbuffertrace = new ZRK_T_CAR [%d] ;", RP(), c.buffer_size);
         return;
     }
-    emit_format("ZIRKO *%szirko = &%szirko_static;", P, P);
+    emit_text("ZIRKO *zrk_zirko = &zrk_zirko_static;");
     if (c.trace_buffering)
-        emit_format("%sctxbuffertrace =%sctxbuffertrace_static;", RP(), P);
+        emit_format("%sctxbuffertrace =zrk_ctxbuffertrace_static;", RP());
 }
 
 void write_trace_settings()
@@ -569,10 +569,10 @@ void write_instance_index_block()
 {
     emit_format("if (%sinstancename)", RP());
     emit_open_block();
-    emit_format("/* Computing index of executed instance */");
+    emit_text("/* Computing index of executed instance */");
     for (SemanticEntry *e : instances()) {
         int number = e->descriptor ? instance_number(desc(e)) : 0;
-        emit_format("if (%sstrcmp (\"%s\",%sinstancename) == 0)", P, e->name, RP());
+        emit_format("if (zrk_strcmp (\"%s\",%sinstancename) == 0)", e->name, RP());
         emit_open_block();
         emit_format("%sctxnuminstance = %d;", RP(), number);
         emit_close_block();
@@ -585,26 +585,26 @@ bool instance_declared_mode(int mode) { return mode == 2 || mode == 3; }
 void write_thread_parameters()
 {
     const GenerationRequest &r = *source_context.request;
-    emit_format("if ( arg->%sfilters )", P);
+    emit_text("if ( arg->zrk_filters )");
     emit_open_block();
     if (r.filters && *r.filters) {
-        emit_format("ZRK_T_CAR %sl_lstflt[30];", P);
-        emit_format("ZRS_STRCPY (%sl_lstflt,arg->%sfilters);", P, P);
-        emit_format("ZRS_STRCAT (%sl_lstflt, \"%s\" );", P, r.filters);
-        emit_format("%sset_lstflt(0,(char **)0,%sl_lstflt);", RP(), P);
+        emit_text("ZRK_T_CAR zrk_l_lstflt[30];");
+        emit_text("ZRS_STRCPY (zrk_l_lstflt,arg->zrk_filters);");
+        emit_format("ZRS_STRCAT (zrk_l_lstflt, \"%s\" );", r.filters);
+        emit_format("%sset_lstflt(0,(char **)0,zrk_l_lstflt);", RP());
     } else {
-        emit_format("%sset_lstflt(0,(char **)0,arg->%sfilters);", RP(), P);
+        emit_format("%sset_lstflt(0,(char **)0,arg->zrk_filters);", RP());
     }
     emit_close_block();
-    emit_format("if ( arg->%sriofilename )", P);
-    emit_format("%sset_riofilename(0,(char **)0,arg->%sriofilename);", RP(), P);
-    emit_format("else");
+    emit_text("if ( arg->zrk_riofilename )");
+    emit_format("%sset_riofilename(0,(char **)0,arg->zrk_riofilename);", RP());
+    emit_text("else");
     emit_format("%sset_riofilename(0,(char **)0,rio_file_name);", RP());
-    emit_format("if ( arg->%sinstance )", P);
-    emit_format("%sset_instancename(0,(char **)0,arg->%sinstance);", RP(), P);
-    emit_format("else");
+    emit_text("if ( arg->zrk_instance )");
+    emit_format("%sset_instancename(0,(char **)0,arg->zrk_instance);", RP());
+    emit_text("else");
     emit_format("%sset_instancename(0,(char **)0,%sinstancename);", RP(), RP());
-    emit_format("%sctxoccid = ( arg->%soccid );", RP(), P);
+    emit_format("%sctxoccid = ( arg->zrk_occid );", RP());
     if (instance_declared_mode(r.instance_mode))
         write_instance_index_block();
 }
@@ -685,14 +685,14 @@ void write_dynamic_following(SemanticEntry *root)
     date_sum += run_generation_id();
     write_dynflw_open();
     emit_open_block();
-    emit_format("%ssprintf (tstnaming, \"\\\"%%s\\\"\", %sctxtesternaming);", P, RP());
+    emit_format("zrk_sprintf (tstnaming, \"\\\"%%s\\\"\", %sctxtesternaming);", RP());
     emit_format("if ( priv_boot_tagtlk( &(%sctxtagtsocket), %sinstancename, tstnaming, "
                 "&(%sctxtagttimeout), &(%sctxtagtcommactivated)) )",
                 RP(), RP(), RP(), RP());
     emit_open_block();
-    emit_format("ZRS_EXIT (1);");
+    emit_text("ZRS_EXIT (1);");
     emit_close_block();
-    emit_format("else");
+    emit_text("else");
     emit_open_block();
     for (uint32_t k = 1; const ScriptFile *f = file_numbered(k); k++) {
         emit_format("%snotify_tsf (%u, %ld, %ld);", RP(), k, f->identity_key,
@@ -711,11 +711,11 @@ void write_dynamic_following(SemanticEntry *root)
 void write_root_run(SemanticEntry *root)
 {
     int depth = source_context.depth;
-    emit_format("%sstartchronomarkloop ( %d, %d , %d, %szirko->J%d, \"\", 0, 0);",
-                RP(), root->tdc_end_id, root->tdc_id, depth, P, depth);
-    emit_format("%slocal_state = %szirko->%sS%d ();", P, P, P, root->tdc_id);
-    emit_format("%sstopchronomarkloop (%slocal_state, %d, %d, %szirko->J%d, \"\", 0, 0);",
-                RP(), P, root->tdc_end_id, depth, P, depth);
+    emit_format("%sstartchronomarkloop ( %d, %d , %d, zrk_zirko->J%d, \"\", 0, 0);",
+                RP(), root->tdc_end_id, root->tdc_id, depth, depth);
+    emit_format("zrk_local_state = zrk_zirko->zrk_S%d ();", root->tdc_id);
+    emit_format("%sstopchronomarkloop (zrk_local_state, %d, %d, zrk_zirko->J%d, \"\", 0, 0);",
+                RP(), root->tdc_end_id, depth, depth);
     if (source_context.trace_buffering)
         emit_format("%sflush_circular_buffer (K_TRACECTX_MAX_PRIORITY);", RP());
     emit_format("%send ();", RP());
@@ -732,13 +732,13 @@ void write_entry_end()
         /* the buffer came from new[]: it goes back with delete[] */
         if (source_context.trace_buffering)
             emit_format("delete [] %sctxbuffertrace;", RP());
-        emit_format("delete %szirko;", P);
+        emit_text("delete zrk_zirko;");
     }
     if (source_context.thread_entry) {
-        emit_format("%sthr_exit ((%slocal_state != 0));", P, P);
+        emit_text("zrk_thr_exit ((zrk_local_state != 0));");
     } else {
-        emit_format("ZRS_EXIT ((%slocal_state != 0));", P);
-        emit_format("return ( %s );", "0");
+        emit_text("ZRS_EXIT ((zrk_local_state != 0));");
+        emit_text("return ( 0 );");
     }
 }
 
@@ -751,7 +751,7 @@ void write_entry_function()
     if (source_context.thread_entry)
         emit_format("ZRK_T_THREAD_RETURN  %s(ZRK_PT_ARG arg)", source_context.thread.c_str());
     else
-        emit_format("ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)");
+        emit_text("ZRK_T_INT main(ZRK_T_INT argc,ZRK_PT_CAR *argv)");
     emit_open_block();
     write_entry_locals();
     write_driver_object();
@@ -771,7 +771,7 @@ void write_entry_function()
     emit_format("%sctxflagprobe = 0;", RP());
     write_results_file();
     SemanticEntry *root = root_scenario();
-    emit_format("%szirko->J%d = 1;", P, source_context.depth);
+    emit_format("zrk_zirko->J%d = 1;", source_context.depth);
     write_dynamic_following(root);
     write_root_run(root);
     write_entry_end();

@@ -17,13 +17,9 @@
 
 #include <QString>
 
-#include <cstdarg>
 #include <cstring>
 
 namespace {
-
-const char *const P = "zrk_";
-const char *const RT = "zrk_runtime";
 
 /* An item that has no place in a statement list (fatal).  ENTCODUNK */
 void misplaced_item(const SemanticEntry *e)
@@ -88,7 +84,7 @@ void temporary_declaration(SemanticEntry *e)
 void write_declaration(SemanticEntry *e)
 {
     switch (e->kind) {
-    case EK_NATIVE_DECL: emit_format("%s", text_or_empty(e->name)); break;
+    case EK_NATIVE_DECL: emit_text(text_or_empty(e->name)); break;
     case EK_TEMP_VAR: temporary_declaration(e); break;
     case EK_TIMER_VAR:
         emit_format("int %s=%d;", e->name, e->descriptor ? timer_number(e->descriptor) : 0);
@@ -99,13 +95,13 @@ void write_declaration(SemanticEntry *e)
 
 void emit_try_ending()
 {
-    emit_format("ZRK_END_TRY");
-    emit_format("#ifdef ZRK_HANDLE_EXCEPTION");
-    emit_format("catch(...)");
+    emit_text("ZRK_END_TRY");
+    emit_text("#ifdef ZRK_HANDLE_EXCEPTION");
+    emit_text("catch(...)");
     emit_open_block();
-    emit_format("return ( %s );", "1");
+    emit_text("return ( 1 );");
     emit_close_block();
-    emit_format("#endif // ZRK_HANDLE_EXCEPTION");
+    emit_text("#endif // ZRK_HANDLE_EXCEPTION");
 }
 
 /* Writes the leading declarations; returns the first other item. */
@@ -157,7 +153,7 @@ void filter_condition(const char *text)
     line += ")";
     if (groups)
         line += " )";
-    emit_format("%s", line.c_str());
+    emit_text(line.c_str());
 }
 
 /* "if ((zrk_runtime.zrk_ctxnuminstance==2) || ...)" for the instances
@@ -172,7 +168,7 @@ void instance_condition(SemanticEntry *begin)
             continue;
         if (!first)
             line += " || ";
-        line += format_text("(%s.%sctxnuminstance==%d)", RT, P,
+        line += format_text("(zrk_runtime.zrk_ctxnuminstance==%d)",
                             instance_number(instance->descriptor));
         first = false;
     }
@@ -203,8 +199,8 @@ void def_message_statement(SemanticEntry *e)
     if (!message || !message->descriptor || !message_used(message->descriptor))
         return;
     SemanticEntry *type = message_type(message->descriptor);
-    emit_format("%smsg_%s[%d].%sdefNumber = %d;", P, type ? type->name : "",
-                message_index(message->descriptor), P, def_number(d));
+    emit_format("zrk_msg_%s[%d].zrk_defNumber = %d;", type ? type->name : "",
+                message_index(message->descriptor), def_number(d));
     generate_nested_items(d->inner);
 }
 
@@ -214,7 +210,7 @@ void if_statement(SemanticEntry *e)
     emit_format("if ( %s )", text_or_empty(if_condition(d)));
     nested_block(d->inner);
     if (if_else(d)) {
-        emit_format("else");
+        emit_text("else");
         nested_block(if_else(d));
     }
 }
@@ -222,7 +218,7 @@ void if_statement(SemanticEntry *e)
 void when_label(SemanticEntry *e)
 {
     if (e->name && strcmp(e->name, "OTHERS") == 0)
-        emit_format("default :");
+        emit_text("default :");
     else
         emit_format("case %s :", text_or_empty(e->name));
 }
@@ -234,7 +230,7 @@ void case_branch(SemanticEntry *e)
         when_label(label);
     emit_open_block();
     generate_nested_items(d->inner);
-    emit_format("break;");
+    emit_text("break;");
     emit_close_block();
 }
 
@@ -243,17 +239,17 @@ void rendezvous_statement(SemanticEntry *e)
     const char *r = e->descriptor && rendezvous_name(e->descriptor)
                         ? rendezvous_name(e->descriptor) : text_or_empty(e->name);
     int x = e->tdc_id, node = e->trace_node, file = int(e->file_number);
-    emit_format("%s.%sbrdv(%d, \"%s\");", RT, P, x, r);
-    emit_format("if (%srdv(\"%s\"))", P, r);
+    emit_format("zrk_runtime.zrk_brdv(%d, \"%s\");", x, r);
+    emit_format("if (zrk_rdv(\"%s\"))", r);
     emit_open_block();
-    emit_dynflw(format_text("%s.%srdv_reached_tsf ( 1, %d, %d);", RT, P, node, file));
-    emit_format("%s.%sardv(%d,1, \"%s\");", RT, P, x, r);
+    emit_dynflw(format_text("zrk_runtime.zrk_rdv_reached_tsf ( 1, %d, %d);", node, file));
+    emit_format("zrk_runtime.zrk_ardv(%d,1, \"%s\");", x, r);
     write_short_debug_ending();
     emit_close_block();
-    emit_format("else");
+    emit_text("else");
     emit_open_block();
-    emit_dynflw(format_text("%s.%srdv_reached_tsf ( 0, %d, %d);", RT, P, node, file));
-    emit_format("%s.%sardv(%d,0, \"%s\");", RT, P, x, r);
+    emit_dynflw(format_text("zrk_runtime.zrk_rdv_reached_tsf ( 0, %d, %d);", node, file));
+    emit_format("zrk_runtime.zrk_ardv(%d,0, \"%s\");", x, r);
     emit_close_block();
 }
 
@@ -261,20 +257,20 @@ void rendezvous_statement(SemanticEntry *e)
 ** stops the loop and, outside debug builds, the scenario. */
 void send_loop(const char *commtype, int index, const char *procsend)
 {
-    emit_format("ZRK_T_INT %si, %spsret=0;", P, P);
-    emit_format("%s.%srio_on();", RT, P);
-    emit_format("for (zrk_i=0;zrk_i<%schannel_%s[%d].zrk_numberofId;zrk_i++)", P, commtype,
+    emit_text("ZRK_T_INT zrk_i, zrk_psret=0;");
+    emit_text("zrk_runtime.zrk_rio_on();");
+    emit_format("for (zrk_i=0;zrk_i<zrk_channel_%s[%d].zrk_numberofId;zrk_i++)", commtype,
                 index);
     emit_open_block();
-    emit_format("%s.%srio_off();", RT, P);
-    emit_format("%spsret = %s%s (%d,zrk_i);", P, P, procsend, index);
-    emit_format("%s.%srio_on();", RT, P);
-    emit_format("if (%spsret==1)", P);
+    emit_text("zrk_runtime.zrk_rio_off();");
+    emit_format("zrk_psret = zrk_%s (%d,zrk_i);", procsend, index);
+    emit_text("zrk_runtime.zrk_rio_on();");
+    emit_text("if (zrk_psret==1)");
     emit_open_block();
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("%sdebug_state=1;", P);
+    emit_text("zrk_debug_state=1;");
     emit_endif();
-    emit_format("break;");
+    emit_text("break;");
     emit_close_block();
     emit_close_block();
 }
@@ -306,18 +302,18 @@ void send_statement(SemanticEntry *e)
     const char *m = message ? message->name : "";
     const char *t = type ? type->name : "";
     int index = channel && channel->descriptor ? channel_index(channel->descriptor) : 0;
-    emit_format("%s.%ssend( %d, \"%s\");", RT, P, e->tdc_id, m);
-    emit_format(held_by_value(t) ? "%s%s_send = %s;" : "%s%s_send = &%s;", P, t, m);
-    emit_dynflw(format_text("%s.%ssend_tsf ( %d, %d);", RT, P, e->trace_node,
+    emit_format("zrk_runtime.zrk_send( %d, \"%s\");", e->tdc_id, m);
+    emit_format(held_by_value(t) ? "zrk_%s_send = %s;" : "zrk_%s_send = &%s;", t, m);
+    emit_dynflw(format_text("zrk_runtime.zrk_send_tsf ( %d, %d);", e->trace_node,
                             int(e->file_number)));
     emit_open_block();
     send_loop(commtype ? commtype->name : "", index, procsend ? procsend->name : "");
-    emit_format("%s%s_dump_msg ( %s );", P, t, m);
-    emit_format("%s.%sendsend( %spsret,%d);", RT, P, P, e->tdc_end_id);
+    emit_format("zrk_%s_dump_msg ( %s );", t, m);
+    emit_format("zrk_runtime.zrk_endsend( zrk_psret,%d);", e->tdc_end_id);
     emit_ifdef("ZRK_SCENARIA_DEBUG");
     emit_else();
-    emit_format("if (%spsret)", P);
-    emit_format("return ( %s );", "1");
+    emit_text("if (zrk_psret)");
+    emit_text("return ( 1 );");
     emit_endif();
     emit_close_block();
 }
@@ -327,8 +323,8 @@ void clear_id_statement(SemanticEntry *e)
     SemanticEntry *channel = id_channel(e->descriptor);
     SemanticEntry *commtype = channel_commtype_of(channel);
     int index = channel && channel->descriptor ? channel_index(channel->descriptor) : 0;
-    emit_format("%schannel_%s[%d].%snumberofId=0;", P, commtype ? commtype->name : "", index,
-                P);
+    emit_format("zrk_channel_%s[%d].zrk_numberofId=0;",
+                commtype ? commtype->name : "", index);
 }
 
 /* CATCH in a body: the handler joins the function's list and the try
@@ -337,17 +333,18 @@ void catch_statement(SemanticEntry *e)
 {
     record_local_catch_handler(e);
     emit_try_ending();
-    emit_format("ZRK_TRY");
+    emit_text("ZRK_TRY");
 }
 
 void runtime_call(const char *name, int id)
 {
-    emit_format("%s.%s%s (%d);", RT, P, name, id);
+    emit_format("zrk_runtime.zrk_%s (%d);", name, id);
 }
 
 void filter_call(const char *name, SemanticEntry *e)
 {
-    emit_format("%s.%s%s (\"%s\", %d );", RT, P, name, text_or_empty(e->name), e->tdc_id);
+    emit_format("zrk_runtime.zrk_%s (\"%s\", %d );",
+                name, text_or_empty(e->name), e->tdc_id);
 }
 
 /* The statements whose entry needs no descriptor. */
@@ -356,28 +353,28 @@ bool plain_statement(SemanticEntry *e)
     int x = e->tdc_id;
     switch (e->kind) {
     case EK_COMMENT: runtime_call("comment", x); return true;
-    case EK_NATIVE_STMT: emit_format("%s", text_or_empty(e->name)); return true;
+    case EK_NATIVE_STMT: emit_text(text_or_empty(e->name)); return true;
     case EK_ERROR: runtime_call("error", x); write_short_debug_ending(); return true;
-    case EK_EXIT: runtime_call("rioexit", x); emit_format("return ( %s );", "3"); return true;
+    case EK_EXIT: runtime_call("rioexit", x); emit_text("return ( 3 );"); return true;
     case EK_SET: filter_call("setfilter", e); return true;
     case EK_UNSET: filter_call("unsetfilter", e); return true;
     case EK_NO_MESSAGE:
         runtime_call("nomsg", x);
-        emit_format("return ( ZRK_NO_MESSAGE );");
+        emit_text("return ( ZRK_NO_MESSAGE );");
         return true;
     case EK_MESSAGE_DATE: runtime_call("msgdate", x); return true;
     case EK_RESET: case EK_TIMER:
-        emit_format("%sget_date(&(%stimer[%s].timer));", P, P, text_or_empty(e->name));
+        emit_format("zrk_get_date(&(zrk_timer[%s].timer));", text_or_empty(e->name));
         return true;
     case EK_PAUSE:
-        emit_format("%s.%spause ((ZRK_T_UTIME)(%s));", RT, P, text_or_empty(e->name));
+        emit_format("zrk_runtime.zrk_pause ((ZRK_T_UTIME)(%s));", text_or_empty(e->name));
         return true;
     case EK_FLUSH_TRACE:
-        emit_format("%s.%sflush_trace ( %d );", RT, P, x);
-        emit_format("%s.%sflush_circular_buffer (K_TRACECTX_MAX_PRIORITY);", RT, P);
+        emit_format("zrk_runtime.zrk_flush_trace ( %d );", x);
+        emit_text("zrk_runtime.zrk_flush_circular_buffer (K_TRACECTX_MAX_PRIORITY);");
         return true;
-    case EK_TRACE_ON: emit_format("%s.%strace_on ( %d );", RT, P, x); return true;
-    case EK_TRACE_OFF: emit_format("%s.%strace_off ( %d );", RT, P, x); return true;
+    case EK_TRACE_ON: emit_format("zrk_runtime.zrk_trace_on ( %d );", x); return true;
+    case EK_TRACE_OFF: emit_format("zrk_runtime.zrk_trace_off ( %d );", x); return true;
     default: return false;
     }
 }
@@ -401,7 +398,7 @@ void described_statement(SemanticEntry *e)
     case EK_RENDEZVOUS: rendezvous_statement(e); break;
     case EK_CLEAR_ID: clear_id_statement(e); break;
     case EK_PRINT:
-        emit_format("%s.%sprint(%d,(ZRK_T_ULONG)(%s));", RT, P, e->tdc_id,
+        emit_format("zrk_runtime.zrk_print(%d,(ZRK_T_ULONG)(%s));", e->tdc_id,
                     text_or_empty(print_expression(d)));
         break;
     case EK_CATCH: catch_statement(e); break;
@@ -469,23 +466,9 @@ void write_item(SemanticEntry *e)
 
 void emit_dynflw(const std::string &line)
 {
-    emit_format("#if ZRS_DYNFLW");
-    emit_format("%s", line.c_str());
-    emit_format("#endif /* ZRS_DYNFLW */");
-}
-
-std::string format_text(const char *format, ...)
-{
-    va_list args, again;
-    va_start(args, format);
-    va_copy(again, args);
-    int size = vsnprintf(nullptr, 0, format, args);
-    va_end(args);
-    std::string out(size > 0 ? size_t(size) : 0, '\0');
-    if (size > 0)
-        vsnprintf(&out[0], size_t(size) + 1, format, again);
-    va_end(again);
-    return out;
+    emit_text("#if ZRS_DYNFLW");
+    emit_text(line.c_str());
+    emit_text("#endif /* ZRS_DYNFLW */");
 }
 
 SemanticEntry *scope_first_entry(const Scope *scope)
@@ -505,16 +488,16 @@ void write_debug_ending(const char *debug_value, const char *normal_value)
 void write_short_debug_ending()
 {
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("%sdebug_state = %s;", P, "1");
+    emit_text("zrk_debug_state = 1;");
     emit_else();
-    emit_format("return ( %s );", "1");
+    emit_text("return ( 1 );");
     emit_endif();
 }
 
 void generate_statement_list(Scope *list)
 {
     SemanticEntry *e = write_prologue(scope_first_entry(list));
-    emit_format("ZRK_TRY");
+    emit_text("ZRK_TRY");
     write_items(e);
     emit_try_ending();
 }

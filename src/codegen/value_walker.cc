@@ -13,12 +13,10 @@
 #include "diag.h"
 #include "source_int.h"
 
+#include <charconv>
 #include <cstring>
 
 namespace {
-
-const char *const P = "zrk_";
-const char *const RT = "zrk_runtime";
 
 struct Walk {
     WalkMode mode;
@@ -46,10 +44,10 @@ bool given(const char *text) { return text && *text; }
 const char *received = "zrk_msgrcv";
 
 /* The access path without its leading "zrk_msgrcv". */
-std::string after_received(const std::string &path)
+const char *after_received(const std::string &path)
 {
     size_t n = strlen(received);
-    return path.compare(0, n, received) == 0 ? path.substr(n) : path;
+    return path.c_str() + (path.compare(0, n, received) == 0 ? n : 0);
 }
 
 /* The casts of the type classes 0 to 5. */
@@ -101,13 +99,13 @@ const char *const range_functions[] = {"_int_c (",   "_byte_c (",  "_int_c (",
 
 void exception_tail(SemanticEntry *e)
 {
-    emit_format("ZRK_END_TRY");
-    emit_format("#ifdef ZRK_HANDLE_EXCEPTION");
-    emit_format("catch(...)");
+    emit_text("ZRK_END_TRY");
+    emit_text("#ifdef ZRK_HANDLE_EXCEPTION");
+    emit_text("catch(...)");
     emit_open_block();
-    emit_format("%s.%svar_catch(%d);", RT, P, e->tdc_id);
+    emit_format("zrk_runtime.zrk_var_catch(%d);", e->tdc_id);
     emit_close_block();
-    emit_format("#endif // ZRK_HANDLE_EXCEPTION");
+    emit_text("#endif // ZRK_HANDLE_EXCEPTION");
 }
 
 /* A scalar element reports its element's last index; a named scalar -1. */
@@ -117,28 +115,32 @@ int reported_high(SemanticEntry *e)
 }
 
 void scalar_check(const Walk &w, SemanticEntry *e, const std::string &path,
-                  const std::string &expected, int k)
+                  const char *expected, int k)
 {
     SemanticDescriptor *d = e->descriptor;
     int type_class = value_class(d), base = display_base(d);
-    emit_format("ZRK_TRY");
-    line_append("%s.%s%s%s", RT, P, mode_word(w), check_function(w, type_class, base));
-    line_append("%d, %s", e->tdc_id, path.c_str());
-    if (w.mode == WM_VALUE_CHECK)
-        line_append(",%s", expected.c_str());
-    else if (w.mode == WM_COMPARISON)
-        line_append(",zrk_msgref%s", after_received(path).c_str());
-    if (!(w.mode == WM_COMPARISON && type_class == 1))
-        line_append("%s", base_argument(type_class, base));
-    line_append(", I%d, %d );", k, reported_high(e));
-    emit_line();
+    /* a check compares with the expected value, a comparison with the reference */
+    const char *against = "", *value = "";
+    if (w.mode == WM_VALUE_CHECK) {
+        against = ",";
+        value = expected;
+    } else if (w.mode == WM_COMPARISON) {
+        against = ",zrk_msgref";
+        value = after_received(path);
+    }
+    bool based = !(w.mode == WM_COMPARISON && type_class == 1);
+    emit_text("ZRK_TRY");
+    emit_format("zrk_runtime.zrk_%s%s%d, %s%s%s%s, I%d, %d );", mode_word(w),
+                check_function(w, type_class, base), e->tdc_id, path.c_str(), against, value,
+                based ? base_argument(type_class, base) : "", k, reported_high(e));
     exception_tail(e);
 }
 
-void bound(const char *cast, bool present, const std::string &value)
+/* A bound: its value, the copy's name before the place, or none. */
+void bound(const char *cast, bool present, const char *copy, const char *value)
 {
     if (present)
-        line_append("1,%s%s", cast, value.c_str());
+        line_append("1,%s%s%s", cast, copy, value);
     else
         line_append("0,%s0", cast);
 }
@@ -153,23 +155,21 @@ void range_check(const Walk &w, SemanticEntry *e, const std::string &path, int k
     }
     const char *cast = casts[type_class];
     bool low = given(value_min(d)), high = given(value_max(d));
-    std::string min_value = low ? value_min(d) : "", max_value = high ? value_max(d) : "";
-    if (w.mode != WM_VALUE_CHECK) {
-        min_value = "zrk_msgMin" + after_received(path);
-        max_value = "zrk_msgMax" + after_received(path);
-    }
-    emit_format("ZRK_TRY");
+    /* outside a VAR check the bounds are the Min and Max copies' places */
+    bool copies = w.mode != WM_VALUE_CHECK;
+    const char *place = after_received(path);
+    emit_text("ZRK_TRY");
     if (w.mode == WM_VALUE_CHECK)
-        line_append("%s.%svar_range%s", RT, P, range_functions[type_class]);
+        line_append("zrk_runtime.zrk_var_range%s", range_functions[type_class]);
     else
-        line_append("%s.%s%s_range%s", RT, P, w.mode == WM_COMPARISON ? "cmp" : "dmp",
+        line_append("zrk_runtime.zrk_%s_range%s", w.mode == WM_COMPARISON ? "cmp" : "dmp",
                     range_functions[type_class]);
     line_append("%d, ", e->tdc_id);
     if (w.mode != WM_REFERENCE_DUMP)
         line_append("%s%s,", cast, path.c_str());
-    bound(cast, low, min_value);
+    bound(cast, low, copies ? "zrk_msgMin" : "", copies ? place : value_min(d));
     line_append(",");
-    bound(cast, high, max_value);
+    bound(cast, high, copies ? "zrk_msgMax" : "", copies ? place : value_max(d));
     if (w.mode != WM_COMPARISON)
         line_append("%s", base_argument(type_class, display_base(d)));
     line_append(", I%d, %d );", k, reported_high(e));
@@ -179,20 +179,20 @@ void range_check(const Walk &w, SemanticEntry *e, const std::string &path, int k
 
 /* Reference initialisation: the expected values assigned. */
 void scalar_assignment(const Walk &w, SemanticEntry *e, const std::string &path,
-                       const std::string &expected)
+                       const char *expected)
 {
     SemanticDescriptor *d = e->descriptor;
     bool text = value_class(d) == 7;
     if (e->kind != EK_VALUE_RANGE) {
         if (text)
-            emit_format("ZRS_STRCPY(%s,%s);", path.c_str(), expected.c_str());
+            emit_format("ZRS_STRCPY(%s,%s);", path.c_str(), expected);
         else
-            emit_format("%s = %s;", path.c_str(), expected.c_str());
+            emit_format("%s = %s;", path.c_str(), expected);
         return;
     }
     /* the bounds go to the Min and Max copies, at the same place */
-    std::string rest = path.compare(0, w.root.size(), w.root) == 0
-                           ? path.substr(w.root.size()) : std::string();
+    const char *rest = path.compare(0, w.root.size(), w.root) == 0
+                           ? path.c_str() + w.root.size() : "";
     int type_class = value_class(d);
     const char *cast = type_class >= 0 && type_class <= 5 ? casts[type_class] : "";
     const char *bounds[] = {value_min(d), value_max(d)};
@@ -201,25 +201,43 @@ void scalar_assignment(const Walk &w, SemanticEntry *e, const std::string &path,
         if (!given(bounds[i]))
             continue;
         if (text)
-            emit_format("ZRS_STRCPY(%s%s_%s%s,%s);", P, names[i], w.root.c_str(),
-                        rest.c_str(), bounds[i]);
+            emit_format("ZRS_STRCPY(zrk_%s_%s%s,%s);", names[i], w.root.c_str(), rest,
+                        bounds[i]);
         else
-            emit_format("%s%s_%s%s = %s%s;", P, names[i], w.root.c_str(), rest.c_str(),
-                        cast, bounds[i]);
+            emit_format("zrk_%s_%s%s = %s%s;", names[i], w.root.c_str(), rest, cast,
+                        bounds[i]);
     }
 }
 
-void walk_nodes(const Walk &w, Scope *scope, const std::string &path,
-                const std::string &expected, int k);
-void node(const Walk &w, SemanticEntry *e, const std::string &path,
-          const std::string &expected, int k);
+/* The walk grows the two paths in place: a part appends its name or index
+** and cuts it off again once its contents are written, so no path is
+** copied per node. */
+struct Grown {
+    explicit Grown(std::string &path) : text(path), size(path.size()) {}
+    ~Grown() { text.resize(size); }
+    std::string &text;
+    size_t size;
+};
+
+void add_name(std::string &path, SemanticEntry *e)
+{
+    if (e->name) {
+        path += '.';
+        path += e->name;
+    }
+}
+
+void walk_nodes(const Walk &w, Scope *scope, std::string &path, std::string &expected,
+                int k);
+void node(const Walk &w, SemanticEntry *e, std::string &path, std::string &expected,
+          int k);
 
 /* The expected value of a scalar: its own text, else the same place in
 ** the part given whole. */
-std::string expected_of(SemanticEntry *e, const std::string &expected)
+const char *expected_of(SemanticEntry *e, const std::string &expected)
 {
     const char *text = value_text(e->descriptor);
-    return given(text) ? std::string(text) : expected;
+    return given(text) ? text : expected.c_str();
 }
 
 void scalar(const Walk &w, SemanticEntry *e, const std::string &path,
@@ -248,110 +266,119 @@ bool scalar_element(SemanticEntry *e)
     return !e->name && !(value_low(d) == -1 && value_high(d) == -1);
 }
 
-/* A part given whole by one expression: its scalars' expected values
-** are paths in that expression. */
-std::string expected_base(SemanticEntry *e, const std::string &expected)
+/* A part given whole by one expression: its scalars' expected values are
+** paths in that expression, "(expression)".  False, when the part is not
+** given whole or that text is the expected path already. */
+bool whole_expected(SemanticEntry *e, const std::string &expected, std::string &whole)
 {
     SemanticDescriptor *d = e->descriptor;
-    if (value_whole(d) && given(value_text(d)))
-        return "(" + std::string(value_text(d)) + ")";
-    return expected;
+    if (!value_whole(d) || !given(value_text(d)))
+        return false;
+    whole = "(" + std::string(value_text(d)) + ")";
+    return whole != expected;
 }
 
-std::string with_name(const std::string &path, SemanticEntry *e)
+void group(const Walk &w, SemanticEntry *e, std::string &path, std::string &expected,
+           int k)
 {
-    return e->name ? path + "." + e->name : path;
-}
-
-void group(const Walk &w, SemanticEntry *e, const std::string &path,
-           const std::string &expected, int k)
-{
-    std::string base = expected_base(e, expected);
+    std::string base;
+    bool whole = whole_expected(e, expected, base);
     if (reporting(w))
-        emit_format("%s.%svarstruct (%d);", RT, P, e->tdc_id);
-    walk_nodes(w, e->descriptor->inner, with_name(path, e),
-               base == expected ? with_name(expected, e) : base, k);
+        emit_format("zrk_runtime.zrk_varstruct (%d);", e->tdc_id);
+    Grown own(path), inner(expected);
+    add_name(path, e);
+    if (!whole)
+        add_name(expected, e);
+    walk_nodes(w, e->descriptor->inner, path, whole ? base : expected, k);
     if (reporting(w))
-        emit_format("%s.%svarstruct (%d);", RT, P, e->tdc_end_id);
+        emit_format("zrk_runtime.zrk_varstruct (%d);", e->tdc_end_id);
 }
 
 std::string selector(const Walk &w, const std::string &path)
 {
-    std::string rest = after_received(path);
-    if (!rest.empty() && rest[0] == '.')
-        rest = rest.substr(1);
-    return "ZRK_" + w.message_type + "." + (rest.empty() ? "" : rest + ".") + "select";
+    const char *rest = after_received(path);
+    if (*rest == '.')
+        rest++;
+    return "ZRK_" + w.message_type + "." + (*rest ? std::string(rest) + "." : "") + "select";
 }
 
-void union_node(const Walk &w, SemanticEntry *e, const std::string &path,
-                const std::string &expected, int k)
+void union_node(const Walk &w, SemanticEntry *e, std::string &path, std::string &expected,
+                int k)
 {
     SemanticDescriptor *d = e->descriptor;
-    std::string own = with_name(path, e);
-    std::string base = expected_base(e, expected);
-    std::string inner_expected = base == expected ? with_name(expected, e) : base;
+    std::string base;
+    bool whole = whole_expected(e, expected, base);
+    Grown own(path), inner(expected);
+    add_name(path, e);
+    if (!whole)
+        add_name(expected, e);
+    std::string &inner_expected = whole ? base : expected;
     if (w.mode == WM_REFERENCE_INIT) {
         if (value_whole(d) && given(value_text(d)))
-            emit_format("%s=%s;", own.c_str(), value_text(d));
+            emit_format("%s=%s;", path.c_str(), value_text(d));
         else
-            walk_nodes(w, d->inner, own, inner_expected, k);
+            walk_nodes(w, d->inner, path, inner_expected, k);
         return;
     }
     if (reporting(w))
-        emit_format("%s.%svarstruct (%d);", RT, P, e->tdc_id);
+        emit_format("zrk_runtime.zrk_varstruct (%d);", e->tdc_id);
     if (w.mode == WM_MESSAGE_DUMP) {
-        emit_format("switch (%s)", selector(w, own).c_str());
+        emit_format("switch (%s)", selector(w, path).c_str());
         emit_open_block();
         int number = 0;
         for (SemanticEntry *m = scope_first(d->inner); m; m = m->next, number++) {
             emit_format("case %d:", number);
             emit_open_block();
-            node(w, m, own, inner_expected, k);
-            emit_format("break;");
+            node(w, m, path, inner_expected, k);
+            emit_text("break;");
             emit_close_block();
         }
         emit_close_block();
     } else if (w.mode == WM_COMPARISON && value_member(d) >= 0) {
-        emit_format("if (%s==%d)", selector(w, own).c_str(), value_member(d));
+        emit_format("if (%s==%d)", selector(w, path).c_str(), value_member(d));
         emit_open_block();
-        walk_nodes(w, d->inner, own, inner_expected, k);
+        walk_nodes(w, d->inner, path, inner_expected, k);
         emit_close_block();
-        emit_format("else");
+        emit_text("else");
         emit_open_block();
-        emit_format("%s.%ssetflagrt ();", RT, P);
+        emit_text("zrk_runtime.zrk_setflagrt ();");
         emit_close_block();
     } else {
-        walk_nodes(w, d->inner, own, inner_expected, k);
+        walk_nodes(w, d->inner, path, inner_expected, k);
     }
     if (reporting(w))
-        emit_format("%s.%svarstruct (%d);", RT, P, e->tdc_end_id);
+        emit_format("zrk_runtime.zrk_varstruct (%d);", e->tdc_end_id);
 }
 
-std::string indexed(const std::string &path, SemanticEntry *e, int k)
-{
-    std::string counter = "[I" + std::to_string(k) + "]";
-    return e->name ? path + "." + e->name + counter : path + counter;
-}
-
-void array(const Walk &w, SemanticEntry *e, const std::string &path,
-           const std::string &expected, int k)
+void array(const Walk &w, SemanticEntry *e, std::string &path, std::string &expected,
+           int k)
 {
     k++;
-    std::string base = expected_base(e, expected);
-    std::string inner_expected =
-        base == expected ? indexed(expected, e, k) : base + "[I" + std::to_string(k) + "]";
+    char counter[24] = "[I";
+    char *end = std::to_chars(counter + 2, counter + sizeof counter - 2, k).ptr;
+    *end++ = ']';
+    *end = '\0';
+    std::string base;
+    bool whole = whole_expected(e, expected, base);
     if (reporting(w))
-        emit_format("%s.%svartab (%d);", RT, P, e->tdc_id);
-    walk_nodes(w, e->descriptor->inner, indexed(path, e, k), inner_expected, k);
+        emit_format("zrk_runtime.zrk_vartab (%d);", e->tdc_id);
+    Grown own(path), inner(expected);
+    add_name(path, e);
+    path += counter;
+    if (!whole)
+        add_name(expected, e);
+    std::string &inner_expected = whole ? base : expected;
+    inner_expected += counter;
+    walk_nodes(w, e->descriptor->inner, path, inner_expected, k);
     if (reporting(w))
-        emit_format("%s.%svartab (%d);", RT, P, e->tdc_end_id);
+        emit_format("zrk_runtime.zrk_vartab (%d);", e->tdc_end_id);
 }
 
 void scalar_element_code(const Walk &w, SemanticEntry *e, const std::string &path,
                          const std::string &expected, int k)
 {
     if (reporting(w))
-        emit_format("%s.%svarreset ();", RT, P);
+        emit_text("zrk_runtime.zrk_varreset ();");
     index_line(k, value_low(e->descriptor), value_high(e->descriptor));
     emit_open_block();
     scalar(w, e, path, expected, k);
@@ -369,27 +396,29 @@ SemanticEntry *lone_scalar(SemanticEntry *element)
     return is_scalar ? first : nullptr;
 }
 
-void element(const Walk &w, SemanticEntry *e, const std::string &path,
-             const std::string &expected, int k)
+void element(const Walk &w, SemanticEntry *e, std::string &path, std::string &expected,
+             int k)
 {
     SemanticDescriptor *d = e->descriptor;
+    std::string base;
+    std::string &inner_expected = whole_expected(e, expected, base) ? base : expected;
     if (SemanticEntry *s = lone_scalar(e)) {
-        scalar_element_code(w, s, path, expected_base(e, expected), k);
+        scalar_element_code(w, s, path, inner_expected, k);
         return;
     }
     if (reporting(w))
-        emit_format("%s.%svarplage (%d, %d, %d);", RT, P, e->tdc_id, value_low(d),
+        emit_format("zrk_runtime.zrk_varplage (%d, %d, %d);", e->tdc_id, value_low(d),
                     value_high(d));
     index_line(k, value_low(d), value_high(d));
     emit_open_block();
-    walk_nodes(w, d->inner, path, expected_base(e, expected), k);
+    walk_nodes(w, d->inner, path, inner_expected, k);
     emit_close_block();
     if (reporting(w))
-        emit_format("%s.%svarplage ( %d, -1, -1 );", RT, P, e->tdc_end_id);
+        emit_format("zrk_runtime.zrk_varplage ( %d, -1, -1 );", e->tdc_end_id);
 }
 
-void node(const Walk &w, SemanticEntry *e, const std::string &path,
-          const std::string &expected, int k)
+void node(const Walk &w, SemanticEntry *e, std::string &path, std::string &expected,
+          int k)
 {
     if (!e->descriptor)
         return;
@@ -400,7 +429,10 @@ void node(const Walk &w, SemanticEntry *e, const std::string &path,
     case EK_VALUE_ELEMENT: element(w, e, path, expected, k); break;
     case EK_VALUE_SCALAR: case EK_VALUE_RANGE: case EK_VALUE_PATH:
         if (!scalar_element(e)) {
-            scalar(w, e, with_name(path, e), with_name(expected, e), k);
+            Grown own(path), inner(expected);
+            add_name(path, e);
+            add_name(expected, e);
+            scalar(w, e, path, expected, k);
             break;
         }
         scalar_element_code(w, e, path, expected, k);
@@ -410,8 +442,8 @@ void node(const Walk &w, SemanticEntry *e, const std::string &path,
     }
 }
 
-void walk_nodes(const Walk &w, Scope *scope, const std::string &path,
-                const std::string &expected, int k)
+void walk_nodes(const Walk &w, Scope *scope, std::string &path, std::string &expected,
+                int k)
 {
     for (SemanticEntry *e = scope_first(scope); e; e = e->next)
         node(w, e, path, expected, k);
@@ -424,7 +456,8 @@ void walk_node(WalkMode mode, SemanticEntry *e, const std::string &path,
                const char *root)
 {
     Walk w{mode, message_type ? message_type : "", root ? root : ""};
-    node(w, e, path, expected, depth);
+    std::string own(path), inner(expected);
+    node(w, e, own, inner, depth);
 }
 
 void walk_values(WalkMode mode, SemanticEntry *root, const char *path,
@@ -433,5 +466,6 @@ void walk_values(WalkMode mode, SemanticEntry *root, const char *path,
     if (!root || !root->descriptor)
         return;
     Walk w{mode, message_type ? message_type : "", root->name ? root->name : ""};
-    walk_nodes(w, root->descriptor->inner, path, path, 0);
+    std::string own(path), inner(path);
+    walk_nodes(w, root->descriptor->inner, own, inner, 0);
 }

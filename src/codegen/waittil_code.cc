@@ -11,23 +11,22 @@
 namespace {
 
 const char *const P = "zrk_";
-const char *const RT = "zrk_runtime";
 
 const char *name_of(SemanticEntry *e) { return e && e->name ? e->name : ""; }
 
 void debug_stop()
 {
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("%scontinue_debug = 1;", P);
+    emit_text("zrk_continue_debug = 1;");
     emit_else();
-    emit_format("return ( %s );", "1");
+    emit_text("return ( 1 );");
     emit_endif();
 }
 
 void under_debug(const char *text)
 {
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("%s", text);
+    emit_text(text);
     emit_endif();
 }
 
@@ -109,11 +108,11 @@ void first_checks(SemanticEntry *w, const std::vector<Term> &terms,
 {
     line_append("if (0");
     for (const Term &t : terms)
-        line_append("||(!%smsg_%s[%d].%sdefNumber)", P, name_of(t.type), t.index, P);
+        line_append("||(!zrk_msg_%s[%d].zrk_defNumber)", name_of(t.type), t.index);
     line_append(")");
     emit_line();
     emit_open_block();
-    emit_format("%s.%snodefmsg(%d);", RT, P, w->tdc_id);
+    emit_format("zrk_runtime.zrk_nodefmsg(%d);", w->tdc_id);
     debug_stop();
     emit_close_block();
     line_append("else if (!(0");
@@ -125,23 +124,23 @@ void first_checks(SemanticEntry *w, const std::vector<Term> &terms,
         if (again)
             continue;
         seen.push_back(p.channel);
-        line_append("||(%schannel_%s[%d].%snumberofId)", P, name_of(commtype_of(p.channel)),
-                    channel_index(p.channel->descriptor), P);
+        line_append("||(zrk_channel_%s[%d].zrk_numberofId)",
+                    name_of(commtype_of(p.channel)), channel_index(p.channel->descriptor));
     }
     line_append("))");
     emit_line();
     emit_open_block();
-    emit_format("%s.%snoaddid(%d);", RT, P, w->tdc_id);
+    emit_format("zrk_runtime.zrk_noaddid(%d);", w->tdc_id);
     debug_stop();
     emit_close_block();
 }
 
 void wait_step(int number)
 {
-    emit_format("if (%sWAIT_%d(&%sexprOK, &%sexprKO, %swtime_0))", P, number, P, P, P);
+    emit_format("if (zrk_WAIT_%d(&zrk_exprOK, &zrk_exprKO, zrk_wtime_0))", number);
     emit_open_block();
-    emit_format("%send_waittil_debug = 1;", P);
-    emit_format("break;");
+    emit_text("zrk_end_waittil_debug = 1;");
+    emit_text("break;");
     emit_close_block();
 }
 
@@ -161,42 +160,42 @@ void type_block(const Reception &r, SemanticEntry *T, SemanticEntry *K, Semantic
     int k = channel_index(K->descriptor);
     emit_format("/* Type message %s */", type);
     if (!table) {
-        emit_format("for (zrk_i=0;");
+        emit_text("for (zrk_i=0;");
         under_debug("!zrk_continue_debug&&");
-        emit_format("!zrk_end_waittil_debug && zrk_i<%schannel_%s[%d].zrk_numberofId;zrk_i++)",
-                    P, comm, k);
+        emit_format("!zrk_end_waittil_debug && "
+                    "zrk_i<zrk_channel_%s[%d].zrk_numberofId;zrk_i++)", comm, k);
         emit_open_block();
     }
-    emit_format("%sret = 0;", P);
-    emit_format("%s.%srio_off();", RT, P);
+    emit_text("zrk_ret = 0;");
+    emit_text("zrk_runtime.zrk_rio_off();");
     if (table)
-        emit_format("%scbret=%s%s_ON_%s(%d);", P, P, M, comm, k);
+        emit_format("zrk_cbret=zrk_%s_ON_%s(%d);", M, comm, k);
     else
-        emit_format("%scbret=%s%s_ON_%s(%d,%si);", P, P, M, comm, k, P);
-    emit_format("%s.%srio_on();", RT, P);
-    emit_format("if (%scbret== 1)", P);
+        emit_format("zrk_cbret=zrk_%s_ON_%s(%d,zrk_i);", M, comm, k);
+    emit_text("zrk_runtime.zrk_rio_on();");
+    emit_text("if (zrk_cbret== 1)");
     emit_open_block();
-    emit_format("#if ZRS_DYNFLW");
-    emit_format("%s.%send_waittil_tsf ( %d, %d, 2);", RT, P, r.m + 1, r.t);
-    emit_format("#endif /* ZRS_DYNFLW */");
-    emit_format("%s.%sendwaittil(2, %d, \"%s\");", RT, P, r.waittil->tdc_end_id, type);
+    emit_text("#if ZRS_DYNFLW");
+    emit_format("zrk_runtime.zrk_end_waittil_tsf ( %d, %d, 2);", r.m + 1, r.t);
+    emit_text("#endif /* ZRS_DYNFLW */");
+    emit_format("zrk_runtime.zrk_endwaittil(2, %d, \"%s\");", r.waittil->tdc_end_id, type);
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("%scontinue_debug = 1;", P);
-    emit_format("break;");
+    emit_text("zrk_continue_debug = 1;");
+    emit_text("break;");
     emit_else();
-    emit_format("return ( %s );", "1");
+    emit_text("return ( 1 );");
     emit_endif();
     emit_close_block();
-    emit_format("if (%scbret==ZRK_MESSAGE_READ)", P);
+    emit_text("if (zrk_cbret==ZRK_MESSAGE_READ)");
     emit_open_block();
-    emit_format("char zrk_str_type_rcv[1024];");
+    emit_text("char zrk_str_type_rcv[1024];");
     emit_format("zrk_strcpy(zrk_str_type_rcv,\"< !!! Unknown type !!! >\");");
-    emit_format("#if ZRS_DYNFLW");
-    emit_format("%s.%swaittil_tsf ( \"%s\", %d, %d);", RT, P, type, r.m, r.t);
-    emit_format("#endif /* ZRS_DYNFLW */");
+    emit_text("#if ZRS_DYNFLW");
+    emit_format("zrk_runtime.zrk_waittil_tsf ( \"%s\", %d, %d);", type, r.m, r.t);
+    emit_text("#endif /* ZRS_DYNFLW */");
     if (is_virtual) {
         emit_format("%s *tmp_rcv = dynamic_cast<%s *>(zrk_%s_rcv);", type, type, M);
-        emit_format("if (tmp_rcv)");
+        emit_text("if (tmp_rcv)");
         emit_format("zrk_%s_rcv=*tmp_rcv;", type);
         emit_format("if (zrk_%s_rcv)", M);
         emit_open_block();
@@ -206,23 +205,24 @@ void type_block(const Reception &r, SemanticEntry *T, SemanticEntry *K, Semantic
             if (!u->name)
                 continue;
             if (separator)
-                emit_format("%s", separator);
+                emit_text(separator);
             emit_format("if(typeid(*zrk_%s_rcv)==typeid(%s))", M, u->name);
             emit_format("zrk_strcpy(zrk_str_type_rcv,\"%s\");", u->name);
             separator = "else";
         }
-        emit_format("%srcv |= 1;", P);
+        emit_text("zrk_rcv |= 1;");
         emit_close_block();
-        emit_format("%s.%sevt (%d,%d,1,zrk_str_type_rcv);", RT, P, T->tdc_id, K->tdc_id);
-        emit_format("if (tmp_rcv)");
+        emit_format("zrk_runtime.zrk_evt (%d,%d,1,zrk_str_type_rcv);",
+                    T->tdc_id, K->tdc_id);
+        emit_text("if (tmp_rcv)");
     } else {
-        emit_format("%srcv |= 1;", P);
-        emit_format("%s.%sevt (%d,%d,0,\" \");", RT, P, T->tdc_id, K->tdc_id);
+        emit_text("zrk_rcv |= 1;");
+        emit_format("zrk_runtime.zrk_evt (%d,%d,0,\" \");", T->tdc_id, K->tdc_id);
     }
     if (is_virtual)
         emit_open_block();
-    emit_format("%s%s_dump_msg (%s%s_rcv);", P, type, P, type);
-    emit_format("%s.%sendevt (%d);", RT, P, T->tdc_end_id);
+    emit_format("zrk_%s_dump_msg (zrk_%s_rcv);", type, type);
+    emit_format("zrk_runtime.zrk_endevt (%d);", T->tdc_end_id);
     if (is_virtual)
         emit_close_block();
     int ci = C && C->descriptor ? commtype_number(C->descriptor) : 0;
@@ -230,39 +230,39 @@ void type_block(const Reception &r, SemanticEntry *T, SemanticEntry *K, Semantic
         if (term.type != T || (term.channel && term.channel != K))
             continue;
         if (is_virtual) {
-            emit_format("if (!tmp_rcv)");
+            emit_text("if (!tmp_rcv)");
             emit_open_block();
-            emit_format("%smsg_%s[%d].zrk_state=ZRK_EVTKO;", P, type, term.index);
-            emit_format("%smsg_%s[%d].zrk_stateko=1;", P, type, term.index);
-            emit_format("%smsg_%s[%d].%sstate_channel[%d][%d]|=ZRK_EVTKO;", P, type, term.index,
-                        P, ci, k);
+            emit_format("zrk_msg_%s[%d].zrk_state=ZRK_EVTKO;", type, term.index);
+            emit_format("zrk_msg_%s[%d].zrk_stateko=1;", type, term.index);
+            emit_format("zrk_msg_%s[%d].zrk_state_channel[%d][%d]|=ZRK_EVTKO;",
+                        type, term.index, ci, k);
             emit_close_block();
-            emit_format("else");
+            emit_text("else");
         }
-        emit_format("if (%s%s_cmp_msg(&(%smsg_%s[%d]),%s%s_rcv))", P, type, P, type,
-                    term.index, P, type);
+        emit_format("if (zrk_%s_cmp_msg(&(zrk_msg_%s[%d]),zrk_%s_rcv))", type, type,
+                    term.index, type);
         emit_open_block();
         SemanticEntry *definition = term_definition(term.entry->descriptor);
         if (definition && reference_is_used(definition))
-            emit_format("%s.%sdef_msg(%d);", RT, P, definition->tdc_id);
-        emit_format("%sret=1;", P);
-        emit_format("%smsg_%s[%d].%sstate_channel[%d][%d]|=ZRK_EVTOK;", P, type, term.index, P,
-                    ci, k);
+            emit_format("zrk_runtime.zrk_def_msg(%d);", definition->tdc_id);
+        emit_text("zrk_ret=1;");
+        emit_format("zrk_msg_%s[%d].zrk_state_channel[%d][%d]|=ZRK_EVTOK;",
+                    type, term.index, ci, k);
         emit_close_block();
-        emit_format("else");
+        emit_text("else");
         emit_open_block();
-        emit_format("%smsg_%s[%d].%sstate_channel[%d][%d]|=ZRK_EVTKO;", P, type, term.index, P,
-                    ci, k);
+        emit_format("zrk_msg_%s[%d].zrk_state_channel[%d][%d]|=ZRK_EVTKO;",
+                    type, term.index, ci, k);
         emit_close_block();
     }
     emit_close_block();
-    emit_format("if (%sret)", P);
+    emit_text("if (zrk_ret)");
     emit_open_block();
-    emit_format("%swtime_0 = %s.%slogdate / %sgran;", P, RT, P, P);
+    emit_text("zrk_wtime_0 = zrk_runtime.zrk_logdate / zrk_gran;");
     emit_close_block();
-    emit_format("else");
+    emit_text("else");
     emit_open_block();
-    emit_format("%swtime_0 = %s.%sgetwtime();", P, RT, P);
+    emit_text("zrk_wtime_0 = zrk_runtime.zrk_getwtime();");
     emit_close_block();
     wait_step(r.w);
     if (!table)
@@ -282,8 +282,8 @@ void reception_blocks(const Reception &r, const std::vector<Poll> &polls)
             if (!K->descriptor || commtype_of(K) != C ||
                 !polled(polls, nullptr, K))
                 continue;
-            emit_format("if (%schannel_%s[%d].%snumberofId)", P, name_of(C),
-                        channel_index(K->descriptor), P);
+            emit_format("if (zrk_channel_%s[%d].zrk_numberofId)", name_of(C),
+                        channel_index(K->descriptor));
             emit_open_block();
             emit_format("/* Channel %s */", name_of(K));
             for (SemanticEntry *T : source_context.message_types)
@@ -296,64 +296,64 @@ void reception_blocks(const Reception &r, const std::vector<Poll> &polls)
 
 void polling_loop(const Reception &r, const std::vector<Poll> &polls, const char *timeout)
 {
-    emit_format("for (;");
+    emit_text("for (;");
     under_debug("!zrk_continue_debug &&");
-    emit_format("!zrk_end_waittil_debug;)");
+    emit_text("!zrk_end_waittil_debug;)");
     emit_open_block();
-    emit_format("%srcv = 0;", P);
-    emit_format("%stnow = %s.%sgetevtdate ();", P, RT, P);
-    emit_format("while (%stnow >= %stn1)", P, P);
+    emit_text("zrk_rcv = 0;");
+    emit_text("zrk_tnow = zrk_runtime.zrk_getevtdate ();");
+    emit_text("while (zrk_tnow >= zrk_tn1)");
     emit_open_block();
-    emit_format("%stn = %stn1 ;", P, P);
-    emit_format("%stn1=%stn+%sgran;", P, P, P);
+    emit_text("zrk_tn = zrk_tn1 ;");
+    emit_text("zrk_tn1=zrk_tn+zrk_gran;");
     emit_close_block();
-    emit_format("ZRK_TIMEOUT = ( (((%stnow - %st0)/ZRK_WTIME_TO_TIME) < %s) ? (%s - (%stnow - "
-                "%st0)/ZRK_WTIME_TO_TIME) : 0);",
-                P, P, timeout, timeout, P, P);
+    emit_format("ZRK_TIMEOUT = ( (((zrk_tnow - zrk_t0)/ZRK_WTIME_TO_TIME) < %s) ? "
+                "(%s - (zrk_tnow - zrk_t0)/ZRK_WTIME_TO_TIME) : 0);", timeout, timeout);
     reception_blocks(r, polls);
-    emit_format("if (!zrk_end_waittil_debug");
+    emit_text("if (!zrk_end_waittil_debug");
     under_debug("&& !zrk_continue_debug");
-    emit_format(")");
+    emit_text(")");
     emit_open_block();
-    emit_format("%swtime_0 = %s.%sgetwtime();", P, RT, P);
+    emit_text("zrk_wtime_0 = zrk_runtime.zrk_getwtime();");
     wait_step(r.w);
-    emit_format("if (!%srcv)", P);
+    emit_text("if (!zrk_rcv)");
     emit_open_block();
-    emit_format("%stnow = %s.%sgetevtdate ();", P, RT, P);
-    emit_format("while (%stnow < %stn1)", P, P);
+    emit_text("zrk_tnow = zrk_runtime.zrk_getevtdate ();");
+    emit_text("while (zrk_tnow < zrk_tn1)");
     emit_open_block();
-    emit_format("%ssleep(%stn1-%stnow);", P, P, P);
-    emit_format("%stnow = %s.%sgetevtdate ();", P, RT, P);
+    emit_text("zrk_sleep(zrk_tn1-zrk_tnow);");
+    emit_text("zrk_tnow = zrk_runtime.zrk_getevtdate ();");
     for (int i = 0; i < 4; i++)
         emit_close_block();
 }
 
 void end_waittil(const Reception &r, int state, const char *type)
 {
-    emit_format("#if ZRS_DYNFLW");
-    emit_format("%s.%send_waittil_tsf ( %d, %d, %d);", RT, P, r.m + 1, r.t, state);
-    emit_format("#endif /* ZRS_DYNFLW */");
-    emit_format("%s.%sendwaittil(%d, %d, \"%s\");", RT, P, state, r.waittil->tdc_end_id, type);
+    emit_text("#if ZRS_DYNFLW");
+    emit_format("zrk_runtime.zrk_end_waittil_tsf ( %d, %d, %d);", r.m + 1, r.t, state);
+    emit_text("#endif /* ZRS_DYNFLW */");
+    emit_format("zrk_runtime.zrk_endwaittil(%d, %d, \"%s\");",
+                state, r.waittil->tdc_end_id, type);
 }
 
 void conclusion(const Reception &r)
 {
     emit_ifdef("ZRK_SCENARIA_DEBUG");
-    emit_format("if (!zrk_continue_debug)");
+    emit_text("if (!zrk_continue_debug)");
     emit_open_block();
     emit_endif();
     for (const Term &t : r.terms) {
-        emit_format("%s.%sstate ((%s), %d);", RT, P, term_c(t.entry->descriptor),
+        emit_format("zrk_runtime.zrk_state ((%s), %d);", term_c(t.entry->descriptor),
                     t.entry->tdc_id);
-        emit_format("%s%s_ref_msg (&(%smsg_%s[%d]));", P, name_of(t.type), P, name_of(t.type),
-                    t.index);
+        emit_format("zrk_%s_ref_msg (&(zrk_msg_%s[%d]));",
+                    name_of(t.type), name_of(t.type), t.index);
     }
-    emit_format("if (%sexprKO)", P);
+    emit_text("if (zrk_exprKO)");
     emit_open_block();
     end_waittil(r, 1, r.terms.empty() ? "<not defined>" : name_of(r.terms[0].type));
     debug_stop();
     emit_close_block();
-    emit_format("else if (%sexprOK)", P);
+    emit_text("else if (zrk_exprOK)");
     emit_open_block();
     end_waittil(r, 0, r.terms.empty() ? "<not defined>" : name_of(r.terms[0].type));
     emit_close_block();
@@ -377,23 +377,23 @@ void generate_waittil(SemanticEntry *statement)
                 wait_number(d)};
     const char *timeout = wait_timeout(d) ? wait_timeout(d) : "0";
     emit_open_block();
-    emit_format("ZRK_T_INT zrk_end_waittil_debug=0;");
+    emit_text("ZRK_T_INT zrk_end_waittil_debug=0;");
     under_debug("ZRK_T_INT zrk_continue_debug=0;");
     first_checks(statement, terms, polls);
-    emit_format("else");
+    emit_text("else");
     emit_open_block();
-    emit_format("ZRK_T_INT %si, %sret, %scbret, %srcv;", P, P, P, P);
-    emit_format("ZRK_T_INT %sexprOK=0, %sexprKO=0;", P, P);
-    emit_format("ZRK_T_UTIME %swtime_0, %st0, %stn, %stn1, %stnow;", P, P, P, P, P);
-    emit_format("%sinitstates ();", P);
-    emit_format("#if ZRS_DYNFLW");
-    emit_format("%s.%sbegin_waittil_tsf ( %d, %d);", RT, P, r.m - 1, r.t);
-    emit_format("#endif /* ZRS_DYNFLW */");
-    emit_format("%s.%swaittil (%d);", RT, P, statement->tdc_id);
-    emit_format("WTIME = 0;");
-    emit_format("%st0 = %s.%sgetevtdate ();", P, RT, P);
-    emit_format("%stn = %st0 ;", P, P);
-    emit_format("%stn1=%stn+%sgran;", P, P, P);
+    emit_text("ZRK_T_INT zrk_i, zrk_ret, zrk_cbret, zrk_rcv;");
+    emit_text("ZRK_T_INT zrk_exprOK=0, zrk_exprKO=0;");
+    emit_text("ZRK_T_UTIME zrk_wtime_0, zrk_t0, zrk_tn, zrk_tn1, zrk_tnow;");
+    emit_text("zrk_initstates ();");
+    emit_text("#if ZRS_DYNFLW");
+    emit_format("zrk_runtime.zrk_begin_waittil_tsf ( %d, %d);", r.m - 1, r.t);
+    emit_text("#endif /* ZRS_DYNFLW */");
+    emit_format("zrk_runtime.zrk_waittil (%d);", statement->tdc_id);
+    emit_text("WTIME = 0;");
+    emit_text("zrk_t0 = zrk_runtime.zrk_getevtdate ();");
+    emit_text("zrk_tn = zrk_t0 ;");
+    emit_text("zrk_tn1=zrk_tn+zrk_gran;");
     polling_loop(r, polls, timeout);
     conclusion(r);
     emit_close_block();
@@ -406,29 +406,28 @@ void generate_wait_code(SemanticEntry *wait_function)
     SemanticDescriptor *d = wait_function->descriptor;
     if (!d)
         return;
-    emit_format("ZRK_T_INT ZIRKO::%sWAIT_%d(ZRK_T_INT * %sexprOK,ZRK_T_INT * %sexprKO,"
-                "ZRK_T_UTIME %swtime_0)",
-                P, wait_number(d), P, P, P);
+    emit_format("ZRK_T_INT ZIRKO::zrk_WAIT_%d(ZRK_T_INT * zrk_exprOK,ZRK_T_INT * zrk_exprKO,"
+                "ZRK_T_UTIME zrk_wtime_0)", wait_number(d));
     emit_open_block();
-    emit_format("ZRK_T_INT %sret=0;", P);
-    emit_format("do");
+    emit_text("ZRK_T_INT zrk_ret=0;");
+    emit_text("do");
     emit_open_block();
-    emit_format("if ((*%sexprKO = (%s)))", P, text(wait_time_c(d)));
+    emit_format("if ((*zrk_exprKO = (%s)))", text(wait_time_c(d)));
     emit_open_block();
-    emit_format("%sret=1;", P);
+    emit_text("zrk_ret=1;");
     emit_close_block();
-    emit_format("if ((*%sexprOK = (%s)))", P, text(wait_condition_c(d)));
+    emit_format("if ((*zrk_exprOK = (%s)))", text(wait_condition_c(d)));
     emit_open_block();
-    emit_format("%sret=1;", P);
+    emit_text("zrk_ret=1;");
     emit_close_block();
-    emit_format("if (WTIME <= %swtime_0)", P);
+    emit_text("if (WTIME <= zrk_wtime_0)");
     emit_open_block();
-    emit_format("WTIME++;");
+    emit_text("WTIME++;");
     emit_close_block();
     emit_close_block();
-    emit_format("while ((WTIME<=%swtime_0)&&(!%sret));", P, P);
-    emit_format("WTIME = %swtime_0;", P);
-    emit_format("return %sret;", P);
+    emit_text("while ((WTIME<=zrk_wtime_0)&&(!zrk_ret));");
+    emit_text("WTIME = zrk_wtime_0;");
+    emit_text("return zrk_ret;");
     emit_close_block();
 }
 
@@ -445,23 +444,23 @@ void generate_intersend(SemanticEntry *statement)
     const char *V = integer ? converted.c_str() : text(inter_first(d));
     if (integer) {
         emit_open_block();
-        emit_format("char %slocal_int2string[ZRS_TAGTBUF_SIZE];", P);
-        emit_format("%ssprintf (%slocal_int2string, \"%%d\", %s);", P, P,
+        emit_text("char zrk_local_int2string[ZRS_TAGTBUF_SIZE];");
+        emit_format("zrk_sprintf (zrk_local_int2string, \"%%d\", %s);",
                     text(inter_first(d)));
     }
-    emit_format("#if ZRS_DYNFLW");
-    emit_format("%s.%sintersend_tsf ( %d, %d, %s);", RT, P, statement->trace_node,
+    emit_text("#if ZRS_DYNFLW");
+    emit_format("zrk_runtime.zrk_intersend_tsf ( %d, %d, %s);", statement->trace_node,
                 statement->file_number, D);
-    emit_format("#endif /* ZRS_DYNFLW */");
+    emit_text("#endif /* ZRS_DYNFLW */");
     emit_line();
-    emit_format("if (%s.%sintersend (%s, %s))", RT, P, V, D);
+    emit_format("if (zrk_runtime.zrk_intersend (%s, %s))", V, D);
     emit_open_block();
-    emit_format("%s.%sisend (%d, 1, %s, %s);", RT, P, statement->tdc_id, V, D);
+    emit_format("zrk_runtime.zrk_isend (%d, 1, %s, %s);", statement->tdc_id, V, D);
     short_debug_ending();
     emit_close_block();
-    emit_format("else");
+    emit_text("else");
     emit_open_block();
-    emit_format("%s.%sisend (%d, 0, %s, %s);", RT, P, statement->tdc_id, V, D);
+    emit_format("zrk_runtime.zrk_isend (%d, 0, %s, %s);", statement->tdc_id, V, D);
     emit_close_block();
     if (integer)
         emit_close_block();
@@ -471,13 +470,13 @@ void generate_intersend(SemanticEntry *statement)
 ** text target with its buffer size. */
 static void interrecv_outcome(SemanticEntry *statement)
 {
-    emit_format("#if ZRS_DYNFLW");
-    emit_format("%s.%sinterrecv_tsf ( %d, %d, %sloc_info, %sloc_tstemit);", RT, P,
-                statement->trace_node, statement->file_number, P, P);
-    emit_format("#endif /* ZRS_DYNFLW */");
+    emit_text("#if ZRS_DYNFLW");
+    emit_format("zrk_runtime.zrk_interrecv_tsf ( %d, %d, zrk_loc_info, zrk_loc_tstemit);",
+                statement->trace_node, statement->file_number);
+    emit_text("#endif /* ZRS_DYNFLW */");
     emit_line();
-    emit_format("%s.%send_irecv (%d, 0, %sloc_tstemit, %sloc_info);", RT, P,
-                statement->tdc_id, P, P);
+    emit_format("zrk_runtime.zrk_end_irecv (%d, 0, zrk_loc_tstemit, zrk_loc_info);",
+                statement->tdc_id);
 }
 
 /* An integer target (the classes enum, char, int and long) is filled
@@ -496,31 +495,31 @@ void generate_interrecv(SemanticEntry *statement)
                     : inter_second(d) ? inter_second(d) : "ZRS_TAGTBUF_SIZE";
     int x = statement->tdc_id;
     emit_open_block();
-    emit_format("char *%sloc_tstemit = NULL;", P);
-    emit_format("char *%sloc_info = NULL;", P);
+    emit_text("char *zrk_loc_tstemit = NULL;");
+    emit_text("char *zrk_loc_info = NULL;");
     if (integer)
         emit_format("char %s[ZRS_TAGTBUF_SIZE];", buffer.c_str());
     emit_line();
-    emit_format("%s.%sirecv (%d);", RT, P, x);
-    emit_format("if (priv_interrecv ( &(%s.%sctxtagtsocket), %s.%sctxtagttimeout, %s, %s, "
-                "&%sloc_tstemit, &%sloc_info))",
-                RT, P, RT, P, into, S, P, P);
+    emit_format("zrk_runtime.zrk_irecv (%d);", x);
+    emit_format("if (priv_interrecv ( &(zrk_runtime.zrk_ctxtagtsocket), "
+                "zrk_runtime.zrk_ctxtagttimeout, %s, %s, &zrk_loc_tstemit, &zrk_loc_info))",
+                into, S);
     emit_open_block();
-    emit_format("%s.%send_irecv (%d, 2, NULL, NULL);", RT, P, x);
+    emit_format("zrk_runtime.zrk_end_irecv (%d, 2, NULL, NULL);", x);
     short_debug_ending();
     emit_close_block();
-    emit_format("else");
+    emit_text("else");
     emit_open_block();
     if (integer) {
-        emit_format("%s = atoi (%sloc_info);", V, P);
+        emit_format("%s = atoi (zrk_loc_info);", V);
         interrecv_outcome(statement);
     } else {
         emit_format("if (%s[0]=='\\0')", V);
         emit_open_block();
-        emit_format("%s.%send_irecv (%d, 1, NULL, NULL);", RT, P, x);
+        emit_format("zrk_runtime.zrk_end_irecv (%d, 1, NULL, NULL);", x);
         short_debug_ending();
         emit_close_block();
-        emit_format("else");
+        emit_text("else");
         emit_open_block();
         interrecv_outcome(statement);
         emit_close_block();

@@ -132,6 +132,89 @@ TEST(Emitter, LineBufferIsClearedAfterEachLine)
     EXPECT_EQ(text, "first\nsecond part\n\n");
 }
 
+/* The line being built lives in the output buffer: what comes between its
+** pieces must not cut it or land inside it. */
+TEST(Emitter, LineBeingBuiltStaysWholeAroundOtherWrites)
+{
+    std::string text = emitted([] {
+        emit_open_block();
+        line_append("int a");
+        emit_endif();                    /* written before the line */
+        line_append(", b;");
+        emit_line();
+        line_append("lost");
+        emit_format("kept");             /* replaces the line being built */
+        line_append("%s", format_text("x%s", "").c_str());   /* formed past the line */
+        source_emitter.level = 5;        /* the level when the line ends counts */
+        emit_line();
+        source_emitter.level = 2;
+        emit_format("%s", "#if turned out a directive");
+        emit_close_block();
+    });
+    EXPECT_EQ(text, " {\n"
+                    "#endif\n"
+                    "  int a, b;\n"
+                    "  kept\n"
+                    "     x\n"
+                    "#if turned out a directive\n"
+                    " }\n");
+}
+
+/* A text line is what emit_format("%s", text) writes. */
+TEST(Emitter, TextLinesComeOutAsFormattedLines)
+{
+    std::string long_text(5000, 'x');
+    std::string text = emitted([&] {
+        emit_open_block();
+        emit_text("100% as written");
+        emit_text("#endif");
+        line_append("dropped");
+        emit_text("");
+        emit_text(long_text.c_str());
+        emit_close_block();
+    });
+    EXPECT_EQ(text, " {\n  100% as written\n#endif\n  \n  " + long_text + "\n }\n");
+}
+
+/* A flush (at exit after a fatal stop, or when a piece is full) writes the
+** complete lines only. */
+TEST(Emitter, FlushLeavesTheLineBeingBuilt)
+{
+    FILE *stream = tmpfile();
+    ASSERT_NE(stream, nullptr);
+    emit_to_stream(stream);
+    emit_format("done;");
+    line_append("half");
+    emit_flush();
+    EXPECT_EQ(ftell(stream), 6);
+    line_append(" line");
+    emit_line();
+    emit_flush();
+    std::string text(64, '\0');
+    rewind(stream);
+    text.resize(fread(&text[0], 1, text.size(), stream));
+    fclose(stream);
+    source_emitter.out = nullptr;
+    EXPECT_EQ(text, "done;\nhalf line\n");
+}
+
+/* Several write pieces, with lines and arguments of every length around
+** the eight-byte steps of the copy. */
+TEST(Emitter, OutputLargerThanOneWritePieceComesOutInOrder)
+{
+    std::string expected, word;
+    std::string text = emitted([&] {
+        for (int i = 0; expected.size() < (3u << 20); i++) {
+            word.assign(size_t(i % 37), char('a' + i % 26));
+            std::string format = std::string(size_t(i % 19), '=') + "%s|%d%%";
+            emit_format(format.c_str(), word.c_str(), i);
+            expected += std::string(size_t(i % 19), '=') + word + "|" +
+                        std::to_string(i) + "%\n";
+        }
+    });
+    EXPECT_TRUE(text == expected);
+}
+
 TEST(Emitter, FormatWithPercentSignsInArgumentsIsNotReinterpreted)
 {
     std::string text = emitted([] {
