@@ -70,6 +70,10 @@ void flatten_preprocessed_text(const char *text, std::string &result);
 bool text_needs_preprocessing(const char *text);
 void analyse_declaration_text(const char *text, const char *namespace_name,
                               const char *file, int line);
+/* Changes whenever the interface model may have changed (a declaration
+** text analysed, another table): what was derived from the model before
+** may be stale. */
+unsigned long interface_model_serial();
 
 /* ---- Expressions ---- */
 /* One C/C++ expression of the script, in the named namespace (empty =

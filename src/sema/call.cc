@@ -188,11 +188,19 @@ void add_function_param(Scope *scope, const char *name, CType *type, const Synta
 SemanticEntry *function_entry(CSymbol *symbol, const char *name, const SyntaxNode *at)
 {
     CType *type = symbol_type(symbol);
+    if (analysis.function_uses_serial != interface_model_serial()) {
+        analysis.function_uses.clear();
+        analysis.function_uses_serial = interface_model_serial();
+    }
+    std::pair<const CType *, std::string> use(type, name ? name : "");
+    auto used = analysis.function_uses.find(use);
+    if (used != analysis.function_uses.end())
+        return used->second;
     std::string prototype;
     type_image(type, name, 0, 0, prototype);
     auto known = analysis.functions.find(prototype);
     if (known != analysis.functions.end())
-        return known->second;
+        return analysis.function_uses[use] = known->second;
     SemanticEntry *e = add_entry_front(analysis.global, EK_FUNCTION, copy_text(name),
                                        at->file, at->line, nullptr);
     e->file_number = at->file_number;
@@ -200,6 +208,7 @@ SemanticEntry *function_entry(CSymbol *symbol, const char *name, const SyntaxNod
     function_prototype(d) = copy_text(prototype.c_str());
     function_type(d) = type;
     analysis.functions.emplace(prototype, e);
+    analysis.function_uses[use] = e;
     Scope *params = new_scope(d, analysis.global);
     CTypeView fn = type_view(without_typedefs(type));
     add_function_param(params, nullptr, fn.target, at);

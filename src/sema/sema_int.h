@@ -22,6 +22,7 @@
 #include "script.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -71,6 +72,10 @@ struct AnalysisState {
     ** the whole global scope. */
     std::vector<SemanticEntry *> procsends;                     /* in order */
     std::unordered_map<std::string, SemanticEntry *> functions; /* by prototype */
+    /* the same by function type and name, while the model is unchanged
+    ** (making a prototype's text was most of a CALL's analysis) */
+    std::map<std::pair<const CType *, std::string>, SemanticEntry *> function_uses;
+    unsigned long function_uses_serial = 0;
     /* values.cc: each message's latest DEF_MESSAGE reception record */
     std::unordered_map<const SemanticEntry *, SemanticEntry *> latest_definition;
     /* values.cc: the class and text of each described part's type */

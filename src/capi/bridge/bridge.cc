@@ -83,6 +83,11 @@ void analyse_declaration_text(const char *text, const char *namespace_name,
     analyse_declarations(text, file, namespace_name, line, forward_report);
 }
 
+unsigned long interface_model_serial()
+{
+    return decl_model_serial();
+}
+
 CExpr *analyse_expression(const char *text, const char *namespace_name)
 {
     set_bridge_namespace(namespace_name);

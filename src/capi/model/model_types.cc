@@ -48,7 +48,8 @@ DimensionHooks dimension_hooks = {nullptr, nullptr, nullptr};
 const BaseWordRow *find_base_word(const char *text, size_t length)
 {
     for (const BaseWordRow &row : base_words)
-        if (strlen(row.text) == length && strncmp(row.text, text, length) == 0)
+        if (row.text[0] == text[0] && strncmp(row.text, text, length) == 0 &&
+            row.text[length] == '\0')
             return &row;
     return nullptr;
 }
