@@ -103,9 +103,8 @@ static size_t fill_ahead(DeclParser *p, size_t offset)
     }
     while (p->ahead.size() <= p->head + offset &&
            (p->ahead.empty() || p->ahead.back().kind != TK_EOF)) {
-        DeclToken t;
-        scan_token(&p->scan, &t);
-        p->ahead.push_back(t);
+        p->ahead.emplace_back();
+        scan_token(&p->scan, &p->ahead.back());
     }
     size_t at = p->head + offset;
     return at < p->ahead.size() ? at : p->ahead.size() - 1;
@@ -128,7 +127,7 @@ int peek_kind(DeclParser *p, size_t offset)
 
 const DeclToken &next_token(DeclParser *p)
 {
-    p->last = peek_token(p, 0);
+    p->last = p->ahead[fill_ahead(p, 0)];
     if (p->last.kind != TK_EOF)
         p->head++;
     return p->last;
