@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -41,6 +42,26 @@ TEST(RunArena, PiecesAreAlignedZeroedAndApart)
     for (size_t k = 0; k < pieces.size(); k++)
         for (size_t i = 0; i < pieces[k].second; i++)
             ASSERT_EQ(pieces[k].first[i], char(k % 250 + 1)) << k;
+}
+
+/* Texts are packed without alignment; the records after them are aligned
+** all the same, and neither overwrites the other. */
+TEST(RunArena, TextsAndRecordsInterleave)
+{
+    std::vector<std::pair<char *, std::string>> texts;
+    std::vector<char *> records;
+    for (int i = 0; i < 20000; i++) {
+        std::string text(size_t(i % 37), char('a' + i % 26));
+        texts.emplace_back(run_text(text.data(), text.size()), text);
+        char *record = static_cast<char *>(run_alloc(size_t(8 + i % 100)));
+        ASSERT_EQ(reinterpret_cast<uintptr_t>(record) % 16, 0u) << i;
+        memset(record, 0x5a, size_t(8 + i % 100));
+        records.push_back(record);
+    }
+    for (const auto &t : texts)
+        ASSERT_EQ(std::string(t.first), t.second);
+    for (size_t i = 0; i < records.size(); i++)
+        ASSERT_EQ(records[i][0], 0x5a) << i;
 }
 
 TEST(RunArena, TextsAreTerminatedCopies)
