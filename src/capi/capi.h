@@ -87,6 +87,15 @@ CExpr *analyse_expression(const char *text, const char *namespace_name);
 ** CONSTRINC, IDENTIINC) or an internal report (ERRINTERN). */
 CType *expression_type(const CExpr *tree);
 void expression_image(const CExpr *tree, std::string &out);
+/* Where the image of one node of a tree lies within the tree's image. */
+struct ImageSpan {
+    const CExpr *node;
+    size_t start, end;
+};
+/* The image, with the span of every node in it (in no set order): the
+** image of a part is a piece of the whole's. */
+void expression_image_spans(const CExpr *tree, std::string &out,
+                            std::vector<ImageSpan> &spans);
 void free_expression(CExpr *tree);
 
 /* ---- Types and names ---- */

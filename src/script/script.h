@@ -215,6 +215,7 @@ SemanticEntry *find_global_entry(uint32_t kind, const char *name);
 void *table_record(size_t size);
 char *table_text(const char *text);          /* null in, null out */
 char *table_text(const std::string &text);
+char *table_text(const char *text, size_t length);   /* a terminated copy */
 void free_entries(Scope *scope);
 bool scope_contains(Scope *scope, uint32_t kind);
 void mark_reachable(Scope *scope);

@@ -268,6 +268,14 @@ char *table_text(const std::string &text)
 {
     return xstrdup(text.c_str());
 }
+
+char *table_text(const char *text, size_t length)
+{
+    char *copy = static_cast<char *>(xmalloc(length + 1));
+    memcpy(copy, text, length);
+    copy[length] = '\0';
+    return copy;
+}
 #else
 void *table_record(size_t size)
 {
@@ -282,6 +290,11 @@ char *table_text(const char *text)
 char *table_text(const std::string &text)
 {
     return run_text(text.data(), text.size());
+}
+
+char *table_text(const char *text, size_t length)
+{
+    return run_text(text, length);
 }
 #endif
 

@@ -283,6 +283,33 @@ const DescribedType &described_type(const CType *type)
     return found->second;
 }
 
+/* The image of the whole values tree with the span of each of its nodes:
+** the texts of the parts are pieces of it, made once instead of again for
+** every level that contains them. */
+struct TreeImage {
+    std::string text;
+    std::vector<ImageSpan> spans;   /* sorted by node */
+
+    explicit TreeImage(const CExpr *tree)
+    {
+        if (tree)
+            expression_image_spans(tree, text, spans);
+        std::sort(spans.begin(), spans.end(),
+                  [](const ImageSpan &a, const ImageSpan &b) { return a.node < b.node; });
+    }
+
+    /* A table copy of a node's image (a node of another tree is imaged). */
+    char *copy_of(const CExpr *node) const
+    {
+        auto found = std::lower_bound(
+            spans.begin(), spans.end(), node,
+            [](const ImageSpan &span, const CExpr *n) { return span.node < n; });
+        if (found == spans.end() || found->node != node)
+            return table_text(image_of(node));
+        return table_text(text.data() + found->start, found->end - found->start);
+    }
+};
+
 struct Builder {
     const std::vector<ValueItem> &items;
     std::vector<size_t> end_of;     /* the VI_END closing each opening item */
@@ -290,6 +317,7 @@ struct Builder {
     const SyntaxNode *at;
     const std::string &variable;    /* for messages about the top level */
     bool quiet;                     /* a second description of checked values */
+    const TreeImage &image;
 
     void build(size_t from, size_t to, Scope *scope, IndexRange range,
                const ValueItem *array);
@@ -339,11 +367,11 @@ SemanticEntry *Builder::entry(Scope *scope, uint32_t kind, const ValueItem &item
     value_type_text(d) = table_text(type.text);
     value_type(d) = item.type;
     if (item.value && item.value_kind == VK_RANGE) {
-        value_min(d) = table_text(image_of(item.range_low));
-        value_max(d) = table_text(image_of(item.range_high));
+        value_min(d) = image.copy_of(item.range_low);
+        value_max(d) = image.copy_of(item.range_high);
     }
     if (item.value)
-        value_text(d) = table_text(image_of(item.value));
+        value_text(d) = image.copy_of(item.value);
     value_low(d) = clamped(range.low);
     value_high(d) = clamped(range.high);
     value_member(d) = item.kind == VI_UNION ? item.member : -1;
@@ -485,13 +513,14 @@ SemanticEntry *describe_values(CheckedValues &v, const ValueCheck &check, Scope 
     SemanticEntry *root = add_entry(scope, EK_VALUE_ROOT, table_text(name), at->file,
                                     at->file_number, at->line, copy_text(filter));
     SemanticDescriptor *d = add_descriptor(root, check.code);
-    value_text(d) = table_text(image_of(v.tree));
+    TreeImage image(v.tree);
+    value_text(d) = table_text(image.text);
     value_type(d) = v.type;
     value_type_text(d) = table_text(type_text(v.type));
     std::string ignored;
     value_class(d) = type_class(v.type, &ignored);
     value_low(d) = value_high(d) = value_member(d) = -1;
-    Builder builder{v.items, {}, check.code, at, name, quiet};
+    Builder builder{v.items, {}, check.code, at, name, quiet, image};
     match_ends(v.items, builder.end_of);
     builder.build(0, v.items.size(), nested_scope(root), {-1, -1}, nullptr);
     return root;

@@ -101,6 +101,12 @@ void expression_image(const CExpr *tree, std::string &out)
     expr_image(tree, out);
 }
 
+void expression_image_spans(const CExpr *tree, std::string &out,
+                            std::vector<ImageSpan> &spans)
+{
+    expr_image_spans(tree, out, spans);
+}
+
 void free_expression(CExpr *tree)
 {
     free_expr(tree);

@@ -113,6 +113,9 @@ void free_expr(CExpr *node);
 CExpr *copy_expr(const CExpr *node);
 /* The tree printed back as C text. */
 void expr_image(const CExpr *node, std::string &out);
+/* The same, with where each node's own image lies in it. */
+void expr_image_spans(const CExpr *node, std::string &out,
+                      std::vector<ImageSpan> &spans);
 
 /* ---- Parser state (decl_parse.cc) ----
 ** One record for both grammars: the expression grammar needs type names

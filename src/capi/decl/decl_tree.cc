@@ -203,10 +203,31 @@ void free_expr(CExpr *node)
     }
 }
 
+/* The spans being recorded by expr_image_spans, or null. */
+static std::vector<ImageSpan> *recorded_spans;
+
+static void image_node(const CExpr *n, std::string &out);
+
 void expr_image(const CExpr *n, std::string &out)
 {
     if (!n)
         return;
+    size_t start = out.size();
+    image_node(n, out);
+    if (recorded_spans)
+        recorded_spans->push_back({n, start, out.size()});
+}
+
+void expr_image_spans(const CExpr *n, std::string &out, std::vector<ImageSpan> &spans)
+{
+    std::vector<ImageSpan> *saved = recorded_spans;
+    recorded_spans = &spans;
+    expr_image(n, out);
+    recorded_spans = saved;
+}
+
+static void image_node(const CExpr *n, std::string &out)
+{
     switch (n->kind) {
     case EX_PAREN: out += "("; expr_image(n->a, out); out += ")"; break;
     case EX_SUBSCRIPT:

@@ -513,6 +513,31 @@ TEST_F(DeclTest, ExpressionTreesHaveTheirKinds)
     EXPECT_EQ(codes(), "");
 }
 
+/* The span recorded for every node of a tree holds exactly the node's own
+** image, and the whole image is the one made without spans. */
+TEST_F(DeclTest, ImageSpansAreTheImagesOfTheParts)
+{
+    for (const char *text : {"{n => 0, lamps => {0..1 => {c => RED, OTHERS => 0}, "
+                             "OTHERS => {id => -1, c => (a + b) * c, s => [1..9]}}}",
+                             "f(x, y[2], p->q.r) ? 'c' : \"s\"", "(int)x << 2 | ~y",
+                             "{{1, 2}, {3}, OTHERS => {}}"}) {
+        CExpr *e = analyse_expression_text(text, "", "s.pts", 1, capture);
+        ASSERT_TRUE(e) << text;
+        std::string whole, plain;
+        std::vector<ImageSpan> spans;
+        expr_image_spans(e, whole, spans);
+        expr_image(e, plain);
+        EXPECT_EQ(whole, plain);
+        EXPECT_GT(spans.size(), 3u) << text;
+        for (const ImageSpan &span : spans) {
+            std::string own;
+            expr_image(span.node, own);
+            EXPECT_EQ(whole.substr(span.start, span.end - span.start), own) << text;
+        }
+        free_expr(e);
+    }
+}
+
 /* Every keyword is found, and only a keyword: not its capitalised form,
 ** its prefixes, nor the word extended by a letter or an underscore. */
 TEST_F(DeclTest, KeywordsAreExactlyTheirSpellings)
