@@ -292,6 +292,8 @@ struct TreeImage {
 
     explicit TreeImage(const CExpr *tree)
     {
+        text.reserve(256);
+        spans.reserve(64);
         if (tree)
             expression_image_spans(tree, text, spans);
         std::sort(spans.begin(), spans.end(),

@@ -88,8 +88,6 @@ namespace {
 ** macro would never be expanded.  Quoted literals and "..." are kept. */
 std::string separated_ranges(const char *text)
 {
-    if (!strstr(text, ".."))
-        return text;
     std::string out;
     char quote = 0;
     for (const char *p = text; *p; p++) {
@@ -118,20 +116,22 @@ int analyse_script_value(const char *text_in, CExpr **tree)
 {
     const BridgeContext &c = bridge_context();
     *tree = nullptr;
-    std::string preprocessed, flat;
+    std::string separated, preprocessed, flat;
     int errors = 0;
-    std::string separated = separated_ranges(text_in ? text_in : "");
-    const char *text = separated.c_str();
+    const char *text = text_in ? text_in : "";
+    if (strstr(text, "..")) {
+        separated = separated_ranges(text);
+        text = separated.c_str();
+    }
     if (text_needs_preprocessing(text)) {
         preprocess_text(text, true, c.file.c_str(), c.line, preprocessed, &errors);
         if (errors)
             return SV_FAILED;
         flatten_preprocessed_text(preprocessed.c_str(), flat);
-    } else {
-        flat = text;
+        text = flat.c_str();
     }
     std::string name_space = c.namespace_name;
-    CExpr *expr = analyse_expression(flat.c_str(), name_space.c_str());
+    CExpr *expr = analyse_expression(text, name_space.c_str());
     if (!expr)
         return SV_FAILED;
     if (is_bare_nonil(expr)) {
