@@ -26,9 +26,9 @@ namespace {
 /* A file being read: the current one or one suspended by an INCLUDE. */
 struct OpenFile {
     std::string content;
-    size_t pos = 0;
+    size_t pos = 0;                /* while suspended; see reader_window */
     const char *name = nullptr;    /* the ScriptFile's name */
-    uint32_t line = 1;
+    uint32_t line = 1;             /* while suspended; see reader_window */
     uint32_t number = 0;
     dev_t device = 0;
     ino_t inode = 0;
@@ -50,6 +50,33 @@ struct ScriptReader {
 };
 
 ScriptReader reader;
+
+/* The window holds the current file's position, pushed-back characters
+** or not; a suspended file keeps its own in pos. */
+void save_position()
+{
+    if (reader.open.empty())
+        return;
+    OpenFile &file = reader.open.back();
+    file.pos = size_t(reader_window.at - file.content.data());
+    file.line = reader_window.line;
+}
+
+/* Points the window at the current file (whose string may have moved). */
+void load_position()
+{
+    ReaderWindow &w = reader_window;
+    if (reader.open.empty()) {
+        w = ReaderWindow();
+        return;
+    }
+    const OpenFile &file = reader.open.back();
+    w.at = file.content.data() + file.pos;
+    w.end = reader.pushed.empty() ? file.content.data() + file.content.size() : w.at;
+    w.line = file.line;
+    w.name = file.name;
+    w.number = file.number;
+}
 
 /* Reads a whole stream; false on a read error (a directory, say). */
 bool read_stream(FILE *stream, std::string &content)
@@ -134,7 +161,10 @@ void register_file(const char *path, OpenFile &file, const char *where,
     file.name = record->name;
     file.number = record->number;
     file.line = 1;
+    file.pos = 0;
+    save_position();
     reader.open.push_back(std::move(file));
+    load_position();
 }
 
 /* Opens an included name as written, then in each include directory. */
@@ -162,15 +192,9 @@ bool includes_itself(const std::string &path, const OpenFile &file)
     return false;
 }
 
-/* Raw character of the current file, without continuation handling. */
-inline int raw_get(OpenFile &file)
-{
-    if (file.pos >= file.content.size())
-        return END_OF_INPUT;
-    return static_cast<unsigned char>(file.content[file.pos++]);
-}
-
 } // namespace
+
+ReaderWindow reader_window;
 
 /* CRC-16/KERMIT: polynomial 0x1021 reflected (0x8408), initial 0, no
 ** final xor; one table step per byte. */
@@ -222,25 +246,30 @@ void push_include(const char *quoted_name, uint32_t include_line)
     register_file(path.c_str(), file, where, include_line);
 }
 
-int reader_get()
+int reader_get_slow()
 {
     if (!reader.pushed.empty()) {
         int c = reader.pushed.back();
         reader.pushed.pop_back();
+        if (reader.pushed.empty()) {
+            const std::string &content = reader.open.back().content;
+            reader_window.end = content.data() + content.size();
+        }
         if (c == '\n')
-            reader.open.back().line++;
+            reader_window.line++;
         return c;
     }
-    OpenFile &file = reader.open.back();
+    ReaderWindow &w = reader_window;
     for (;;) {
-        int c = raw_get(file);
+        if (w.at >= w.end)
+            return END_OF_INPUT;
+        int c = static_cast<unsigned char>(*w.at++);
         if (c != '\n')
             return c;
-        file.line++;
-        if (reader.include_line || file.pos >= file.content.size() ||
-            file.content[file.pos] != '&')
+        reader_window.line++;
+        if (reader.include_line || w.at >= w.end || *w.at != '&')
             return c;
-        file.pos++;   /* continuation: drop the newline and the "&" */
+        w.at++;   /* continuation: drop the newline and the "&" */
     }
 }
 
@@ -249,37 +278,27 @@ void reader_unget(int c)
     if (c == END_OF_INPUT)
         return;
     if (c == '\n')
-        reader.open.back().line--;
+        reader_window.line--;
     reader.pushed.push_back(c);
+    reader_window.end = reader_window.at;
 }
 
 bool reader_end_of_file()
 {
+    save_position();
     reader.pushed.clear();
-    if (reader.open.size() <= 1)
+    if (reader.open.size() <= 1) {
+        load_position();
         return true;
+    }
     reader.open.pop_back();
+    load_position();
     return false;
 }
 
 void reader_set_include_line(bool on)
 {
     reader.include_line = on;
-}
-
-const char *reader_file_name()
-{
-    return reader.open.empty() ? nullptr : reader.open.back().name;
-}
-
-uint32_t reader_line()
-{
-    return reader.open.empty() ? 0 : reader.open.back().line;
-}
-
-uint32_t reader_file_number()
-{
-    return reader.open.empty() ? 0 : reader.open.back().number;
 }
 
 ScriptFile *reader_file_list()
@@ -293,4 +312,5 @@ void reader_close()
     reader.open.shrink_to_fit();
     reader.pushed.clear();
     reader.include_line = false;
+    load_position();
 }

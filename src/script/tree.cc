@@ -6,6 +6,12 @@
 ** and printing walk with an explicit stack, so a tree as deep as the
 ** parser allows (thousands of nested IF or WHILE) cannot exhaust the
 ** machine stack.
+**
+** Nodes and their texts are cut from large blocks rather than allocated
+** one by one: a script makes tens of thousands of them and a run keeps
+** its tree to the end.  The blocks stay reachable from `node_blocks`, and
+** are released together once every node made has been released again
+** (a test or fuzz loop parsing many scripts reuses the memory).
 */
 #include "script_int.h"
 
@@ -69,6 +75,55 @@ SyntaxNode *child(const SyntaxNode *node, int which)
     return which == 1 ? node->child1 : which == 2 ? node->child2 : node->child3;
 }
 
+/* The blocks nodes and texts are cut from. */
+struct NodeBlocks {
+    std::vector<char *> blocks;
+    size_t used = 0;               /* bytes used in the last block */
+    size_t capacity = 0;           /* size of the last block */
+    size_t live = 0;               /* nodes made and not released */
+};
+
+NodeBlocks node_blocks;
+
+const size_t NODE_BLOCK = 64 * 1024;
+
+/* Size bytes aligned for any node; a piece larger than a block gets a
+** block of its own. */
+void *node_memory(size_t size)
+{
+    NodeBlocks &b = node_blocks;
+    const size_t align = alignof(SyntaxNode);
+    size_t at = (b.used + align - 1) & ~(align - 1);
+    if (b.blocks.empty() || at + size > b.capacity) {
+        size_t capacity = size > NODE_BLOCK ? size : NODE_BLOCK;
+        b.blocks.push_back(static_cast<char *>(xmalloc(capacity)));
+        b.capacity = capacity;
+        at = 0;
+    }
+    b.used = at + size;
+    return b.blocks.back() + at;
+}
+
+char *node_text_copy(const char *text)
+{
+    size_t length = strlen(text);
+    char *copy = static_cast<char *>(node_memory(length + 1));
+    memcpy(copy, text, length + 1);
+    return copy;
+}
+
+/* One node fewer; with none left, all blocks go. */
+void release_node()
+{
+    NodeBlocks &b = node_blocks;
+    if (b.live == 0 || --b.live > 0)
+        return;
+    for (char *block : b.blocks)
+        xfree(block);
+    b.blocks.clear();
+    b.used = b.capacity = 0;
+}
+
 } // namespace
 
 const char *node_kind_name(uint32_t kind)
@@ -82,19 +137,22 @@ const char *node_kind_name(uint32_t kind)
 SyntaxNode *make_node(uint32_t kind, SyntaxNode *child1, SyntaxNode *child2,
                       SyntaxNode *child3, const char *text)
 {
-    SyntaxNode *node = static_cast<SyntaxNode *>(xmalloc(sizeof *node));
+    SyntaxNode *node = static_cast<SyntaxNode *>(node_memory(sizeof *node));
+    node_blocks.live++;
     node->kind = kind;
     node->child1 = child1;
     node->child2 = child2;
     node->child3 = child3;
-    node->text = text ? xstrdup(text) : nullptr;
+    node->text = text ? node_text_copy(text) : nullptr;
     node->line = reader_line();
     node->file = reader_file_name();
     node->file_number = reader_file_number();
     return node;
 }
 
-void free_tree(SyntaxNode *node, int with_text)
+/* The texts live in the node blocks and go with them, whatever with_text
+** says. */
+void free_tree(SyntaxNode *node, int)
 {
     std::vector<SyntaxNode *> pending;
     if (node)
@@ -105,9 +163,7 @@ void free_tree(SyntaxNode *node, int with_text)
         for (SyntaxNode *c : {n->child1, n->child2, n->child3})
             if (c)
                 pending.push_back(c);
-        if (with_text == 1)
-            xfree(n->text);
-        xfree(n);
+        release_node();
     }
 }
 
@@ -128,7 +184,6 @@ char *node_text_value(SyntaxNode *node)
         expect_node(node, NK_STRING);
     const char *name = node->text ? node->text + 1 : "";
     char *value = xstrdup(getenv_copy(name).c_str());
-    xfree(node->text);
     node->text = nullptr;
     return value;
 }
