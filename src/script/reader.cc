@@ -71,8 +71,10 @@ void load_position()
         return;
     }
     const OpenFile &file = reader.open.back();
-    w.at = file.content.data() + file.pos;
-    w.end = reader.pushed.empty() ? file.content.data() + file.content.size() : w.at;
+    w.begin = file.content.data();
+    w.at = w.begin + file.pos;
+    w.held = !reader.pushed.empty();
+    w.end = w.held ? w.at : w.begin + file.content.size();
     w.line = file.line;
     w.name = file.name;
     w.number = file.number;
@@ -254,6 +256,7 @@ int reader_get_slow()
         if (reader.pushed.empty()) {
             const std::string &content = reader.open.back().content;
             reader_window.end = content.data() + content.size();
+            reader_window.held = false;
         }
         if (c == '\n')
             reader_window.line++;
@@ -273,7 +276,7 @@ int reader_get_slow()
     }
 }
 
-void reader_unget(int c)
+void reader_unget_slow(int c)
 {
     if (c == END_OF_INPUT)
         return;
@@ -281,6 +284,7 @@ void reader_unget(int c)
         reader_window.line--;
     reader.pushed.push_back(c);
     reader_window.end = reader_window.at;
+    reader_window.held = true;
 }
 
 bool reader_end_of_file()

@@ -25,6 +25,7 @@
 
 #include "diag.h"
 
+#include <cstring>
 #include <unordered_map>
 
 namespace {
@@ -66,8 +67,12 @@ struct Scanner {
 
 Scanner sc;
 
-/* Byte classes. */
-enum { C_BLANK = 1, C_ALPHA = 2, C_DIGIT = 4, C_HEX = 8, C_FILTER = 16 };
+/* Byte classes.  C_LINE: kept by keep_rest_of_line; C_NATIVE: native
+** text that is neither a delimiter, a literal nor a word. */
+enum {
+    C_BLANK = 1, C_ALPHA = 2, C_DIGIT = 4, C_HEX = 8, C_FILTER = 16, C_LINE = 32,
+    C_NATIVE = 64
+};
 
 struct ByteClasses {
     unsigned char of[256] = {};
@@ -86,6 +91,12 @@ struct ByteClasses {
         for (int c = 'A'; c <= 'F'; c++)
             of[c] |= C_HEX;
         of['+'] = of['~'] = C_FILTER;
+        for (int c = 0; c < 256; c++) {
+            if (c != '\n' && c != 0)
+                of[c] |= C_LINE;
+            if (c != '\n' && c != 0 && !strchr("()[],@\"'", c) && !(of[c] & C_ALPHA))
+                of[c] |= C_NATIVE;
+        }
     }
 };
 
@@ -99,6 +110,13 @@ inline bool is(int c, int cls)
 inline bool word_char(int c)
 {
     return is(c, C_ALPHA | C_DIGIT);
+}
+
+/* text == word, inline: the scanner asks it of most words it reads. */
+template <size_t N>
+inline bool spelled(const std::string &text, const char (&word)[N])
+{
+    return text.size() == N - 1 && memcmp(text.data(), word, N - 1) == 0;
 }
 
 const std::unordered_map<std::string, Keyword> &keywords()
@@ -120,6 +138,30 @@ inline void keep(int c)
     sc.text.push_back(char(c));
 }
 
+/* Appends a run of characters, as keep would one by one. */
+void keep_text(const char *text, size_t length)
+{
+    if (sc.text.size() + length > MAX_TOKEN_TEXT) {
+        for (size_t i = 0; i < length; i++)
+            keep(static_cast<unsigned char>(text[i]));   /* reports on the first too many */
+        return;
+    }
+    sc.text.append(text, length);
+}
+
+/* Keeps the characters of the class that the reader's window holds from
+** here on, read as reader_get would read them one by one: no class
+** takes a newline, so no continuation or line count is skipped. */
+void keep_window_run(int cls)
+{
+    ReaderWindow &w = reader_window;
+    const char *run = w.at;
+    while (run < w.end && (classes.of[static_cast<unsigned char>(*run)] & cls))
+        run++;
+    keep_text(w.at, size_t(run - w.at));
+    w.at = run;
+}
+
 void start_token()
 {
     sc.text.clear();
@@ -138,8 +180,12 @@ void enter_native()
 void keep_rest_of_line()
 {
     int c;
-    while ((c = reader_get()) != '\n' && c != END_OF_INPUT && c != 0)
+    for (;;) {
+        keep_window_run(C_LINE);
+        if ((c = reader_get()) == '\n' || c == END_OF_INPUT || c == 0)
+            break;
         keep(c);
+    }
     reader_unget(c);
 }
 
@@ -147,8 +193,12 @@ void keep_rest_of_line()
 void keep_word(int c)
 {
     keep(c);
-    while (word_char(c = reader_get()))
+    for (;;) {
+        keep_window_run(C_ALPHA | C_DIGIT);
+        if (!word_char(c = reader_get()))
+            break;
         keep(c);
+    }
     reader_unget(c);
 }
 
@@ -398,26 +448,27 @@ int scan_scoped()
 ** of a text.  0 when the word is not one of them (nothing consumed). */
 int scan_valued_keyword()
 {
-    const std::string w = sc.text;
+    const std::string &w = sc.text;
     int next = reader_get();
-    if (next == '=' && (w == "INIT" || w == "EV" || w == "VA")) {
+    bool init = spelled(w, "INIT"), ev = spelled(w, "EV");
+    if (next == '=' && (init || ev || spelled(w, "VA"))) {
         keep(next);
         int after = reader_get();
-        if (w == "EV" && after == '=') {
+        if (ev && after == '=') {
             keep(after);
             return TK_EV_EQEQ;
         }
         reader_unget(after);
         keep_rest_of_line();
-        return w == "INIT" ? TK_INIT_EQ : TK_EV_EQ;
+        return init ? TK_INIT_EQ : TK_EV_EQ;
     }
-    if (next == '=' && w == "FORMAT") {
+    if (next == '=' && spelled(w, "FORMAT")) {
         keep(next);
         scan_word();
         enter_native();
         return TK_FORMAT_EQ;
     }
-    if ((next == ' ' || next == '\t') && w == "COMMENT") {
+    if ((next == ' ' || next == '\t') && spelled(w, "COMMENT")) {
         keep(next);
         keep_rest_of_line();
         return TK_COMMENT;
@@ -536,10 +587,10 @@ int end_native(int c)
 
 int matched_token(const std::string &word)
 {
-    if (word == "MATCHING") return TK_MATCHING_LP;
-    if (word == "MATCHED") return TK_MATCHED_LP;
-    if (word == "NOTMATCHING") return TK_NOTMATCHING_LP;
-    if (word == "NOTMATCHED") return TK_NOTMATCHED_LP;
+    if (spelled(word, "MATCHING")) return TK_MATCHING_LP;
+    if (spelled(word, "MATCHED")) return TK_MATCHED_LP;
+    if (spelled(word, "NOTMATCHING")) return TK_NOTMATCHING_LP;
+    if (spelled(word, "NOTMATCHED")) return TK_NOTMATCHED_LP;
     return 0;
 }
 
@@ -574,7 +625,7 @@ int native_word(int c)
     reader_unget(c);
     for (size_t i = blanks.size(); i-- > 0;)
         reader_unget(static_cast<unsigned char>(blanks[i]));
-    if (word == "REF") {
+    if (spelled(word, "REF")) {
         if (!only_blanks(sc.text)) {
             for (size_t i = word.size(); i-- > 0;)
                 reader_unget(static_cast<unsigned char>(word[i]));
@@ -645,6 +696,7 @@ int scan_native()
                 return token;
         } else {
             keep(c);
+            keep_window_run(C_NATIVE);
         }
     }
 }

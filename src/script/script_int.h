@@ -30,10 +30,12 @@ const int END_OF_INPUT = -1;
 ** inline, and the current position every node and token records.  A
 ** newline (it may start a continuation), the end of the file and
 ** pushed-back characters go through reader_get_slow: while any is pushed
-** back, `end` is held at `at`. */
+** back, `held` is set and `end` is held at `at`. */
 struct ReaderWindow {
+    const char *begin = nullptr;   /* the current file's first character */
     const char *at = nullptr;
     const char *end = nullptr;
+    bool held = false;
     uint32_t line = 0;             /* of the current file */
     const char *name = nullptr;    /* the current file's ScriptFile name */
     uint32_t number = 0;           /* and its number */
@@ -52,7 +54,21 @@ inline int reader_get()
     return reader_get_slow();
 }
 
-void reader_unget(int c);          /* END_OF_INPUT is ignored */
+void reader_unget_slow(int c);
+
+/* Pushes c back; END_OF_INPUT is ignored.  A character just read from
+** the window goes back by stepping back over it: reading it again gives
+** the same character and the same line. */
+inline void reader_unget(int c)
+{
+    ReaderWindow &w = reader_window;
+    if (c != '\n' && !w.held && w.at > w.begin &&
+        static_cast<unsigned char>(w.at[-1]) == c) {
+        w.at--;
+        return;
+    }
+    reader_unget_slow(c);
+}
 /* At the end of the current file: true when it was the script itself;
 ** otherwise the including file becomes current again. */
 bool reader_end_of_file();
