@@ -80,13 +80,20 @@ void load_position()
     w.number = file.number;
 }
 
-/* Reads a whole stream; false on a read error (a directory, say). */
-bool read_stream(FILE *stream, std::string &content)
+/* Reads a whole stream, straight into the content; false on a read
+** error (a directory, say).  The size known beforehand is a first guess
+** only: a file that grows or shrinks meanwhile is read as it is. */
+bool read_stream(FILE *stream, off_t expected, std::string &content)
 {
-    char buffer[65536];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, stream)) > 0)
-        content.append(buffer, got);
+    size_t got = 0;
+    content.resize(expected > 0 ? size_t(expected) + 1 : 65536);
+    for (;;) {
+        got += fread(&content[got], 1, content.size() - got, stream);
+        if (got < content.size())
+            break;
+        content.resize(content.size() * 2);
+    }
+    content.resize(got);
     return !ferror(stream);
 }
 
@@ -98,7 +105,7 @@ bool load_file(const char *path, OpenFile &file)
         return false;
     struct stat info;
     bool ok = fstat(fileno(stream), &info) == 0 && !S_ISDIR(info.st_mode) &&
-              read_stream(stream, file.content);
+              read_stream(stream, info.st_size, file.content);
     if (ok) {
         file.device = info.st_dev;
         file.inode = info.st_ino;
@@ -199,24 +206,37 @@ bool includes_itself(const std::string &path, const OpenFile &file)
 ReaderWindow reader_window;
 
 /* CRC-16/KERMIT: polynomial 0x1021 reflected (0x8408), initial 0, no
-** final xor; one table step per byte. */
+** final xor.  Four bytes per step ("slicing"): step[k][b] is the CRC of
+** byte b followed by k zero bytes, so the four bytes' effects, the
+** register folded into the first two, combine by xor. */
 uint32_t crc16_kermit(const char *data, size_t size)
 {
     static const struct CrcTable {
-        uint16_t step[256];
+        uint16_t step[4][256];
         CrcTable()
         {
             for (unsigned byte = 0; byte < 256; byte++) {
                 unsigned crc = byte;
                 for (int bit = 0; bit < 8; bit++)
                     crc = (crc & 1) ? (crc >> 1) ^ 0x8408 : crc >> 1;
-                step[byte] = uint16_t(crc);
+                step[0][byte] = uint16_t(crc);
             }
+            for (int k = 1; k < 4; k++)
+                for (unsigned byte = 0; byte < 256; byte++) {
+                    unsigned before = step[k - 1][byte];
+                    step[k][byte] = uint16_t((before >> 8) ^ step[0][before & 0xFF]);
+                }
         }
     } table;
+    const unsigned char *p = reinterpret_cast<const unsigned char *>(data);
     uint32_t crc = 0;
-    for (size_t i = 0; i < size; i++)
-        crc = (crc >> 8) ^ table.step[(crc ^ static_cast<unsigned char>(data[i])) & 0xFF];
+    for (; size >= 4; size -= 4, p += 4) {
+        uint32_t first = crc ^ (p[0] | uint32_t(p[1]) << 8);
+        crc = table.step[3][first & 0xFF] ^ table.step[2][first >> 8] ^
+              table.step[1][p[2]] ^ table.step[0][p[3]];
+    }
+    for (; size > 0; size--, p++)
+        crc = (crc >> 8) ^ table.step[0][(crc ^ *p) & 0xFF];
     return crc;
 }
 

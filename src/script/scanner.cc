@@ -26,7 +26,6 @@
 #include "diag.h"
 
 #include <cstring>
-#include <unordered_map>
 
 namespace {
 
@@ -119,15 +118,54 @@ inline bool spelled(const std::string &text, const char (&word)[N])
     return text.size() == N - 1 && memcmp(text.data(), word, N - 1) == 0;
 }
 
-const std::unordered_map<std::string, Keyword> &keywords()
-{
-    static const std::unordered_map<std::string, Keyword> table = {
+struct KeywordRow {
+    const char *text;
+    Keyword keyword;
+};
+
+const KeywordRow keyword_rows[] = {
 #define KEYWORD(text, token, effects) {text, {TK_##token, effects}},
 #include "keywords.def"
 #undef KEYWORD
-    };
-    return table;
-}
+};
+
+/* The keywords by a hash of their spelling, open addressed: a lookup per
+** word read costs a short hash and mostly one comparison. */
+struct KeywordTable {
+    static const size_t SLOTS = 256;   /* a power of two, well above the rows */
+    const KeywordRow *slot[SLOTS] = {};
+
+    static size_t hash(const char *text, size_t length)
+    {
+        uint32_t h = 2166136261u;
+        for (size_t i = 0; i < length; i++)
+            h = (h ^ static_cast<unsigned char>(text[i])) * 16777619u;
+        return h & (SLOTS - 1);
+    }
+
+    KeywordTable()
+    {
+        static_assert(sizeof keyword_rows / sizeof keyword_rows[0] < SLOTS / 2,
+                      "keywords.def: the keyword table is too small");
+        for (const KeywordRow &row : keyword_rows) {
+            size_t at = hash(row.text, strlen(row.text));
+            while (slot[at])
+                at = (at + 1) & (SLOTS - 1);
+            slot[at] = &row;
+        }
+    }
+
+    const Keyword *find(const std::string &word) const
+    {
+        for (size_t at = hash(word.data(), word.size()); slot[at]; at = (at + 1) & (SLOTS - 1))
+            if (strncmp(slot[at]->text, word.data(), word.size()) == 0 &&
+                slot[at]->text[word.size()] == '\0')
+                return &slot[at]->keyword;
+        return nullptr;
+    }
+};
+
+const KeywordTable keywords;
 
 /* Appends to the token text; a text beyond the limit ends the run. */
 inline void keep(int c)
@@ -512,9 +550,8 @@ int scan_word_token(int c)
     keep_word(c);
     if (int token = scan_valued_keyword())
         return token;
-    auto found = keywords().find(sc.text);
-    if (found != keywords().end())
-        return apply_keyword(found->second);
+    if (const Keyword *k = keywords.find(sc.text))
+        return apply_keyword(*k);
     return scan_scoped();
 }
 
@@ -522,6 +559,12 @@ int scan_word_token(int c)
 int skip_blanks()
 {
     for (;;) {
+        ReaderWindow &w = reader_window;
+        if (w.at < w.end && is(static_cast<unsigned char>(*w.at), C_BLANK)) {
+            while (w.at < w.end && is(static_cast<unsigned char>(*w.at), C_BLANK))
+                w.at++;   /* as reader_get would read them: no newline */
+            sc.line_begin = false;
+        }
         int c = reader_get();
         if (c == '-') {
             int next = reader_get();
