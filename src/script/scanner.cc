@@ -26,6 +26,7 @@
 #include "diag.h"
 
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -113,7 +114,7 @@ inline bool word_char(int c)
 
 /* text == word, inline: the scanner asks it of most words it reads. */
 template <size_t N>
-inline bool spelled(const std::string &text, const char (&word)[N])
+inline bool spelled(std::string_view text, const char (&word)[N])
 {
     return text.size() == N - 1 && memcmp(text.data(), word, N - 1) == 0;
 }
@@ -179,6 +180,8 @@ inline void keep(int c)
 /* Appends a run of characters, as keep would one by one. */
 void keep_text(const char *text, size_t length)
 {
+    if (length == 0)
+        return;
     if (sc.text.size() + length > MAX_TOKEN_TEXT) {
         for (size_t i = 0; i < length; i++)
             keep(static_cast<unsigned char>(text[i]));   /* reports on the first too many */
@@ -628,7 +631,7 @@ int end_native(int c)
     return TK_NATIVE_TEXT;
 }
 
-int matched_token(const std::string &word)
+int matched_token(std::string_view word)
 {
     if (spelled(word, "MATCHING")) return TK_MATCHING_LP;
     if (spelled(word, "MATCHED")) return TK_MATCHED_LP;
@@ -648,8 +651,50 @@ bool only_blanks(const std::string &text)
 /* A word inside native text.  MATCHED( and its kin end the text before
 ** them; REF is returned as its keyword, after the text before it if that
 ** is more than blanks.  Returns a token, or 0 when the word is kept. */
+/* native_word on a word that the reader's window holds whole, with the
+** blanks and the character after it: the same decisions, taken without
+** reading and pushing back.  False when the window does not hold it all
+** (the character after may then be a continuation or the end). */
+bool native_word_in_window(int c, int &token)
+{
+    ReaderWindow &w = reader_window;
+    if (w.held || w.at <= w.begin || static_cast<unsigned char>(w.at[-1]) != c)
+        return false;
+    const char *start = w.at - 1, *after = w.at;
+    while (after < w.end && word_char(static_cast<unsigned char>(*after)))
+        after++;
+    const char *next = after;
+    while (next < w.end && is(static_cast<unsigned char>(*next), C_BLANK))
+        next++;
+    if (next >= w.end || *next == '\n')
+        return false;
+    std::string_view word(start, size_t(after - start));
+    int matched = matched_token(word);
+    if (matched && *next == '(') {
+        w.at = next;
+        sc.pending_matched = matched;
+        sc.mode = SM_MATCHED;
+        token = TK_NATIVE_TEXT;
+    } else if (spelled(word, "REF") && !only_blanks(sc.text)) {
+        w.at = start;
+        token = end_native(END_OF_INPUT);
+    } else if (spelled(word, "REF")) {
+        sc.text.assign(word);
+        w.at = after;
+        sc.mode = SM_STATEMENT;
+        token = TK_REF;
+    } else {
+        keep_text(start, word.size());
+        w.at = after;
+        token = 0;
+    }
+    return true;
+}
+
 int native_word(int c)
 {
+    if (int token; native_word_in_window(c, token))
+        return token;
     std::string word(1, char(c));
     while (word_char(c = reader_get()))
         word.push_back(char(c));
