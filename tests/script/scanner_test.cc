@@ -138,6 +138,23 @@ const ScanCase scan_cases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, ScannerTest, ::testing::ValuesIn(scan_cases));
 
+/* A continuation ("\n&") anywhere on a line is invisible to the scanner.
+** Inserted at every position, it cuts each run of characters the scanner
+** takes from the reader in one piece (words, blanks, native text, rest of
+** line, look-ahead pushed back) at every possible point. */
+TEST(Scanner, ContinuationAnywhereChangesNoToken)
+{
+    for (const ScanCase &c : scan_cases) {
+        std::string script = c.script;
+        if (script.find("\n&") != std::string::npos)
+            continue;   /* an insertion there would end the continuation */
+        for (size_t at = 0; at <= script.size(); at++) {
+            std::string cut = script.substr(0, at) + "\n&" + script.substr(at);
+            EXPECT_EQ(scan(cut), c.tokens) << "cut at " << at << " of: " << script;
+        }
+    }
+}
+
 TEST(Scanner, NulBytesAreUnknownSequences)
 {
     EXPECT_EQ(scan(std::string("EXIT \0 EXIT\n", 12)),
