@@ -78,8 +78,9 @@ SyntaxNode *child(const SyntaxNode *node, int which)
 /* The blocks nodes and texts are cut from. */
 struct NodeBlocks {
     std::vector<char *> blocks;
-    size_t used = 0;               /* bytes used in the last block */
-    size_t capacity = 0;           /* size of the last block */
+    char *last = nullptr;          /* the last block */
+    size_t used = 0;               /* bytes used in it */
+    size_t capacity = 0;           /* its size */
     size_t live = 0;               /* nodes made and not released */
 };
 
@@ -87,21 +88,28 @@ NodeBlocks node_blocks;
 
 const size_t NODE_BLOCK = 64 * 1024;
 
-/* Size bytes aligned for any node; a piece larger than a block gets a
-** block of its own. */
-void *node_memory(size_t size)
+/* A new last block for a piece of size bytes; a piece larger than a block
+** gets a block of its own. */
+[[gnu::noinline]] void *node_memory_in_new_block(size_t size)
+{
+    NodeBlocks &b = node_blocks;
+    b.capacity = size > NODE_BLOCK ? size : NODE_BLOCK;
+    b.last = static_cast<char *>(xmalloc(b.capacity));
+    b.blocks.push_back(b.last);
+    b.used = size;
+    return b.last;
+}
+
+/* Size bytes aligned for any node. */
+inline void *node_memory(size_t size)
 {
     NodeBlocks &b = node_blocks;
     const size_t align = alignof(SyntaxNode);
     size_t at = (b.used + align - 1) & ~(align - 1);
-    if (b.blocks.empty() || at + size > b.capacity) {
-        size_t capacity = size > NODE_BLOCK ? size : NODE_BLOCK;
-        b.blocks.push_back(static_cast<char *>(xmalloc(capacity)));
-        b.capacity = capacity;
-        at = 0;
-    }
+    if (at + size > b.capacity)
+        return node_memory_in_new_block(size);
     b.used = at + size;
-    return b.blocks.back() + at;
+    return b.last + at;
 }
 
 char *node_text_copy(const char *text)
@@ -121,6 +129,7 @@ void release_node()
     for (char *block : b.blocks)
         xfree(block);
     b.blocks.clear();
+    b.last = nullptr;
     b.used = b.capacity = 0;
 }
 
