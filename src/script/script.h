@@ -57,8 +57,8 @@ struct SyntaxNode {
 /* Makes a node at the scanner's current position; copies text. */
 SyntaxNode *make_node(uint32_t kind, SyntaxNode *child1, SyntaxNode *child2,
                       SyntaxNode *child3, const char *text);
-/* Releases a tree with its texts (they live with their nodes: with_text
-** is not consulted). */
+/* Releases a tree; its texts go with it when with_text is 1 (outside
+** sanitizer builds they live with the nodes and go with them anyway). */
 void free_tree(SyntaxNode *node, int with_text);
 /* Internal error unless node is non-null and of the given kind. */
 void expect_node(const SyntaxNode *node, uint32_t kind);

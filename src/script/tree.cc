@@ -11,7 +11,9 @@
 ** one by one: a script makes tens of thousands of them and a run keeps
 ** its tree to the end.  The blocks stay reachable from `node_blocks`, and
 ** are released together once every node made has been released again
-** (a test or fuzz loop parsing many scripts reuses the memory).
+** (a test or fuzz loop parsing many scripts reuses the memory).  Under
+** AddressSanitizer each node and text is its own heap block, released one
+** by one, so that a use after release is still caught.
 */
 #include "script_int.h"
 
@@ -75,6 +77,32 @@ SyntaxNode *child(const SyntaxNode *node, int which)
     return which == 1 ? node->child1 : which == 2 ? node->child2 : node->child3;
 }
 
+#ifdef ZRS_ADDRESS_SANITIZER
+
+void *node_memory(size_t size)
+{
+    return xmalloc(size);
+}
+
+SyntaxNode *new_node_record()
+{
+    return static_cast<SyntaxNode *>(xmalloc(sizeof(SyntaxNode)));
+}
+
+void release_node(SyntaxNode *node, int with_text)
+{
+    if (with_text == 1)
+        xfree(node->text);
+    xfree(node);
+}
+
+void release_text(char *text)
+{
+    xfree(text);
+}
+
+#else
+
 /* The blocks nodes and texts are cut from. */
 struct NodeBlocks {
     std::vector<char *> blocks;
@@ -112,16 +140,14 @@ inline void *node_memory(size_t size)
     return b.last + at;
 }
 
-char *node_text_copy(const char *text)
+SyntaxNode *new_node_record()
 {
-    size_t length = strlen(text);
-    char *copy = static_cast<char *>(node_memory(length + 1));
-    memcpy(copy, text, length + 1);
-    return copy;
+    node_blocks.live++;
+    return static_cast<SyntaxNode *>(node_memory(sizeof(SyntaxNode)));
 }
 
-/* One node fewer; with none left, all blocks go. */
-void release_node()
+/* One node fewer, its text with it; with none left, all blocks go. */
+void release_node(SyntaxNode *, int)
 {
     NodeBlocks &b = node_blocks;
     if (b.live == 0 || --b.live > 0)
@@ -131,6 +157,18 @@ void release_node()
     b.blocks.clear();
     b.last = nullptr;
     b.used = b.capacity = 0;
+}
+
+void release_text(char *) {}
+
+#endif
+
+char *node_text_copy(const char *text)
+{
+    size_t length = strlen(text);
+    char *copy = static_cast<char *>(node_memory(length + 1));
+    memcpy(copy, text, length + 1);
+    return copy;
 }
 
 } // namespace
@@ -146,8 +184,7 @@ const char *node_kind_name(uint32_t kind)
 SyntaxNode *make_node(uint32_t kind, SyntaxNode *child1, SyntaxNode *child2,
                       SyntaxNode *child3, const char *text)
 {
-    SyntaxNode *node = static_cast<SyntaxNode *>(node_memory(sizeof *node));
-    node_blocks.live++;
+    SyntaxNode *node = new_node_record();
     node->kind = kind;
     node->child1 = child1;
     node->child2 = child2;
@@ -159,9 +196,7 @@ SyntaxNode *make_node(uint32_t kind, SyntaxNode *child1, SyntaxNode *child2,
     return node;
 }
 
-/* The texts live in the node blocks and go with them, whatever with_text
-** says. */
-void free_tree(SyntaxNode *node, int)
+void free_tree(SyntaxNode *node, int with_text)
 {
     std::vector<SyntaxNode *> pending;
     if (node)
@@ -172,7 +207,7 @@ void free_tree(SyntaxNode *node, int)
         for (SyntaxNode *c : {n->child1, n->child2, n->child3})
             if (c)
                 pending.push_back(c);
-        release_node();
+        release_node(n, with_text);
     }
 }
 
@@ -193,6 +228,7 @@ char *node_text_value(SyntaxNode *node)
         expect_node(node, NK_STRING);
     const char *name = node->text ? node->text + 1 : "";
     char *value = xstrdup(getenv_copy(name).c_str());
+    release_text(node->text);
     node->text = nullptr;
     return value;
 }
