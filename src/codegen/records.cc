@@ -62,14 +62,27 @@ void line_put_quoted(RecordLine &line, const char *text)
     line_put(line, "\"", 1);
 }
 
+/* Digits are made two at a time, from the end, into the piece that is
+** then appended: a line carries numbers in most fields. */
 void line_put_number(RecordLine &line, long n)
 {
+    static const char pairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
     char digits[24];
     char *end = digits + sizeof digits, *p = end;
     unsigned long rest = n < 0 ? 0UL - static_cast<unsigned long>(n) : static_cast<unsigned long>(n);
-    do
-        *--p = char('0' + rest % 10);
-    while (rest /= 10);
+    for (; rest >= 100; rest /= 100) {
+        p -= 2;
+        memcpy(p, pairs + 2 * (rest % 100), 2);
+    }
+    if (rest >= 10) {
+        p -= 2;
+        memcpy(p, pairs + 2 * rest, 2);
+    } else {
+        *--p = char('0' + rest);
+    }
     if (n < 0)
         *--p = '-';
     line_put(line, p, size_t(end - p));

@@ -64,9 +64,14 @@ TEST(Records, QuotingAndLimit)
     line_put_number(line, 0);
     line_put(line, " ", 1);
     line_put_number(line, LONG_MIN);
+    for (long n : {9L, 10L, 99L, 100L, 101L, 1234567L, LONG_MAX}) {
+        line_put(line, " ", 1);
+        line_put_number(line, n);
+    }
     line_end(line);
     EXPECT_EQ(written(line), "\"a\"\"b\"\"\"\"c\"\"\"?\"\"\"\"\n"
-                             "-42 0 -9223372036854775808\n");
+                             "-42 0 -9223372036854775808 9 10 99 100 101 1234567 "
+                             "9223372036854775807\n");
     fclose(line.out);
 
     RecordLine longest;
