@@ -2,9 +2,9 @@
 ** src/codegen/records.cc
 ** Side-file lines and the questions the side-file writers ask the tables.
 **
-** A line grows in a std::string, so nothing can overflow; the length the
-** readers accept is kept as a check that ends the run (SIZBUFOVL) before a
-** line they would misread is written.  Output files are opened through the
+** Lines are built in one buffer that is written out a block at a time;
+** the length the readers accept is checked before every copy into it and
+** ends the run (SIZBUFOVL) before a line they would misread is written.  Output files are opened through the
 ** checked wrappers; one that cannot be created is FICERROPN.
 */
 #include "codegen_int.h"
@@ -12,39 +12,98 @@
 
 #include <cstring>
 
-void line_put(RecordLine &line, const std::string &piece)
-{
-    if (line.text.size() + piece.size() >= RECORD_LIMIT)
-        report_fatal("SIZBUFOVL");
-    line.text += piece;
-}
+namespace {
 
-std::string quoted_text(const char *text)
-{
-    if (!text)
-        return "?";
-    std::string out = "\"";
-    /* the runs between quotes are copied whole, each quote doubled */
-    for (const char *run = text;;) {
-        const char *quote = strchr(run, '"');
-        if (!quote) {
-            out += run;
-            break;
-        }
-        out.append(run, size_t(quote - run) + 1);
-        out += '"';
-        run = quote + 1;
-    }
-    out += '"';
-    return out;
-}
+/* Lines gather up to this many bytes before they are written. */
+const size_t OUTPUT_BLOCK = 64 * 1024;
 
-void line_flush(RecordLine &line, FILE *out)
+void write_buffered(RecordLine &line, size_t length)
 {
-    line.text += '\n';
-    if (fwrite(line.text.data(), 1, line.text.size(), out) != line.text.size())
+    if (length && fwrite(line.buffer.data(), 1, length, line.out) != length)
         fatal_system_error("fwrite");
-    line.text.clear();
+}
+
+} // namespace
+
+void line_open(RecordLine &line, FILE *out)
+{
+    line.out = out;
+    line.buffer.assign(OUTPUT_BLOCK + RECORD_LIMIT, '\0');
+    line.used = line.start = 0;
+}
+
+void line_overflow()
+{
+    report_fatal("SIZBUFOVL");
+}
+
+void line_put_quoted_body(RecordLine &line, const char *text)
+{
+    size_t length = strlen(text);
+    /* the runs between quotes are copied whole, each quote doubled */
+    while (const char *quote = static_cast<const char *>(memchr(text, '"', length))) {
+        size_t run = size_t(quote - text) + 1;
+        line_put(line, text, run);
+        line_put(line, "\"", 1);
+        text += run;
+        length -= run;
+    }
+    line_put(line, text, length);
+}
+
+void line_put_quoted(RecordLine &line, const char *text)
+{
+    if (!text) {
+        line_put(line, "?", 1);
+        return;
+    }
+    line_put(line, "\"", 1);
+    line_put_quoted_body(line, text);
+    line_put(line, "\"", 1);
+}
+
+/* Digits are made two at a time, from the end, into the piece that is
+** then appended: a line carries numbers in most fields. */
+void line_put_number(RecordLine &line, long n)
+{
+    static const char pairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    char digits[24];
+    char *end = digits + sizeof digits, *p = end;
+    unsigned long rest = n < 0 ? 0UL - static_cast<unsigned long>(n) : static_cast<unsigned long>(n);
+    for (; rest >= 100; rest /= 100) {
+        p -= 2;
+        memcpy(p, pairs + 2 * (rest % 100), 2);
+    }
+    if (rest >= 10) {
+        p -= 2;
+        memcpy(p, pairs + 2 * rest, 2);
+    } else {
+        *--p = char('0' + rest);
+    }
+    if (n < 0)
+        *--p = '-';
+    line_put(line, p, size_t(end - p));
+}
+
+/* A line is below RECORD_LIMIT and starts below OUTPUT_BLOCK, so its
+** newline still fits the buffer. */
+void line_end(RecordLine &line)
+{
+    line.buffer[line.used++] = '\n';
+    if (line.used >= OUTPUT_BLOCK) {
+        write_buffered(line, line.used);
+        line.used = 0;
+    }
+    line.start = line.used;
+}
+
+void line_drain(RecordLine &line)
+{
+    write_buffered(line, line.start);
+    line.used = line.start = 0;
 }
 
 FILE *open_output(const char *name, const char *mode)

@@ -42,6 +42,8 @@ struct TdcWriter {
     const ScriptFile *files = nullptr;
     int last_send = 0;             /* highest send identifier */
     int last_reception = 0;        /* highest reception identifier */
+    const char *last_file = nullptr;   /* the last entry file numbered, */
+    int last_file_number = 0;          /* and its number from the end */
 };
 
 /* ---- Records ---- */
@@ -57,35 +59,86 @@ int record(TdcWriter &w, const char *code)
 {
     start_line(w, code);
     int id = w.counter++;
-    line_put(w.line, std::to_string(id));
+    line_put_number(w.line, id);
     return id;
 }
 
-void field_raw(TdcWriter &w, const std::string &text)
+/* The separator before a field: a space before the first, then ", ". */
+void field_start(TdcWriter &w)
 {
-    line_put(w.line, w.fields++ ? ", " : " ");
+    if (w.fields++)
+        line_put(w.line, ", ", 2);
+    else
+        line_put(w.line, " ", 1);
+}
+
+void field_raw(TdcWriter &w, const char *text)
+{
+    field_start(w);
     line_put(w.line, text);
 }
 
-void field_text(TdcWriter &w, const char *text) { field_raw(w, quoted_text(text)); }
+void field_text(TdcWriter &w, const char *text)
+{
+    field_start(w);
+    line_put_quoted(w.line, text);
+}
+
 void field_missing(TdcWriter &w) { field_raw(w, "?"); }
-void field_number(TdcWriter &w, long n) { field_raw(w, quoted_text(std::to_string(n).c_str())); }
+
+void field_number(TdcWriter &w, long n)
+{
+    field_start(w);
+    line_put(w.line, "\"", 1);
+    line_put_number(w.line, n);
+    line_put(w.line, "\"", 1);
+}
+
+/* A quoted field made of a fixed head, a text, a fixed middle, a second
+** text and a fixed tail; the fixed parts hold no quotes. */
+void field_composed(TdcWriter &w, const char *head, const char *first,
+                    const char *middle, const char *second, const char *tail)
+{
+    field_start(w);
+    line_put(w.line, "\"", 1);
+    line_put(w.line, head);
+    line_put_quoted_body(w.line, first);
+    line_put(w.line, middle);
+    line_put_quoted_body(w.line, second);
+    line_put(w.line, tail);
+    line_put(w.line, "\"", 1);
+}
+
+/* Entries of one file follow each other, so the last answer is kept. */
+int file_number(TdcWriter &w, const SemanticEntry *e)
+{
+    if (!e->file || e->file != w.last_file) {
+        w.last_file = e->file;
+        w.last_file_number = file_number_from_end(w.files, e);
+    }
+    return w.last_file_number;
+}
 
 void field_loc(TdcWriter &w, const SemanticEntry *e)
 {
-    field_number(w, file_number_from_end(w.files, e));
+    field_number(w, file_number(w, e));
     field_number(w, long(e->line));
 }
 
 void finish(TdcWriter &w)
 {
-    line_flush(w.line, w.out);
+    line_end(w.line);
 }
 
-void define(TdcWriter &w, const std::string &name, int value)
+/* A macro of the probe header: the name is the parts joined. */
+void define(TdcWriter &w, std::initializer_list<const char *> parts, int value)
 {
-    if (w.header)
-        checked_fprintf(w.header, "#define %s %d\n", name.c_str(), value);
+    if (!w.header)
+        return;
+    std::string name;
+    for (const char *part : parts)
+        name += part;
+    checked_fprintf(w.header, "#define %s %d\n", name.c_str(), value);
 }
 
 /* A record of the form CODE x: text, loc. */
@@ -245,19 +298,20 @@ void element_node(TdcWriter &w, SemanticEntry *e, bool check)
     e->tdc_end_id = end_record(w, "L", 1, e);
 }
 
-std::string expected_value(SemanticEntry *e)
+void field_expected_value(TdcWriter &w, SemanticEntry *e)
 {
     SemanticDescriptor *d = e->descriptor;
     if (e->kind == EK_VALUE_RANGE && value_min(d) && value_max(d))
-        return quoted_text(("[" + std::string(value_min(d)) + ".." + value_max(d) + "]").c_str());
-    return quoted_text(value_text(d));
+        field_composed(w, "[", value_min(d), "..", value_max(d), "]");
+    else
+        field_text(w, value_text(d));
 }
 
 void scalar_node(TdcWriter &w, SemanticEntry *e)
 {
     e->tdc_id = record(w, "I");
     field_text(w, text_or_empty(e->name));
-    field_raw(w, expected_value(e));
+    field_expected_value(w, e);
     field_loc(w, e);
     finish(w);
 }
@@ -335,8 +389,7 @@ void send_record(TdcWriter &w, SemanticEntry *e)
     field_loc(w, e);
     finish(w);
     e->tdc_end_id = end_record(w, "SD", 2, e);
-    define(w, "ZRK_TDC_SEND_" + std::string(text_or_empty(m)) + "_" + text_or_empty(c),
-           e->tdc_id);
+    define(w, {"ZRK_TDC_SEND_", text_or_empty(m), "_", text_or_empty(c)}, e->tdc_id);
     w.last_send = std::max(w.last_send, e->tdc_id);
 }
 
@@ -360,8 +413,8 @@ void waittil_record(TdcWriter &w, SemanticEntry *e)
     if (first) {
         SemanticEntry *message = term_message(first->descriptor);
         SemanticEntry *channel = term_channel(first->descriptor);
-        define(w, "ZRK_TDC_RECV_" + std::string(message ? text_or_empty(message->name) : "") +
-                      "_" + (channel ? text_or_empty(channel->name) : ""),
+        define(w, {"ZRK_TDC_RECV_", message ? text_or_empty(message->name) : "", "_",
+                   channel ? text_or_empty(channel->name) : ""},
                e->tdc_id);
     }
     w.last_reception = std::max(w.last_reception, e->tdc_id);
@@ -370,38 +423,41 @@ void waittil_record(TdcWriter &w, SemanticEntry *e)
 void rendezvous_record(TdcWriter &w, SemanticEntry *e)
 {
     e->tdc_id = text_record(w, "N", e->name, e);
-    define(w, "ZRK_TDC_RDV_" + std::string(text_or_empty(e->name)), e->tdc_id);
+    define(w, {"ZRK_TDC_RDV_", text_or_empty(e->name)}, e->tdc_id);
 }
 
 /* The call as the report shows it: the name and the argument texts. */
-std::string call_text(SemanticEntry *e)
+void field_call_text(TdcWriter &w, SemanticEntry *e)
 {
-    std::string text = text_or_empty(call_name(e->descriptor));
-    text += "(";
+    field_start(w);
+    line_put(w.line, "\"", 1);
+    line_put_quoted_body(w.line, text_or_empty(call_name(e->descriptor)));
+    line_put(w.line, "(", 1);
     const char *separator = "";
     for (SemanticEntry *a = inner_first(e); a; a = a->next) {
         if (a->kind != EK_CALL_ARG)
             continue;
-        text += separator;
-        text += text_or_empty(arg_text(a->descriptor));
+        line_put(w.line, separator);
+        line_put_quoted_body(w.line, text_or_empty(arg_text(a->descriptor)));
         separator = ", ";
     }
-    return text + ")";
+    line_put(w.line, ")\"", 2);
 }
 
 /* The value an argument passes or is expected to give back. */
-std::string argument_value(SemanticEntry *a)
+void field_argument_value(TdcWriter &w, SemanticEntry *a)
 {
     SemanticDescriptor *d = a->descriptor;
     if (arg_expected(d) && arg_high(d))
-        return quoted_text(("[" + std::string(arg_expected(d)) + ".." + arg_high(d) + "]").c_str());
-    if (arg_expected(d))
-        return quoted_text(arg_expected(d));
-    if (!arg_text(d))
-        return "?";
-    if (arg_by_address(d))
-        return quoted_text(("&(" + std::string(arg_text(d)) + ")").c_str());
-    return quoted_text(arg_text(d));
+        field_composed(w, "[", arg_expected(d), "..", arg_high(d), "]");
+    else if (arg_expected(d))
+        field_text(w, arg_expected(d));
+    else if (!arg_text(d))
+        field_missing(w);
+    else if (arg_by_address(d))
+        field_composed(w, "&(", arg_text(d), "", "", ")");
+    else
+        field_text(w, arg_text(d));
 }
 
 void argument_record(TdcWriter &w, SemanticEntry *a)
@@ -412,7 +468,7 @@ void argument_record(TdcWriter &w, SemanticEntry *a)
     field_text(w, param ? param->name : nullptr);
     field_text(w, typed ? fparam_type_text(param->descriptor) : nullptr);
     field_text(w, "1");
-    field_raw(w, argument_value(a));
+    field_argument_value(w, a);
     field_loc(w, a);
     finish(w);
 }
@@ -444,7 +500,7 @@ void call_record(TdcWriter &w, SemanticEntry *e)
         return;
     e->tdc_id = record(w, "A");
     field_text(w, callee->name);
-    field_text(w, call_text(e).c_str());
+    field_call_text(w, e);
     field_loc(w, e);
     finish(w);
     for (SemanticEntry *a = inner_first(e); a; a = a->next)
@@ -566,7 +622,7 @@ void scenario(TdcWriter &w, SemanticEntry *e)
     field_loc(w, e);
     finish(w);
     bool leaf = scenario_leaf(d) != 0;
-    define(w, leaf ? "ZRK_TDC_Sscn" : "ZRK_TDC_Spts", e->tdc_id);
+    define(w, {leaf ? "ZRK_TDC_Sscn" : "ZRK_TDC_Spts"}, e->tdc_id);
     statements(w, d->inner);
     e->tdc_end_id = record(w, "S");
     field_text(w, text_or_empty(e->name));
@@ -574,7 +630,7 @@ void scenario(TdcWriter &w, SemanticEntry *e)
         field_missing(w);
     field_loc(w, e);
     finish(w);
-    define(w, leaf ? "ZRK_TDC_Escn" : "ZRK_TDC_Epts", e->tdc_end_id);
+    define(w, {leaf ? "ZRK_TDC_Escn" : "ZRK_TDC_Epts"}, e->tdc_end_id);
 }
 
 /* A header value written as the script gave it when it is quoted already. */
@@ -612,7 +668,7 @@ void channel(TdcWriter &w, SemanticEntry *e)
     e->tdc_id = record(w, "CN");
     field_text(w, e->name);
     finish(w);
-    define(w, "ZRK_TDC_CH_" + std::string(text_or_empty(e->name)), e->tdc_id);
+    define(w, {"ZRK_TDC_CH_", text_or_empty(e->name)}, e->tdc_id);
 }
 
 /* V: a used reference definition, at the message type's place. */
@@ -625,7 +681,7 @@ void reference_definition(TdcWriter &w, SemanticEntry *use, const SemanticEntry 
     for (SemanticEntry *root = inner_first(use); root; root = root->next)
         if (root->kind == EK_VALUE_ROOT && root->descriptor)
             value_nodes(w, root->descriptor->inner, false);
-    define(w, "ZRK_TDC_DEFM_" + std::string(text_or_empty(use->name)), use->tdc_id);
+    define(w, {"ZRK_TDC_DEFM_", text_or_empty(use->name)}, use->tdc_id);
 }
 
 /* T, the dump description, T closing, then the used definitions. */
@@ -639,9 +695,8 @@ void message_type(TdcWriter &w, SemanticEntry *e, const Scope *global)
         if (dump->descriptor)
             value_nodes(w, dump->descriptor->inner, false);
     e->tdc_end_id = end_record(w, "T", 1, e);
-    std::string name = text_or_empty(e->name);
-    define(w, "ZRK_TDC_EVT_" + name, e->tdc_id);
-    define(w, "ZRK_TDC_EEVT_" + name, e->tdc_end_id);
+    define(w, {"ZRK_TDC_EVT_", text_or_empty(e->name)}, e->tdc_id);
+    define(w, {"ZRK_TDC_EEVT_", text_or_empty(e->name)}, e->tdc_end_id);
     for (SemanticEntry *use = d->inner ? d->inner->first : nullptr; use; use = use->next)
         if (reference_is_used(use))
             reference_definition(w, use, e);
@@ -696,9 +751,11 @@ void write_tdc_file(const GenerationRequest &request)
     w.files = request.files;
     open_probe_header(w, request);
     w.out = open_output(request.tdc_name, "w");
+    line_open(w.line, w.out);
     header_records(w, request);
     for (SemanticEntry *e = request.global ? request.global->first : nullptr; e; e = e->next)
         item(w, e, request.global);
+    line_drain(w.line);
     close_output(w.out);
     close_probe_header(w);
 }

@@ -26,6 +26,7 @@ struct TraceWriter {
     RecordLine line;
     uint32_t section = 0;          /* the file number being written */
     int node = 3;                  /* the next node of the section */
+    std::string end_waittil;       /* the translated end label, once made */
 };
 
 std::string translated(const char *text)
@@ -35,17 +36,37 @@ std::string translated(const char *text)
 
 void put_line(TraceWriter &w, const std::string &text)
 {
-    line_put(w.line, text);
-    line_flush(w.line, w.out);
+    line_put(w.line, text.data(), text.size());
+    line_end(w.line);
+}
+
+/* A line of a word and a number. */
+void put_numbered(TraceWriter &w, const char *word, long number)
+{
+    line_put(w.line, word);
+    line_put(w.line, " ", 1);
+    line_put_number(w.line, number);
+    line_end(w.line);
+}
+
+/* A line of a word, a number and a quoted label. */
+void put_labelled(TraceWriter &w, const char *word, long number, const char *label)
+{
+    line_put(w.line, word);
+    line_put(w.line, " ", 1);
+    line_put_number(w.line, number);
+    line_put(w.line, " ", 1);
+    line_put_quoted(w.line, label);
+    line_end(w.line);
 }
 
 /* One traced point: ST code, LK line, then TX or MS with node and label. */
 void point(TraceWriter &w, int code, uint32_t line, const char *kind, int node,
            const char *label)
 {
-    put_line(w, "ST " + std::to_string(code));
-    put_line(w, "LK " + std::to_string(line));
-    put_line(w, std::string(kind) + " " + std::to_string(node) + " " + quoted_text(label));
+    put_numbered(w, "ST", code);
+    put_numbered(w, "LK", long(line));
+    put_labelled(w, kind, node, label);
 }
 
 bool in_section(const TraceWriter &w, const SemanticEntry *e)
@@ -94,11 +115,13 @@ void waittil(TraceWriter &w, SemanticEntry *e)
     point(w, 433, e->line, "TX", w.node++, "WAITTIL");
     e->trace_node = w.node++;
     point(w, 380, e->line, "MS", e->trace_node, "...");
-    std::string end = translated("END %1");
-    size_t at = end.find("%1");
-    if (at != std::string::npos)
-        end.replace(at, 2, "WAITTIL");
-    point(w, 433, e->line, "TX", w.node++, end.c_str());
+    if (w.end_waittil.empty()) {
+        w.end_waittil = translated("END %1");
+        size_t at = w.end_waittil.find("%1");
+        if (at != std::string::npos)
+            w.end_waittil.replace(at, 2, "WAITTIL");
+    }
+    point(w, 433, e->line, "TX", w.node++, w.end_waittil.c_str());
 }
 
 /* A point of its own: rendezvous, sends and the inter-tester exchanges. */
@@ -155,7 +178,7 @@ void statements(TraceWriter &w, Scope *scope)
 void instance(TraceWriter &w, const SemanticEntry *e)
 {
     put_line(w, "SI 1");
-    put_line(w, "IN \"VirtualTester\" " + std::to_string(w.node++) + " " + quoted_text(e->name));
+    put_labelled(w, "IN \"VirtualTester\"", w.node++, e->name);
 }
 
 /* The items of the tables, as far as code is made for them. */
@@ -188,12 +211,15 @@ void section(TraceWriter &w, const GenerationRequest &request, const ScriptFile 
     std::string base = base_name_of(file);
     w.node = 3;
     put_line(w, "DB \"Scenaria-Tracer\"");
-    put_line(w, "ID " + std::to_string(file->identity_key) + " " +
-                    std::to_string(section_sum(request, file)));
+    line_put(w.line, "ID ");
+    line_put_number(w.line, file->identity_key);
+    line_put(w.line, " ", 1);
+    line_put_number(w.line, section_sum(request, file));
+    line_end(w.line);
     put_line(w, "SO \"" + std::string(file->absolute_dir) + "/" + base + "\" 0000 \"txt\"");
     put_line(w, "IN \"File\" 1 \"" + base + "\"");
     put_line(w, "SI 1");
-    put_line(w, "IN \"VirtualTester\" 2 " + quoted_text(translated("default tester").c_str()));
+    put_labelled(w, "IN \"VirtualTester\"", 2, translated("default tester").c_str());
     for (SemanticEntry *e = request.global ? request.global->first : nullptr; e; e = e->next)
         item(w, e);
     put_line(w, "ED");
@@ -205,13 +231,15 @@ void write_trace_description(const GenerationRequest &request)
 {
     TraceWriter w;
     w.out = open_output(request.trace_name, "w");
+    line_open(w.line, w.out);
     put_line(w, "DB \"Scenaria-Tracer\"");
     put_line(w, "ID 1 1");
-    put_line(w, "IN \"Sut\" 1 " + quoted_text(translated("System under test").c_str()));
+    put_labelled(w, "IN \"Sut\"", 1, translated("System under test").c_str());
     put_line(w, "ED");
     for (uint32_t k = 1; const ScriptFile *file = file_numbered(request.files, k); k++) {
         w.section = k;
         section(w, request, file);
     }
+    line_drain(w.line);
     close_output(w.out);
 }

@@ -26,9 +26,9 @@ namespace {
 /* A file being read: the current one or one suspended by an INCLUDE. */
 struct OpenFile {
     std::string content;
-    size_t pos = 0;
+    size_t pos = 0;                /* while suspended; see reader_window */
     const char *name = nullptr;    /* the ScriptFile's name */
-    uint32_t line = 1;
+    uint32_t line = 1;             /* while suspended; see reader_window */
     uint32_t number = 0;
     dev_t device = 0;
     ino_t inode = 0;
@@ -51,13 +51,49 @@ struct ScriptReader {
 
 ScriptReader reader;
 
-/* Reads a whole stream; false on a read error (a directory, say). */
-bool read_stream(FILE *stream, std::string &content)
+/* The window holds the current file's position, pushed-back characters
+** or not; a suspended file keeps its own in pos. */
+void save_position()
 {
-    char buffer[65536];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, stream)) > 0)
-        content.append(buffer, got);
+    if (reader.open.empty())
+        return;
+    OpenFile &file = reader.open.back();
+    file.pos = size_t(reader_window.at - file.content.data());
+    file.line = reader_window.line;
+}
+
+/* Points the window at the current file (whose string may have moved). */
+void load_position()
+{
+    ReaderWindow &w = reader_window;
+    if (reader.open.empty()) {
+        w = ReaderWindow();
+        return;
+    }
+    const OpenFile &file = reader.open.back();
+    w.begin = file.content.data();
+    w.at = w.begin + file.pos;
+    w.held = !reader.pushed.empty();
+    w.end = w.held ? w.at : w.begin + file.content.size();
+    w.line = file.line;
+    w.name = file.name;
+    w.number = file.number;
+}
+
+/* Reads a whole stream, straight into the content; false on a read
+** error (a directory, say).  The size known beforehand is a first guess
+** only: a file that grows or shrinks meanwhile is read as it is. */
+bool read_stream(FILE *stream, off_t expected, std::string &content)
+{
+    size_t got = 0;
+    content.resize(expected > 0 ? size_t(expected) + 1 : 65536);
+    for (;;) {
+        got += fread(&content[got], 1, content.size() - got, stream);
+        if (got < content.size())
+            break;
+        content.resize(content.size() * 2);
+    }
+    content.resize(got);
     return !ferror(stream);
 }
 
@@ -69,7 +105,7 @@ bool load_file(const char *path, OpenFile &file)
         return false;
     struct stat info;
     bool ok = fstat(fileno(stream), &info) == 0 && !S_ISDIR(info.st_mode) &&
-              read_stream(stream, file.content);
+              read_stream(stream, info.st_size, file.content);
     if (ok) {
         file.device = info.st_dev;
         file.inode = info.st_ino;
@@ -134,7 +170,10 @@ void register_file(const char *path, OpenFile &file, const char *where,
     file.name = record->name;
     file.number = record->number;
     file.line = 1;
+    file.pos = 0;
+    save_position();
     reader.open.push_back(std::move(file));
+    load_position();
 }
 
 /* Opens an included name as written, then in each include directory. */
@@ -162,35 +201,42 @@ bool includes_itself(const std::string &path, const OpenFile &file)
     return false;
 }
 
-/* Raw character of the current file, without continuation handling. */
-inline int raw_get(OpenFile &file)
-{
-    if (file.pos >= file.content.size())
-        return END_OF_INPUT;
-    return static_cast<unsigned char>(file.content[file.pos++]);
-}
-
 } // namespace
 
+ReaderWindow reader_window;
+
 /* CRC-16/KERMIT: polynomial 0x1021 reflected (0x8408), initial 0, no
-** final xor; one table step per byte. */
+** final xor.  Four bytes per step ("slicing"): step[k][b] is the CRC of
+** byte b followed by k zero bytes, so the four bytes' effects, the
+** register folded into the first two, combine by xor. */
 uint32_t crc16_kermit(const char *data, size_t size)
 {
     static const struct CrcTable {
-        uint16_t step[256];
+        uint16_t step[4][256];
         CrcTable()
         {
             for (unsigned byte = 0; byte < 256; byte++) {
                 unsigned crc = byte;
                 for (int bit = 0; bit < 8; bit++)
                     crc = (crc & 1) ? (crc >> 1) ^ 0x8408 : crc >> 1;
-                step[byte] = uint16_t(crc);
+                step[0][byte] = uint16_t(crc);
             }
+            for (int k = 1; k < 4; k++)
+                for (unsigned byte = 0; byte < 256; byte++) {
+                    unsigned before = step[k - 1][byte];
+                    step[k][byte] = uint16_t((before >> 8) ^ step[0][before & 0xFF]);
+                }
         }
     } table;
+    const unsigned char *p = reinterpret_cast<const unsigned char *>(data);
     uint32_t crc = 0;
-    for (size_t i = 0; i < size; i++)
-        crc = (crc >> 8) ^ table.step[(crc ^ static_cast<unsigned char>(data[i])) & 0xFF];
+    for (; size >= 4; size -= 4, p += 4) {
+        uint32_t first = crc ^ (p[0] | uint32_t(p[1]) << 8);
+        crc = table.step[3][first & 0xFF] ^ table.step[2][first >> 8] ^
+              table.step[1][p[2]] ^ table.step[0][p[3]];
+    }
+    for (; size > 0; size--, p++)
+        crc = (crc >> 8) ^ table.step[0][(crc ^ *p) & 0xFF];
     return crc;
 }
 
@@ -222,64 +268,61 @@ void push_include(const char *quoted_name, uint32_t include_line)
     register_file(path.c_str(), file, where, include_line);
 }
 
-int reader_get()
+int reader_get_slow()
 {
     if (!reader.pushed.empty()) {
         int c = reader.pushed.back();
         reader.pushed.pop_back();
+        if (reader.pushed.empty()) {
+            const std::string &content = reader.open.back().content;
+            reader_window.end = content.data() + content.size();
+            reader_window.held = false;
+        }
         if (c == '\n')
-            reader.open.back().line++;
+            reader_window.line++;
         return c;
     }
-    OpenFile &file = reader.open.back();
+    ReaderWindow &w = reader_window;
     for (;;) {
-        int c = raw_get(file);
+        if (w.at >= w.end)
+            return END_OF_INPUT;
+        int c = static_cast<unsigned char>(*w.at++);
         if (c != '\n')
             return c;
-        file.line++;
-        if (reader.include_line || file.pos >= file.content.size() ||
-            file.content[file.pos] != '&')
+        reader_window.line++;
+        if (reader.include_line || w.at >= w.end || *w.at != '&')
             return c;
-        file.pos++;   /* continuation: drop the newline and the "&" */
+        w.at++;   /* continuation: drop the newline and the "&" */
     }
 }
 
-void reader_unget(int c)
+void reader_unget_slow(int c)
 {
     if (c == END_OF_INPUT)
         return;
     if (c == '\n')
-        reader.open.back().line--;
+        reader_window.line--;
     reader.pushed.push_back(c);
+    reader_window.end = reader_window.at;
+    reader_window.held = true;
 }
 
 bool reader_end_of_file()
 {
+    save_position();
     reader.pushed.clear();
-    if (reader.open.size() <= 1)
+    if (reader.open.size() <= 1) {
+        load_position();
         return true;
+    }
     reader.open.pop_back();
+    load_position();
     return false;
 }
 
 void reader_set_include_line(bool on)
 {
     reader.include_line = on;
-}
-
-const char *reader_file_name()
-{
-    return reader.open.empty() ? nullptr : reader.open.back().name;
-}
-
-uint32_t reader_line()
-{
-    return reader.open.empty() ? 0 : reader.open.back().line;
-}
-
-uint32_t reader_file_number()
-{
-    return reader.open.empty() ? 0 : reader.open.back().number;
 }
 
 ScriptFile *reader_file_list()
@@ -293,4 +336,5 @@ void reader_close()
     reader.open.shrink_to_fit();
     reader.pushed.clear();
     reader.include_line = false;
+    load_position();
 }

@@ -25,7 +25,8 @@
 
 #include "diag.h"
 
-#include <unordered_map>
+#include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -66,8 +67,12 @@ struct Scanner {
 
 Scanner sc;
 
-/* Byte classes. */
-enum { C_BLANK = 1, C_ALPHA = 2, C_DIGIT = 4, C_HEX = 8, C_FILTER = 16 };
+/* Byte classes.  C_LINE: kept by keep_rest_of_line; C_NATIVE: native
+** text that is neither a delimiter, a literal nor a word. */
+enum {
+    C_BLANK = 1, C_ALPHA = 2, C_DIGIT = 4, C_HEX = 8, C_FILTER = 16, C_LINE = 32,
+    C_NATIVE = 64
+};
 
 struct ByteClasses {
     unsigned char of[256] = {};
@@ -86,6 +91,12 @@ struct ByteClasses {
         for (int c = 'A'; c <= 'F'; c++)
             of[c] |= C_HEX;
         of['+'] = of['~'] = C_FILTER;
+        for (int c = 0; c < 256; c++) {
+            if (c != '\n' && c != 0)
+                of[c] |= C_LINE;
+            if (c != '\n' && c != 0 && !strchr("()[],@\"'", c) && !(of[c] & C_ALPHA))
+                of[c] |= C_NATIVE;
+        }
     }
 };
 
@@ -101,15 +112,61 @@ inline bool word_char(int c)
     return is(c, C_ALPHA | C_DIGIT);
 }
 
-const std::unordered_map<std::string, Keyword> &keywords()
+/* text == word, inline: the scanner asks it of most words it reads. */
+template <size_t N>
+inline bool spelled(std::string_view text, const char (&word)[N])
 {
-    static const std::unordered_map<std::string, Keyword> table = {
+    return text.size() == N - 1 && memcmp(text.data(), word, N - 1) == 0;
+}
+
+struct KeywordRow {
+    const char *text;
+    Keyword keyword;
+};
+
+const KeywordRow keyword_rows[] = {
 #define KEYWORD(text, token, effects) {text, {TK_##token, effects}},
 #include "keywords.def"
 #undef KEYWORD
-    };
-    return table;
-}
+};
+
+/* The keywords by a hash of their spelling, open addressed: a lookup per
+** word read costs a short hash and mostly one comparison. */
+struct KeywordTable {
+    static const size_t SLOTS = 256;   /* a power of two, well above the rows */
+    const KeywordRow *slot[SLOTS] = {};
+
+    static size_t hash(const char *text, size_t length)
+    {
+        uint32_t h = 2166136261u;
+        for (size_t i = 0; i < length; i++)
+            h = (h ^ static_cast<unsigned char>(text[i])) * 16777619u;
+        return h & (SLOTS - 1);
+    }
+
+    KeywordTable()
+    {
+        static_assert(sizeof keyword_rows / sizeof keyword_rows[0] < SLOTS / 2,
+                      "keywords.def: the keyword table is too small");
+        for (const KeywordRow &row : keyword_rows) {
+            size_t at = hash(row.text, strlen(row.text));
+            while (slot[at])
+                at = (at + 1) & (SLOTS - 1);
+            slot[at] = &row;
+        }
+    }
+
+    const Keyword *find(const std::string &word) const
+    {
+        for (size_t at = hash(word.data(), word.size()); slot[at]; at = (at + 1) & (SLOTS - 1))
+            if (strncmp(slot[at]->text, word.data(), word.size()) == 0 &&
+                slot[at]->text[word.size()] == '\0')
+                return &slot[at]->keyword;
+        return nullptr;
+    }
+};
+
+const KeywordTable keywords;
 
 /* Appends to the token text; a text beyond the limit ends the run. */
 inline void keep(int c)
@@ -118,6 +175,32 @@ inline void keep(int c)
         report_at(SEV_FATAL, "LEXTKTLNG", QString::fromLocal8Bit(sc.text.c_str()),
                   reader_file_name(), int(reader_line()));
     sc.text.push_back(char(c));
+}
+
+/* Appends a run of characters, as keep would one by one. */
+void keep_text(const char *text, size_t length)
+{
+    if (length == 0)
+        return;
+    if (sc.text.size() + length > MAX_TOKEN_TEXT) {
+        for (size_t i = 0; i < length; i++)
+            keep(static_cast<unsigned char>(text[i]));   /* reports on the first too many */
+        return;
+    }
+    sc.text.append(text, length);
+}
+
+/* Keeps the characters of the class that the reader's window holds from
+** here on, read as reader_get would read them one by one: no class
+** takes a newline, so no continuation or line count is skipped. */
+void keep_window_run(int cls)
+{
+    ReaderWindow &w = reader_window;
+    const char *run = w.at;
+    while (run < w.end && (classes.of[static_cast<unsigned char>(*run)] & cls))
+        run++;
+    keep_text(w.at, size_t(run - w.at));
+    w.at = run;
 }
 
 void start_token()
@@ -138,8 +221,12 @@ void enter_native()
 void keep_rest_of_line()
 {
     int c;
-    while ((c = reader_get()) != '\n' && c != END_OF_INPUT && c != 0)
+    for (;;) {
+        keep_window_run(C_LINE);
+        if ((c = reader_get()) == '\n' || c == END_OF_INPUT || c == 0)
+            break;
         keep(c);
+    }
     reader_unget(c);
 }
 
@@ -147,8 +234,12 @@ void keep_rest_of_line()
 void keep_word(int c)
 {
     keep(c);
-    while (word_char(c = reader_get()))
+    for (;;) {
+        keep_window_run(C_ALPHA | C_DIGIT);
+        if (!word_char(c = reader_get()))
+            break;
         keep(c);
+    }
     reader_unget(c);
 }
 
@@ -398,26 +489,27 @@ int scan_scoped()
 ** of a text.  0 when the word is not one of them (nothing consumed). */
 int scan_valued_keyword()
 {
-    const std::string w = sc.text;
+    const std::string &w = sc.text;
     int next = reader_get();
-    if (next == '=' && (w == "INIT" || w == "EV" || w == "VA")) {
+    bool init = spelled(w, "INIT"), ev = spelled(w, "EV");
+    if (next == '=' && (init || ev || spelled(w, "VA"))) {
         keep(next);
         int after = reader_get();
-        if (w == "EV" && after == '=') {
+        if (ev && after == '=') {
             keep(after);
             return TK_EV_EQEQ;
         }
         reader_unget(after);
         keep_rest_of_line();
-        return w == "INIT" ? TK_INIT_EQ : TK_EV_EQ;
+        return init ? TK_INIT_EQ : TK_EV_EQ;
     }
-    if (next == '=' && w == "FORMAT") {
+    if (next == '=' && spelled(w, "FORMAT")) {
         keep(next);
         scan_word();
         enter_native();
         return TK_FORMAT_EQ;
     }
-    if ((next == ' ' || next == '\t') && w == "COMMENT") {
+    if ((next == ' ' || next == '\t') && spelled(w, "COMMENT")) {
         keep(next);
         keep_rest_of_line();
         return TK_COMMENT;
@@ -461,9 +553,8 @@ int scan_word_token(int c)
     keep_word(c);
     if (int token = scan_valued_keyword())
         return token;
-    auto found = keywords().find(sc.text);
-    if (found != keywords().end())
-        return apply_keyword(found->second);
+    if (const Keyword *k = keywords.find(sc.text))
+        return apply_keyword(*k);
     return scan_scoped();
 }
 
@@ -471,6 +562,12 @@ int scan_word_token(int c)
 int skip_blanks()
 {
     for (;;) {
+        ReaderWindow &w = reader_window;
+        if (w.at < w.end && is(static_cast<unsigned char>(*w.at), C_BLANK)) {
+            while (w.at < w.end && is(static_cast<unsigned char>(*w.at), C_BLANK))
+                w.at++;   /* as reader_get would read them: no newline */
+            sc.line_begin = false;
+        }
         int c = reader_get();
         if (c == '-') {
             int next = reader_get();
@@ -534,12 +631,12 @@ int end_native(int c)
     return TK_NATIVE_TEXT;
 }
 
-int matched_token(const std::string &word)
+int matched_token(std::string_view word)
 {
-    if (word == "MATCHING") return TK_MATCHING_LP;
-    if (word == "MATCHED") return TK_MATCHED_LP;
-    if (word == "NOTMATCHING") return TK_NOTMATCHING_LP;
-    if (word == "NOTMATCHED") return TK_NOTMATCHED_LP;
+    if (spelled(word, "MATCHING")) return TK_MATCHING_LP;
+    if (spelled(word, "MATCHED")) return TK_MATCHED_LP;
+    if (spelled(word, "NOTMATCHING")) return TK_NOTMATCHING_LP;
+    if (spelled(word, "NOTMATCHED")) return TK_NOTMATCHED_LP;
     return 0;
 }
 
@@ -554,8 +651,50 @@ bool only_blanks(const std::string &text)
 /* A word inside native text.  MATCHED( and its kin end the text before
 ** them; REF is returned as its keyword, after the text before it if that
 ** is more than blanks.  Returns a token, or 0 when the word is kept. */
+/* native_word on a word that the reader's window holds whole, with the
+** blanks and the character after it: the same decisions, taken without
+** reading and pushing back.  False when the window does not hold it all
+** (the character after may then be a continuation or the end). */
+bool native_word_in_window(int c, int &token)
+{
+    ReaderWindow &w = reader_window;
+    if (w.held || w.at <= w.begin || static_cast<unsigned char>(w.at[-1]) != c)
+        return false;
+    const char *start = w.at - 1, *after = w.at;
+    while (after < w.end && word_char(static_cast<unsigned char>(*after)))
+        after++;
+    const char *next = after;
+    while (next < w.end && is(static_cast<unsigned char>(*next), C_BLANK))
+        next++;
+    if (next >= w.end || *next == '\n')
+        return false;
+    std::string_view word(start, size_t(after - start));
+    int matched = matched_token(word);
+    if (matched && *next == '(') {
+        w.at = next;
+        sc.pending_matched = matched;
+        sc.mode = SM_MATCHED;
+        token = TK_NATIVE_TEXT;
+    } else if (spelled(word, "REF") && !only_blanks(sc.text)) {
+        w.at = start;
+        token = end_native(END_OF_INPUT);
+    } else if (spelled(word, "REF")) {
+        sc.text.assign(word);
+        w.at = after;
+        sc.mode = SM_STATEMENT;
+        token = TK_REF;
+    } else {
+        keep_text(start, word.size());
+        w.at = after;
+        token = 0;
+    }
+    return true;
+}
+
 int native_word(int c)
 {
+    if (int token; native_word_in_window(c, token))
+        return token;
     std::string word(1, char(c));
     while (word_char(c = reader_get()))
         word.push_back(char(c));
@@ -574,7 +713,7 @@ int native_word(int c)
     reader_unget(c);
     for (size_t i = blanks.size(); i-- > 0;)
         reader_unget(static_cast<unsigned char>(blanks[i]));
-    if (word == "REF") {
+    if (spelled(word, "REF")) {
         if (!only_blanks(sc.text)) {
             for (size_t i = word.size(); i-- > 0;)
                 reader_unget(static_cast<unsigned char>(word[i]));
@@ -645,6 +784,7 @@ int scan_native()
                 return token;
         } else {
             keep(c);
+            keep_window_run(C_NATIVE);
         }
     }
 }

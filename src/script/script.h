@@ -49,7 +49,7 @@ struct SyntaxNode {
     uint32_t kind;          /* NodeKind */
     SyntaxNode *child1, *child2, *child3;
     uint32_t line;          /* scanner line when the node was made */
-    char *text;             /* own copy of a token text (leaf kinds) */
+    char *text;             /* copy of a token text (leaf kinds), kept with the node */
     const char *file;       /* script file being read; owned by its ScriptFile */
     uint32_t file_number;   /* that file's number */
 };
@@ -57,12 +57,13 @@ struct SyntaxNode {
 /* Makes a node at the scanner's current position; copies text. */
 SyntaxNode *make_node(uint32_t kind, SyntaxNode *child1, SyntaxNode *child2,
                       SyntaxNode *child3, const char *text);
-/* Releases a tree; node texts only when with_text is 1. */
+/* Releases a tree; its texts go with it when with_text is 1 (outside
+** sanitizer builds they live with the nodes and go with them anyway). */
 void free_tree(SyntaxNode *node, int with_text);
 /* Internal error unless node is non-null and of the given kind. */
 void expect_node(const SyntaxNode *node, uint32_t kind);
 /* NK_STRING: its text; NK_ENVVAR: a new copy of the variable's value (the
-** node's text is released).  Any other kind is an internal error. */
+** node's text is dropped).  Any other kind is an internal error. */
 char *node_text_value(SyntaxNode *node);
 /* True for null, NK_EMPTY, and an NK_EXPR made only of empty pieces. */
 bool expr_is_empty(const SyntaxNode *node);

@@ -26,17 +26,58 @@ const int PARSER_STACK_LIMIT = 102400;
 /* Character that ends a file (never a byte of the file). */
 const int END_OF_INPUT = -1;
 
+/* The unread characters of the current file, which reader_get takes
+** inline, and the current position every node and token records.  A
+** newline (it may start a continuation), the end of the file and
+** pushed-back characters go through reader_get_slow: while any is pushed
+** back, `held` is set and `end` is held at `at`. */
+struct ReaderWindow {
+    const char *begin = nullptr;   /* the current file's first character */
+    const char *at = nullptr;
+    const char *end = nullptr;
+    bool held = false;
+    uint32_t line = 0;             /* of the current file */
+    const char *name = nullptr;    /* the current file's ScriptFile name */
+    uint32_t number = 0;           /* and its number */
+};
+extern ReaderWindow reader_window;
+
 void reader_open_script(const char *path, const TextList &include_dirs);
-int reader_get();                  /* next character or END_OF_INPUT */
-void reader_unget(int c);          /* END_OF_INPUT is ignored */
+int reader_get_slow();
+
+/* The next character or END_OF_INPUT. */
+inline int reader_get()
+{
+    ReaderWindow &w = reader_window;
+    if (w.at < w.end && *w.at != '\n')
+        return static_cast<unsigned char>(*w.at++);
+    return reader_get_slow();
+}
+
+void reader_unget_slow(int c);
+
+/* Pushes c back; END_OF_INPUT is ignored.  A character just read from
+** the window goes back by stepping back over it: reading it again gives
+** the same character and the same line. */
+inline void reader_unget(int c)
+{
+    ReaderWindow &w = reader_window;
+    if (c != '\n' && !w.held && w.at > w.begin &&
+        static_cast<unsigned char>(w.at[-1]) == c) {
+        w.at--;
+        return;
+    }
+    reader_unget_slow(c);
+}
 /* At the end of the current file: true when it was the script itself;
 ** otherwise the including file becomes current again. */
 bool reader_end_of_file();
 void push_include(const char *quoted_name, uint32_t include_line);
 void reader_set_include_line(bool on);   /* no continuation while on */
-const char *reader_file_name();
-uint32_t reader_line();
-uint32_t reader_file_number();
+/* The current file's name, line and number; null and 0 with none open. */
+inline const char *reader_file_name() { return reader_window.name; }
+inline uint32_t reader_line() { return reader_window.line; }
+inline uint32_t reader_file_number() { return reader_window.number; }
 ScriptFile *reader_file_list();
 /* Releases open files and buffers; the file list stays. */
 void reader_close();

@@ -6,6 +6,14 @@
 ** and printing walk with an explicit stack, so a tree as deep as the
 ** parser allows (thousands of nested IF or WHILE) cannot exhaust the
 ** machine stack.
+**
+** Nodes and their texts are cut from large blocks rather than allocated
+** one by one: a script makes tens of thousands of them and a run keeps
+** its tree to the end.  The blocks stay reachable from `node_blocks`, and
+** are released together once every node made has been released again
+** (a test or fuzz loop parsing many scripts reuses the memory).  Under
+** AddressSanitizer each node and text is its own heap block, released one
+** by one, so that a use after release is still caught.
 */
 #include "script_int.h"
 
@@ -69,6 +77,100 @@ SyntaxNode *child(const SyntaxNode *node, int which)
     return which == 1 ? node->child1 : which == 2 ? node->child2 : node->child3;
 }
 
+#ifdef ZRS_ADDRESS_SANITIZER
+
+void *node_memory(size_t size)
+{
+    return xmalloc(size);
+}
+
+SyntaxNode *new_node_record()
+{
+    return static_cast<SyntaxNode *>(xmalloc(sizeof(SyntaxNode)));
+}
+
+void release_node(SyntaxNode *node, int with_text)
+{
+    if (with_text == 1)
+        xfree(node->text);
+    xfree(node);
+}
+
+void release_text(char *text)
+{
+    xfree(text);
+}
+
+#else
+
+/* The blocks nodes and texts are cut from. */
+struct NodeBlocks {
+    std::vector<char *> blocks;
+    char *last = nullptr;          /* the last block */
+    size_t used = 0;               /* bytes used in it */
+    size_t capacity = 0;           /* its size */
+    size_t live = 0;               /* nodes made and not released */
+};
+
+NodeBlocks node_blocks;
+
+const size_t NODE_BLOCK = 64 * 1024;
+
+/* A new last block for a piece of size bytes; a piece larger than a block
+** gets a block of its own. */
+[[gnu::noinline]] void *node_memory_in_new_block(size_t size)
+{
+    NodeBlocks &b = node_blocks;
+    b.capacity = size > NODE_BLOCK ? size : NODE_BLOCK;
+    b.last = static_cast<char *>(xmalloc(b.capacity));
+    b.blocks.push_back(b.last);
+    b.used = size;
+    return b.last;
+}
+
+/* Size bytes aligned for any node. */
+inline void *node_memory(size_t size)
+{
+    NodeBlocks &b = node_blocks;
+    const size_t align = alignof(SyntaxNode);
+    size_t at = (b.used + align - 1) & ~(align - 1);
+    if (at + size > b.capacity)
+        return node_memory_in_new_block(size);
+    b.used = at + size;
+    return b.last + at;
+}
+
+SyntaxNode *new_node_record()
+{
+    node_blocks.live++;
+    return static_cast<SyntaxNode *>(node_memory(sizeof(SyntaxNode)));
+}
+
+/* One node fewer, its text with it; with none left, all blocks go. */
+void release_node(SyntaxNode *, int)
+{
+    NodeBlocks &b = node_blocks;
+    if (b.live == 0 || --b.live > 0)
+        return;
+    for (char *block : b.blocks)
+        xfree(block);
+    b.blocks.clear();
+    b.last = nullptr;
+    b.used = b.capacity = 0;
+}
+
+void release_text(char *) {}
+
+#endif
+
+char *node_text_copy(const char *text)
+{
+    size_t length = strlen(text);
+    char *copy = static_cast<char *>(node_memory(length + 1));
+    memcpy(copy, text, length + 1);
+    return copy;
+}
+
 } // namespace
 
 const char *node_kind_name(uint32_t kind)
@@ -82,12 +184,12 @@ const char *node_kind_name(uint32_t kind)
 SyntaxNode *make_node(uint32_t kind, SyntaxNode *child1, SyntaxNode *child2,
                       SyntaxNode *child3, const char *text)
 {
-    SyntaxNode *node = static_cast<SyntaxNode *>(xmalloc(sizeof *node));
+    SyntaxNode *node = new_node_record();
     node->kind = kind;
     node->child1 = child1;
     node->child2 = child2;
     node->child3 = child3;
-    node->text = text ? xstrdup(text) : nullptr;
+    node->text = text ? node_text_copy(text) : nullptr;
     node->line = reader_line();
     node->file = reader_file_name();
     node->file_number = reader_file_number();
@@ -105,9 +207,7 @@ void free_tree(SyntaxNode *node, int with_text)
         for (SyntaxNode *c : {n->child1, n->child2, n->child3})
             if (c)
                 pending.push_back(c);
-        if (with_text == 1)
-            xfree(n->text);
-        xfree(n);
+        release_node(n, with_text);
     }
 }
 
@@ -128,7 +228,7 @@ char *node_text_value(SyntaxNode *node)
         expect_node(node, NK_STRING);
     const char *name = node->text ? node->text + 1 : "";
     char *value = xstrdup(getenv_copy(name).c_str());
-    xfree(node->text);
+    release_text(node->text);
     node->text = nullptr;
     return value;
 }

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -38,16 +39,68 @@ std::string record_line(const std::string &tdc, const std::string &code_and_id)
     return "";
 }
 
+/* The lines a RecordLine wrote, read back from its file. */
+std::string written(RecordLine &line)
+{
+    line_drain(line);
+    std::string text;
+    rewind(line.out);
+    for (int c; (c = fgetc(line.out)) != EOF;)
+        text += char(c);
+    return text;
+}
+
 TEST(Records, QuotingAndLimit)
 {
-    EXPECT_EQ(quoted_text("a\"b\"\"c"), "\"a\"\"b\"\"\"\"c\"");
-    EXPECT_EQ(quoted_text(""), "\"\"");
-    EXPECT_EQ(quoted_text(nullptr), "?");
     RecordLine line;
-    line_put(line, std::string(RECORD_LIMIT - 1, 'x'));   /* the longest line */
-    EXPECT_EQ(line.text.size(), RECORD_LIMIT - 1);
+    line_open(line, tmpfile());
+    line_put_quoted(line, "a\"b\"\"c");
+    line_put_quoted(line, "");
+    line_put_quoted(line, nullptr);
+    line_put_quoted(line, "\"");
+    line_end(line);
+    line_put_number(line, -42);
+    line_put(line, " ", 1);
+    line_put_number(line, 0);
+    line_put(line, " ", 1);
+    line_put_number(line, LONG_MIN);
+    for (long n : {9L, 10L, 99L, 100L, 101L, 1234567L, LONG_MAX}) {
+        line_put(line, " ", 1);
+        line_put_number(line, n);
+    }
+    line_end(line);
+    EXPECT_EQ(written(line), "\"a\"\"b\"\"\"\"c\"\"\"?\"\"\"\"\n"
+                             "-42 0 -9223372036854775808 9 10 99 100 101 1234567 "
+                             "9223372036854775807\n");
+    fclose(line.out);
+
+    RecordLine longest;
+    line_open(longest, tmpfile());
+    line_put(longest, std::string(RECORD_LIMIT - 2, 'x').c_str());
+    line_put(longest, "\"", 1);              /* the longest line */
     init_script_messages();
-    EXPECT_EXIT(line_put(line, "y"), ::testing::ExitedWithCode(7), "SIZBUFOVL");
+    EXPECT_EXIT(line_put_quoted_body(longest, "y"), ::testing::ExitedWithCode(7),
+                "SIZBUFOVL");
+    line_end(longest);
+    EXPECT_EQ(written(longest).size(), RECORD_LIMIT);
+    fclose(longest.out);
+}
+
+/* Lines go out a block at a time: many lines, and lines across a block's
+** end, come back whole and in order. */
+TEST(Records, BlocksKeepEveryLine)
+{
+    RecordLine line;
+    line_open(line, tmpfile());
+    std::string expected, piece(1000, 'q');
+    for (int i = 0; i < 300; i++) {
+        line_put_number(line, i);
+        line_put(line, piece.c_str());
+        line_end(line);
+        expected += std::to_string(i) + piece + "\n";
+    }
+    EXPECT_EQ(written(line), expected);
+    fclose(line.out);
 }
 
 TEST(Records, FileNumberCountsFromTheEnd)

@@ -340,6 +340,32 @@ TEST(Tree, NodeTextValue)
     free_tree(env, 1);
 }
 
+/* Nodes come from shared blocks: nodes and texts across many blocks, a
+** text larger than a block, and nodes still alive while others are
+** released keep their content. */
+TEST(Tree, NodesAcrossBlocksKeepTheirTexts)
+{
+    std::vector<SyntaxNode *> nodes;
+    std::vector<std::string> texts;
+    for (int i = 0; i < 5000; i++) {
+        texts.push_back(i == 2500 ? std::string(200000, 'b') : "t" + std::to_string(i));
+        nodes.push_back(make_node(NK_IDENT, nullptr, nullptr, nullptr, texts.back().c_str()));
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(nodes.back()) % alignof(SyntaxNode), 0u);
+    }
+    SyntaxNode *list = make_node(NK_EXPR, nodes[0], nodes[1], nullptr, nullptr);
+    free_tree(list, 1);                           /* three of them go */
+    for (size_t i = 2; i < nodes.size(); i += 2)
+        free_tree(nodes[i], 1);
+    for (size_t i = 3; i < nodes.size(); i += 2)
+        EXPECT_EQ(nodes[i]->text, texts[i]);
+    for (size_t i = 3; i < nodes.size(); i += 2)
+        free_tree(nodes[i], 1);
+    /* every node released: the next ones start afresh */
+    SyntaxNode *again = make_node(NK_IDENT, nullptr, nullptr, nullptr, "x");
+    EXPECT_STREQ(again->text, "x");
+    free_tree(again, 1);
+}
+
 TEST(Tree, KindNames)
 {
     EXPECT_STREQ(node_kind_name(NK_TRIGGER_ARG_LIST), "NK_TRIGGER_ARG_LIST");

@@ -138,6 +138,23 @@ const ScanCase scan_cases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, ScannerTest, ::testing::ValuesIn(scan_cases));
 
+/* A continuation ("\n&") anywhere on a line is invisible to the scanner.
+** Inserted at every position, it cuts each run of characters the scanner
+** takes from the reader in one piece (words, blanks, native text, rest of
+** line, look-ahead pushed back) at every possible point. */
+TEST(Scanner, ContinuationAnywhereChangesNoToken)
+{
+    for (const ScanCase &c : scan_cases) {
+        std::string script = c.script;
+        if (script.find("\n&") != std::string::npos)
+            continue;   /* an insertion there would end the continuation */
+        for (size_t at = 0; at <= script.size(); at++) {
+            std::string cut = script.substr(0, at) + "\n&" + script.substr(at);
+            EXPECT_EQ(scan(cut), c.tokens) << "cut at " << at << " of: " << script;
+        }
+    }
+}
+
 TEST(Scanner, NulBytesAreUnknownSequences)
 {
     EXPECT_EQ(scan(std::string("EXIT \0 EXIT\n", 12)),
@@ -177,10 +194,29 @@ TEST(Scanner, TokenLinesFollowPhysicalLines)
     EXPECT_EQ(seen, expected);
 }
 
+/* The CRC taken bit by bit, as the polynomial defines it. */
+uint32_t crc_by_bits(const std::string &data)
+{
+    uint32_t crc = 0;
+    for (unsigned char c : data) {
+        crc ^= c;
+        for (int bit = 0; bit < 8; bit++)
+            crc = (crc & 1) ? (crc >> 1) ^ 0x8408 : crc >> 1;
+    }
+    return crc;
+}
+
 TEST(Reader, CrcIsKermit)
 {
     EXPECT_EQ(crc16_kermit("123456789", 9), 0x2189u);
     EXPECT_EQ(crc16_kermit("", 0), 0u);
+    /* four bytes a step: every length of tail, and all byte values */
+    std::string data;
+    for (int i = 0; i < 600; i++)
+        data += char((i * 131 + 7) & 0xFF);
+    for (size_t length : {1, 2, 3, 4, 5, 6, 7, 8, 255, 256, 257, 599, 600})
+        EXPECT_EQ(crc16_kermit(data.data(), length), crc_by_bits(data.substr(0, length)))
+            << length;
 }
 
 TEST(Reader, ScriptFileRecord)
