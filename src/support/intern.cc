@@ -7,8 +7,9 @@
 ** texts themselves live in large pool chunks that are never moved or
 ** freed, so an address stays valid until the process ends.  Each entry
 ** keeps the full 64-bit hash of its text, so a chain walk compares bytes
-** only for a real match.  The bucket array starts at 19997 and is rebuilt
-** twice as large whenever the entries outnumber the buckets twice over:
+** only for a real match (the hash's final mixing lets its low bits pick
+** the bucket).  The bucket array starts at 16384 and is rebuilt twice as
+** large whenever the entries outnumber the buckets twice over:
 ** relinking moves no text and no entry, and keeps chains short however
 ** many names an interface declares.
 */
@@ -18,7 +19,7 @@
 
 namespace {
 
-const int FIRST_BUCKETS = 19997;
+const int FIRST_BUCKETS = 16384;   /* a power of two: a bucket is a mask away */
 const int FIRST_ROOM = 10000;   /* entries allocated at creation */
 const int GROWTH = 20000;       /* entries added at each growth */
 const size_t FIRST_CHUNK = 100000;
@@ -57,7 +58,7 @@ uint64_t text_hash(const char *text, size_t length)
 
 int bucket_of(uint64_t hash)
 {
-    return static_cast<int>(hash % static_cast<uint64_t>(table.bucket_count));
+    return static_cast<int>(hash & static_cast<uint64_t>(table.bucket_count - 1));
 }
 
 void set_buckets(int count)
@@ -136,7 +137,7 @@ const char *intern_span(const char *text, size_t length)
     table.entries[index] = InternEntry{copy, table.buckets[bucket], hash};
     table.buckets[bucket] = index;
     if (table.count / 2 > table.bucket_count)
-        set_buckets(2 * table.bucket_count + 1);
+        set_buckets(2 * table.bucket_count);
     return copy;
 }
 

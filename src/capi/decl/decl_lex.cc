@@ -395,6 +395,16 @@ const char *token_spelling(int kind)
     return "?";
 }
 
+/* The file name interned; the script's value texts all come from the
+** same file, so the last name is compared before it is looked up. */
+static const char *interned_file_name(const char *file)
+{
+    static const char *last = nullptr;
+    if (!file || !last || strcmp(file, last) != 0)
+        last = intern_text(file);
+    return last;
+}
+
 bool scan_init(DeclScanner *s, const char *text, const char *file, int line,
                bool expression_mode)
 {
@@ -403,7 +413,7 @@ bool scan_init(DeclScanner *s, const char *text, const char *file, int line,
     s->text = text ? text : "";
     s->length = strlen(s->text);
     s->pos = 0;
-    s->file = intern_text(file);
+    s->file = interned_file_name(file);
     s->line = line;
     s->expression_mode = expression_mode;
     s->line_start = true;

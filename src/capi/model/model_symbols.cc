@@ -534,19 +534,23 @@ void release_symbol_table(CSymbolTable *table)
 
 /* ---- Namespaces and visibility ---- */
 
-CNamespace *lookup_namespace(CSymbolTable *table, const char *name)
+static CNamespace *namespace_of_key(CSymbolTable *table, const char *key)
 {
-    const char *key = intern_text(name);
     if (!key)
         return nullptr;
     auto found = table->ns_by_name.find(key);
     return found == table->ns_by_name.end() ? nullptr : found->second;
 }
 
+CNamespace *lookup_namespace(CSymbolTable *table, const char *name)
+{
+    return namespace_of_key(table, intern_text(name));
+}
+
 CNamespace *declare_namespace(CSymbolTable *table, const char *name)
 {
     const char *key = intern_text(name && *name ? name : UNNAMED_NAMESPACE);
-    CNamespace *ns = lookup_namespace(table, key);
+    CNamespace *ns = namespace_of_key(table, key);
     if (ns)
         return ns;
     ns = new CNamespace;
