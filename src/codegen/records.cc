@@ -4,8 +4,9 @@
 **
 ** Lines are built in one buffer that is written out a block at a time;
 ** the length the readers accept is checked before every copy into it and
-** ends the run (SIZBUFOVL) before a line they would misread is written.  Output files are opened through the
-** checked wrappers; one that cannot be created is FICERROPN.
+** ends the run (SIZBUFOVL) before a line they would misread is written.
+** Output files are opened through the checked wrappers; one that cannot
+** be created is FICERROPN.
 */
 #include "codegen_int.h"
 #include "diag.h"
@@ -72,7 +73,8 @@ void line_put_number(RecordLine &line, long n)
         "8081828384858687888990919293949596979899";
     char digits[24];
     char *end = digits + sizeof digits, *p = end;
-    unsigned long rest = n < 0 ? 0UL - static_cast<unsigned long>(n) : static_cast<unsigned long>(n);
+    unsigned long rest = n < 0 ? 0UL - static_cast<unsigned long>(n)
+                               : static_cast<unsigned long>(n);
     for (; rest >= 100; rest /= 100) {
         p -= 2;
         memcpy(p, pairs + 2 * (rest % 100), 2);

@@ -80,14 +80,32 @@ std::vector<const char *> instance_names(const Scope *global)
     return names;
 }
 
-/* The scenarios below `scope`, each before its children. */
-void scenarios_in_preorder(const Scope *scope, EntryList &out)
+/* The scenario tree below the root, read from the tables in one walk: a
+** walk over a scenario's entries passes over all its statements, and the
+** description needs the tree three times. */
+struct ScenarioLevel {
+    EntryList scenarios;           /* the scenarios of the level, in order */
+    bool any = false;              /* some entry of the level is a scenario */
+};
+
+struct ScenarioTree {
+    EntryList preorder;            /* every scenario before its children */
+    ScenarioLevel top;             /* the root's children */
+    std::map<const SemanticEntry *, ScenarioLevel> below;   /* per scenario */
+};
+
+void read_level(ScenarioTree &tree, const Scope *scope, ScenarioLevel &level)
 {
-    for (const SemanticEntry *e = scope_first(scope); e; e = e->next)
-        if (e->kind == EK_SCENARIO && e->descriptor) {
-            out.push_back(e);
-            scenarios_in_preorder(e->descriptor->inner, out);
-        }
+    for (const SemanticEntry *e = scope_first(scope); e; e = e->next) {
+        if (e->kind != EK_SCENARIO)
+            continue;
+        level.any = true;
+        if (!e->descriptor)
+            continue;
+        level.scenarios.push_back(e);
+        tree.preorder.push_back(e);
+        read_level(tree, e->descriptor->inner, tree.below[e]);
+    }
 }
 
 const SemanticEntry *root_scenario(const Scope *global)
@@ -111,31 +129,23 @@ std::vector<const char *> all_families(const EntryList &scenarios)
 
 /* ---- The scenario tree ---- */
 
-bool has_child_scenario(const SemanticEntry *e)
-{
-    for (const SemanticEntry *c = inner_first(e); c; c = c->next)
-        if (c->kind == EK_SCENARIO)
-            return true;
-    return false;
-}
-
 /* One sibling list at `depth`: "  ," before every scenario after the
 ** first, three blanks before the first.  Blocks between scenarios are
 ** passed over, so no scenario of a level is left out. */
-void tree_level(FILE *out, const Scope *scope, int depth)
+void tree_level(FILE *out, const ScenarioTree &tree, const ScenarioLevel &level,
+                int depth)
 {
     std::string tabs(size_t(depth), '\t');
     bool first = true;
-    for (const SemanticEntry *e = scope_first(scope); e; e = e->next) {
-        if (e->kind != EK_SCENARIO || !e->descriptor)
-            continue;
+    for (const SemanticEntry *e : level.scenarios) {
         put(out, tabs + (first ? "   " : "  ,") + "\"" + text_or_empty(e->name) + "\"\n");
         first = false;
-        if (has_child_scenario(e)) {
-            std::string inner(size_t(depth + 1), '\t');
-            put(out, inner + ",(\n");
-            tree_level(out, e->descriptor->inner, depth + 1);
-            put(out, inner + ")\n");
+        const ScenarioLevel &inner = tree.below.at(e);
+        if (inner.any) {
+            std::string indent(size_t(depth + 1), '\t');
+            put(out, indent + ",(\n");
+            tree_level(out, tree, inner, depth + 1);
+            put(out, indent + ")\n");
         }
     }
 }
@@ -336,9 +346,10 @@ void write_scenario_description(const char *name, ScriptFile *files,
         n.erase(n.size() - 4);
     FILE *out = open_output(name, "w");
     const SemanticEntry *root = root_scenario(global);
-    EntryList scenarios;
+    ScenarioTree tree;
     if (root)
-        scenarios_in_preorder(root->descriptor->inner, scenarios);
+        read_level(tree, root->descriptor->inner, tree.top);
+    const EntryList &scenarios = tree.preorder;
     put(out, "SPG_FILE = {\n\n");
     put(out, "\tSPG_FILE_NAME = \"" + n + ".spg\";\n\n");
     put(out, "\tPTS_FILE_NAME = \"" + n + ".pts\";\n\n");
@@ -346,8 +357,7 @@ void write_scenario_description(const char *name, ScriptFile *files,
     put(out, "\tINSTANCE_LIST = (" + name_list(instance_names(global), ", ") + ");\n\n");
     put(out, "\tFAMILY_LIST   = (" + name_list(all_families(scenarios), ",") + ");\n\n");
     put(out, "\tSCENARIO_TREE = (\n");
-    if (root)
-        tree_level(out, root->descriptor->inner, 1);
+    tree_level(out, tree, tree.top, 1);
     put(out, "\t);\n\n");
     put(out, "\tSCENARII_LIST = {\n");
     for (const SemanticEntry *s : scenarios)

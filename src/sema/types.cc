@@ -263,7 +263,8 @@ int value_text_class(const char *text, int *dimension)
 /* Class distance: the number of derivation steps from `from` up its base
 ** lists to `to`, 0 for the same class, the shortest path when a class is
 ** reached twice (the search runs level by level), -1 when `to` is no base
-** of `from`.  Two class pointers are measured by the classes they point to.  The levels are bounded so that a malformed cycle ends. */
+** of `from`.  Two class pointers are measured by the classes they point
+** to.  The levels are bounded so that a malformed cycle ends. */
 int class_distance(const CType *from, const CType *to)
 {
     CType *target = pointed_class(to);
