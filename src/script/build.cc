@@ -40,7 +40,7 @@ const TokenRow *token_row(int token)
     return row->number == token ? row : nullptr;
 }
 
-const size_t ARENA_BLOCK = 64 * 1024;
+const size_t ARENA_BLOCK = 1024 * 1024;
 
 bool blank(char c)
 {
@@ -64,11 +64,11 @@ char *arena_copy(TextArena &arena, const char *text, size_t length)
 {
     if (arena.blocks.empty() || arena.used + length + 1 > arena.capacity) {
         size_t size = length + 1 > ARENA_BLOCK ? length + 1 : ARENA_BLOCK;
-        arena.blocks.push_back(static_cast<char *>(xmalloc(size)));
+        arena.blocks.push_back({static_cast<char *>(fresh_pages(size)), size});
         arena.capacity = size;
         arena.used = 0;
     }
-    char *copy = arena.blocks.back() + arena.used;
+    char *copy = arena.blocks.back().start + arena.used;
     memcpy(copy, text, length);
     copy[length] = '\0';
     arena.used += length + 1;
@@ -77,8 +77,8 @@ char *arena_copy(TextArena &arena, const char *text, size_t length)
 
 void arena_release(TextArena &arena)
 {
-    for (char *block : arena.blocks)
-        xfree(block);
+    for (const TextBlock &block : arena.blocks)
+        release_pages(block.start, block.size);
     arena.blocks.clear();
     arena.used = arena.capacity = 0;
 }

@@ -104,8 +104,13 @@ void release_text(char *text)
 #else
 
 /* The blocks nodes and texts are cut from. */
+struct NodeBlock {
+    char *start;
+    size_t size;
+};
+
 struct NodeBlocks {
-    std::vector<char *> blocks;
+    std::vector<NodeBlock> blocks;
     char *last = nullptr;          /* the last block */
     size_t used = 0;               /* bytes used in it */
     size_t capacity = 0;           /* its size */
@@ -114,7 +119,7 @@ struct NodeBlocks {
 
 NodeBlocks node_blocks;
 
-const size_t NODE_BLOCK = 64 * 1024;
+const size_t NODE_BLOCK = 1024 * 1024;
 
 /* A new last block for a piece of size bytes; a piece larger than a block
 ** gets a block of its own. */
@@ -122,8 +127,8 @@ const size_t NODE_BLOCK = 64 * 1024;
 {
     NodeBlocks &b = node_blocks;
     b.capacity = size > NODE_BLOCK ? size : NODE_BLOCK;
-    b.last = static_cast<char *>(xmalloc(b.capacity));
-    b.blocks.push_back(b.last);
+    b.last = static_cast<char *>(fresh_pages(b.capacity));
+    b.blocks.push_back({b.last, b.capacity});
     b.used = size;
     return b.last;
 }
@@ -152,8 +157,8 @@ void release_node(SyntaxNode *, int)
     NodeBlocks &b = node_blocks;
     if (b.live == 0 || --b.live > 0)
         return;
-    for (char *block : b.blocks)
-        xfree(block);
+    for (const NodeBlock &block : b.blocks)
+        release_pages(block.start, block.size);
     b.blocks.clear();
     b.last = nullptr;
     b.used = b.capacity = 0;

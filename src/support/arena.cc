@@ -4,12 +4,11 @@
 **
 ** Records made by the thousand and never given back one by one (the
 ** semantic tables, their texts) come from large blocks instead of a heap
-** block each.  A block is obtained zeroed from the checked allocation; at
-** its size the heap maps fresh pages, so zeroing costs nothing.  The
-** blocks are chained through their first bytes from a plain pointer, so
-** that leak checkers see them reachable at exit.  (Asking the system for
-** large pages made fewer page faults but, when memory had to be compacted
-** first, runs several times slower.)
+** block each.  A block is fresh zeroed pages, mapped in when it is taken.
+** The blocks are chained through their first bytes from a plain pointer,
+** so that leak checkers see them reachable at exit.  (Asking the system
+** for large pages made fewer page faults but, when memory had to be
+** compacted first, runs several times slower.)
 */
 #include "support.h"
 
@@ -32,7 +31,7 @@ ArenaState arena;   /* no destructor: the chain stays reachable at exit */
 /* A block chained like the others, of `payload` bytes after the link. */
 char *new_block(size_t payload)
 {
-    char *block = static_cast<char *>(xcalloc(1, ARENA_ALIGN + payload));
+    char *block = static_cast<char *>(fresh_pages(ARENA_ALIGN + payload));
     memcpy(block, &arena.last_block, sizeof arena.last_block);
     arena.last_block = block;
     return block + ARENA_ALIGN;

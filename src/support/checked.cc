@@ -16,6 +16,7 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
+#include <sys/mman.h>
 
 namespace {
 
@@ -58,6 +59,33 @@ void xfree(void *block)
 {
     free(block);
 }
+
+#ifdef ZRS_ADDRESS_SANITIZER
+void *fresh_pages(size_t size)
+{
+    return xcalloc(1, size);
+}
+
+void release_pages(void *block, size_t)
+{
+    xfree(block);
+}
+#else
+void *fresh_pages(size_t size)
+{
+    void *block = mmap(nullptr, size ? size : 1, PROT_READ | PROT_WRITE,
+                       MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (block == MAP_FAILED)
+        allocation_failed();
+    return block;
+}
+
+void release_pages(void *block, size_t size)
+{
+    if (block)
+        munmap(block, size ? size : 1);
+}
+#endif
 
 char *xstrdup(const char *text)
 {

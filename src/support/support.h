@@ -40,6 +40,14 @@ char *xstrdup(const char *text);
 #endif
 #endif
 
+/* ---- Fresh pages: large zeroed blocks, mapped in at once ----
+** One system call maps every page of the block, where touching fresh heap
+** pages took a page fault each (the largest cost of a large run on
+** virtual machines).  Under AddressSanitizer they are heap blocks, so that
+** leak checking scans them. */
+void *fresh_pages(size_t size);
+void release_pages(void *block, size_t size);
+
 /* ---- Run arena: zeroed memory kept until the process exits ----
 ** For records made in great numbers and never released one by one.
 ** Pieces are 16-byte aligned. */
