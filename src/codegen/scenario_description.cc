@@ -38,8 +38,23 @@ struct CallSite {
     const SemanticEntry *caller;
 };
 
+/* The scenario tree below the root.  The description needs it three
+** times; it is read in the one walk over all the bodies, since a walk
+** over a scenario's entries passes over all its statements. */
+struct ScenarioLevel {
+    EntryList scenarios;           /* the scenarios of the level, in order */
+    bool any = false;              /* some entry of the level is a scenario */
+};
+
+struct ScenarioTree {
+    EntryList preorder;            /* every scenario before its children */
+    ScenarioLevel top;             /* the root's children */
+    std::map<const SemanticEntry *, ScenarioLevel> below;   /* per scenario */
+};
+
 /* What the walk of the bodies collects. */
 struct SpgWalk {
+    ScenarioTree tree;
     std::vector<RendezvousSite> sites;
     std::map<const SemanticEntry *, std::vector<CallSite>> calls;   /* per procedure */
 };
@@ -78,42 +93,6 @@ std::vector<const char *> instance_names(const Scope *global)
         if (e->kind == EK_INSTANCE && e->name)
             names.push_back(e->name);
     return names;
-}
-
-/* The scenario tree below the root, read from the tables in one walk: a
-** walk over a scenario's entries passes over all its statements, and the
-** description needs the tree three times. */
-struct ScenarioLevel {
-    EntryList scenarios;           /* the scenarios of the level, in order */
-    bool any = false;              /* some entry of the level is a scenario */
-};
-
-struct ScenarioTree {
-    EntryList preorder;            /* every scenario before its children */
-    ScenarioLevel top;             /* the root's children */
-    std::map<const SemanticEntry *, ScenarioLevel> below;   /* per scenario */
-};
-
-void read_level(ScenarioTree &tree, const Scope *scope, ScenarioLevel &level)
-{
-    for (const SemanticEntry *e = scope_first(scope); e; e = e->next) {
-        if (e->kind != EK_SCENARIO)
-            continue;
-        level.any = true;
-        if (!e->descriptor)
-            continue;
-        level.scenarios.push_back(e);
-        tree.preorder.push_back(e);
-        read_level(tree, e->descriptor->inner, tree.below[e]);
-    }
-}
-
-const SemanticEntry *root_scenario(const Scope *global)
-{
-    for (const SemanticEntry *e = scope_first(global); e; e = e->next)
-        if (e->kind == EK_SCENARIO && e->descriptor)
-            return e;
-    return nullptr;
 }
 
 std::vector<const char *> all_families(const EntryList &scenarios)
@@ -192,7 +171,26 @@ void add_members(EntryList &to, const EntryList &from)
 struct BodyContext {
     const SemanticEntry *scenario;
     const SemanticEntry *proc;
+    ScenarioLevel *level;          /* a body of the scenario tree, or null */
 };
+
+/* A block inside a body: no part of the scenario tree. */
+BodyContext inside(BodyContext where)
+{
+    where.level = nullptr;
+    return where;
+}
+
+/* A scenario met in a body; its own body is a level of the tree when the
+** body it stands in is one. */
+BodyContext scenario_body(SpgWalk &walk, const SemanticEntry *e, ScenarioLevel *level)
+{
+    if (!level)
+        return {e, nullptr, nullptr};
+    level->scenarios.push_back(e);
+    walk.tree.preorder.push_back(e);
+    return {e, nullptr, &walk.tree.below[e]};
+}
 
 void walk_body(SpgWalk &walk, const Scope *scope, BodyContext where);
 
@@ -224,22 +222,25 @@ void walk_entry(SpgWalk &walk, const SemanticEntry *e, BodyContext where,
         if (d && block_proc(d))
             note_call(walk, block_proc(d), state, where);
         else if (d)
-            walk_body(walk, d->inner, where);
+            walk_body(walk, d->inner, inside(where));
         break;
     case EK_SCENARIO:
-        if (d) walk_body(walk, d->inner, {e, nullptr});
+        if (where.level)
+            where.level->any = true;
+        if (d)
+            walk_body(walk, d->inner, scenario_body(walk, e, where.level));
         break;
-    case EK_WHILE: if (d) walk_body(walk, d->inner, where); break;
+    case EK_WHILE: if (d) walk_body(walk, d->inner, inside(where)); break;
     case EK_IF:
         if (d) {
-            walk_body(walk, d->inner, where);
-            walk_body(walk, if_else(d), where);
+            walk_body(walk, d->inner, inside(where));
+            walk_body(walk, if_else(d), inside(where));
         }
         break;
     case EK_CASE:
         for (const SemanticEntry *b = d ? inner_first(e) : nullptr; b; b = b->next)
             if (b->descriptor)
-                walk_body(walk, b->descriptor->inner, where);
+                walk_body(walk, b->descriptor->inner, inside(where));
         break;
     default: break;
     }
@@ -252,17 +253,23 @@ void walk_body(SpgWalk &walk, const Scope *scope, BodyContext where)
         walk_entry(walk, e, where, state);
 }
 
+/* Every body of the tables; the first scenario with a descriptor is the
+** root of the tree. */
 void walk_tables(SpgWalk &walk, const Scope *global)
 {
+    bool root_seen = false;
     for (const SemanticEntry *e = scope_first(global); e; e = e->next) {
         if (!e->descriptor)
             continue;
         if (e->kind == EK_PROC)
-            walk_body(walk, e->descriptor->inner, {nullptr, e});
+            walk_body(walk, e->descriptor->inner, {nullptr, e, nullptr});
         else if (e->kind == EK_CALLBACK || e->kind == EK_PROCSEND)
-            walk_body(walk, e->descriptor->inner, {nullptr, nullptr});
-        else if (e->kind == EK_SCENARIO)
-            walk_body(walk, e->descriptor->inner, {e, nullptr});
+            walk_body(walk, e->descriptor->inner, {nullptr, nullptr, nullptr});
+        else if (e->kind == EK_SCENARIO) {
+            ScenarioLevel *level = root_seen ? nullptr : &walk.tree.top;
+            root_seen = true;
+            walk_body(walk, e->descriptor->inner, {e, nullptr, level});
+        }
     }
 }
 
@@ -326,10 +333,8 @@ void rendezvous_block(FILE *out, const SpgWalk &walk, const RendezvousSite &site
                  ");\n\t\t};\n");
 }
 
-void rendezvous_list(FILE *out, const Scope *global)
+void rendezvous_list(FILE *out, const SpgWalk &walk)
 {
-    SpgWalk walk;
-    walk_tables(walk, global);
     put(out, "\tRDV_LIST = {\n");
     for (const RendezvousSite &site : walk.sites)
         rendezvous_block(out, walk, site);
@@ -345,10 +350,9 @@ void write_scenario_description(const char *name, ScriptFile *files,
     if (n.size() >= 4 && n.compare(n.size() - 4, 4, ".spg") == 0)
         n.erase(n.size() - 4);
     FILE *out = open_output(name, "w");
-    const SemanticEntry *root = root_scenario(global);
-    ScenarioTree tree;
-    if (root)
-        read_level(tree, root->descriptor->inner, tree.top);
+    SpgWalk walk;
+    walk_tables(walk, global);
+    const ScenarioTree &tree = walk.tree;
     const EntryList &scenarios = tree.preorder;
     put(out, "SPG_FILE = {\n\n");
     put(out, "\tSPG_FILE_NAME = \"" + n + ".spg\";\n\n");
@@ -363,6 +367,6 @@ void write_scenario_description(const char *name, ScriptFile *files,
     for (const SemanticEntry *s : scenarios)
         scenario_block(out, s);
     put(out, "\t};\n\n");
-    rendezvous_list(out, global);
+    rendezvous_list(out, walk);
     close_output(out);
 }
