@@ -47,8 +47,8 @@ enum NodeKind : uint32_t {
 ** for the body blocks NK_BLOCK, NK_DECL_BLOCK, NK_INNER_BLOCK). */
 struct SyntaxNode {
     uint32_t kind;          /* NodeKind */
-    SyntaxNode *child1, *child2, *child3;
     uint32_t line;          /* scanner line when the node was made */
+    SyntaxNode *child1, *child2, *child3;
     char *text;             /* copy of a token text (leaf kinds), kept with the node */
     const char *file;       /* script file being read; owned by its ScriptFile */
     uint32_t file_number;   /* that file's number */
