@@ -63,7 +63,7 @@ char *trim_blanks(char *text)
 char *arena_copy(TextArena &arena, const char *text, size_t length)
 {
     if (arena.blocks.empty() || arena.used + length + 1 > arena.capacity) {
-        size_t size = length + 1 > ARENA_BLOCK ? length + 1 : ARENA_BLOCK;
+        size_t size = next_block_size(arena.capacity, length + 1, ARENA_BLOCK);
         arena.blocks.push_back({static_cast<char *>(fresh_pages(size)), size});
         arena.capacity = size;
         arena.used = 0;

@@ -126,7 +126,7 @@ const size_t NODE_BLOCK = 1024 * 1024;
 [[gnu::noinline]] void *node_memory_in_new_block(size_t size)
 {
     NodeBlocks &b = node_blocks;
-    b.capacity = size > NODE_BLOCK ? size : NODE_BLOCK;
+    b.capacity = next_block_size(b.capacity, size, NODE_BLOCK);
     b.last = static_cast<char *>(fresh_pages(b.capacity));
     b.blocks.push_back({b.last, b.capacity});
     b.used = size;

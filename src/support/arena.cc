@@ -24,6 +24,7 @@ struct ArenaState {
     void *last_block;   /* each block begins with the previous one's address */
     char *next;         /* first free byte of the last block */
     size_t left;        /* free bytes after `next` */
+    size_t block_size;  /* of the last block pieces are cut from */
 };
 
 ArenaState arena;   /* no destructor: the chain stays reachable at exit */
@@ -50,8 +51,9 @@ char *take(size_t size, size_t align)
     if (!arena.next || pad + size > arena.left) {
         if (size > ARENA_BLOCK / 8)
             return new_block(size);
-        arena.next = new_block(ARENA_BLOCK - ARENA_ALIGN);
-        arena.left = ARENA_BLOCK - ARENA_ALIGN;
+        arena.block_size = next_block_size(arena.block_size, ARENA_ALIGN + size, ARENA_BLOCK);
+        arena.next = new_block(arena.block_size - ARENA_ALIGN);
+        arena.left = arena.block_size - ARENA_ALIGN;
         pad = 0;
     }
     char *piece = arena.next + pad;

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
@@ -86,6 +87,13 @@ void release_pages(void *block, size_t size)
         munmap(block, size ? size : 1);
 }
 #endif
+
+size_t next_block_size(size_t previous, size_t need, size_t largest)
+{
+    const size_t first = 64 * 1024;
+    size_t size = previous ? std::min(previous * 2, largest) : std::min(first, largest);
+    return std::max(size, need);
+}
 
 char *xstrdup(const char *text)
 {

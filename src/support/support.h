@@ -47,6 +47,10 @@ char *xstrdup(const char *text);
 ** leak checking scans them. */
 void *fresh_pages(size_t size);
 void release_pages(void *block, size_t size);
+/* The size of a pool's next block: pools start small, since every page of
+** a block is mapped in at once and most runs are small, and double up to
+** `largest`; never below `need`.  `previous` is 0 for the first block. */
+size_t next_block_size(size_t previous, size_t need, size_t largest);
 
 /* ---- Run arena: zeroed memory kept until the process exits ----
 ** For records made in great numbers and never released one by one.

@@ -68,6 +68,40 @@ TEST(Checked, AllocationFailureIsInternal)
                 "overflow\n$");
 }
 
+/* Pools start small and grow to their largest block; a piece larger than
+** that still gets a block that holds it. */
+TEST(FreshPages, BlocksGrowAndHoldTheirPiece)
+{
+    const size_t largest = size_t(1) << 20;
+    size_t size = next_block_size(0, 1, largest);
+    EXPECT_LT(size, largest);
+    for (int i = 0; i < 12; i++) {
+        size_t next = next_block_size(size, 1, largest);
+        EXPECT_TRUE(next == largest || next == 2 * size) << next;
+        size = next;
+    }
+    EXPECT_EQ(size, largest);
+    EXPECT_EQ(next_block_size(0, 3 * largest, largest), 3 * largest);
+    EXPECT_EQ(next_block_size(3 * largest, 1, largest), largest);
+    EXPECT_GE(next_block_size(0, 100000, largest), 100000u);
+
+    char *block = static_cast<char *>(fresh_pages(300000));
+    bool zero = true;
+    for (size_t i = 0; i < 300000; i++)
+        zero = zero && block[i] == 0;
+    EXPECT_TRUE(zero);
+    memset(block, 0x7f, 300000);
+    release_pages(block, 300000);
+}
+
+TEST(FreshPages, RefusedPagesAreAnInternalError)
+{
+    init_bibli_messages();
+    EXPECT_EXIT(fresh_pages(SIZE_MAX / 2), testing::ExitedWithCode(9),
+                "Korvat-S-ERRINTFCT,  Internal error in the function memory "
+                "overflow\n$");
+}
+
 TEST(Checked, FailedCloseIsASystemError)
 {
     EXPECT_EXIT(
