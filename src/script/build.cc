@@ -77,7 +77,7 @@ char *arena_copy(TextArena &arena, const char *text, size_t length)
 
 void arena_release(TextArena &arena)
 {
-    for (const TextBlock &block : arena.blocks)
+    for (const PageBlock &block : arena.blocks)
         release_pages(block.start, block.size);
     arena.blocks.clear();
     arena.used = arena.capacity = 0;

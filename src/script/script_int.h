@@ -97,13 +97,8 @@ uint32_t include_keyword_line();   /* line of the last INCLUDE keyword */
 /* ---- build.cc: parser context and node builders ---- */
 
 /* Copies of token texts for the parser, released together after parsing. */
-struct TextBlock {
-    char *start;
-    size_t size;
-};
-
 struct TextArena {
-    std::vector<TextBlock> blocks;
+    std::vector<PageBlock> blocks;
     size_t used = 0;               /* bytes used in the last block */
     size_t capacity = 0;           /* size of the last block */
 };

@@ -104,13 +104,8 @@ void release_text(char *text)
 #else
 
 /* The blocks nodes and texts are cut from. */
-struct NodeBlock {
-    char *start;
-    size_t size;
-};
-
 struct NodeBlocks {
-    std::vector<NodeBlock> blocks;
+    std::vector<PageBlock> blocks;
     char *last = nullptr;          /* the last block */
     size_t used = 0;               /* bytes used in it */
     size_t capacity = 0;           /* its size */
@@ -157,7 +152,7 @@ void release_node(SyntaxNode *, int)
     NodeBlocks &b = node_blocks;
     if (b.live == 0 || --b.live > 0)
         return;
-    for (const NodeBlock &block : b.blocks)
+    for (const PageBlock &block : b.blocks)
         release_pages(block.start, block.size);
     b.blocks.clear();
     b.last = nullptr;

@@ -47,6 +47,11 @@ char *xstrdup(const char *text);
 ** leak checking scans them. */
 void *fresh_pages(size_t size);
 void release_pages(void *block, size_t size);
+/* A block of fresh pages, with the size it is released with. */
+struct PageBlock {
+    char *start;
+    size_t size;
+};
 /* The size of a pool's next block: pools start small, since every page of
 ** a block is mapped in at once and most runs are small, and double up to
 ** `largest`; never below `need`.  `previous` is 0 for the first block. */
