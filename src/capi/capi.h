@@ -74,6 +74,11 @@ void analyse_declaration_text(const char *text, const char *namespace_name,
 ** text analysed, another table): what was derived from the model before
 ** may be stale. */
 unsigned long interface_model_serial();
+/* The scope whose names a text of the named namespace sees, as an
+** identity to compare (null: the global scope).  A namespace with nothing
+** of its own, such as a unit's in which only expressions were analysed,
+** sees what the scope around it sees. */
+const void *visible_scope(const char *namespace_name);
 
 /* ---- Expressions ---- */
 /* One C/C++ expression of the script, in the named namespace (empty =

@@ -69,6 +69,9 @@ void open_listing(const char *path, bool echo);
 void close_listing();
 int error_count();
 int warning_count();
+/* Report lines of every severity so far: a check that leaves it unchanged
+** reported nothing, not even information. */
+int report_line_count();
 [[noreturn]] void end_of_run();
 
 #endif

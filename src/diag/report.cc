@@ -19,6 +19,7 @@ namespace {
 struct ReportState {
     int errors = 0;
     int warnings = 0;
+    int lines = 0;      /* report lines of every severity */
     bool echo = true;          /* lines to standard error */
     bool listing_on = false;
     FILE *listing = nullptr;
@@ -78,6 +79,7 @@ namespace {
 void emit_line(const char *code, char letter, const QString &arg1,
                const QString &arg2, Fill fill)
 {
+    state.lines++;
     QString line = QStringLiteral("Korvat-%1-%2,  ")
                        .arg(QChar::fromLatin1(letter))
                        .arg(QString::fromLatin1(code));
@@ -252,6 +254,11 @@ int error_count()
 int warning_count()
 {
     return state.warnings;
+}
+
+int report_line_count()
+{
+    return state.lines;
 }
 
 void end_of_run()

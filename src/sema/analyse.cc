@@ -223,6 +223,7 @@ void flush_native_text()
 
 void analyse_script(const SemanticRequest &request, SemanticResult *out)
 {
+    release_checked_texts();
     analysis = AnalysisState();
     analysis.request = &request;
     SyntaxNode *root = request.tree;
@@ -239,6 +240,7 @@ void analyse_script(const SemanticRequest &request, SemanticResult *out)
     if (root->child3)
         analyse_scenario_items(root->child3, analysis.global);
     report_summary();
+    release_checked_texts();
 
     *out = SemanticResult();
     out->global = analysis.global;

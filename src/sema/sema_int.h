@@ -41,6 +41,26 @@ struct DescribedType {
     std::string text;
 };
 
+/* One values text to check against a variable and describe. */
+struct ValueCheck {
+    std::string variable;      /* the variable's script text */
+    CType *type = nullptr;     /* its type; null: typed from the text */
+    std::string type_name;     /* the name `type` was made from, when given */
+    std::string values;        /* the text after "=" */
+    uint32_t code = 0;         /* DC_VALUE_INIT, DC_VALUE_CHECK, DC_VALUE_COMPARE */
+    const SyntaxNode *at = nullptr;
+};
+
+/* Checked values, ready to be described. */
+struct CheckedValues {
+    CExpr *tree = nullptr;         /* the parsed values */
+    CType *type = nullptr;         /* the variable's type */
+    CType *owned = nullptr;        /* the type when typed from the text */
+    std::vector<ValueItem> items;  /* matched against the type */
+    bool default_reception = false;
+    bool shared = false;           /* the tree is analysis.checked_texts' */
+};
+
 /* Run-wide state of one analysis, set up by analyse_script. */
 struct AnalysisState {
     const SemanticRequest *request = nullptr;
@@ -80,6 +100,12 @@ struct AnalysisState {
     std::unordered_map<const SemanticEntry *, SemanticEntry *> latest_definition;
     /* values.cc: the class and text of each described part's type */
     std::unordered_map<const CType *, DescribedType> described_types;
+    /* values.cc: the clean checks of values texts while the model is
+    ** unchanged (scripts repeat the same expected values), and the trees
+    ** of those made before it changed, released with the analysis */
+    std::unordered_map<std::string, CheckedValues> checked_texts;
+    unsigned long checked_texts_serial = 0;
+    std::vector<CExpr *> retired_value_trees;
 };
 extern AnalysisState analysis;
 
@@ -174,31 +200,19 @@ bool term_text(const SyntaxNode *term, TermForm form, std::string &out);
 /* ---- values.cc ---- */
 void analyse_def_message(SyntaxNode *node, Scope *scope, const char *filter);
 void analyse_var(SyntaxNode *node, Scope *scope, const char *filter);
-/* One values text to check against a variable and describe. */
-struct ValueCheck {
-    std::string variable;      /* the variable's script text */
-    CType *type = nullptr;     /* its type; null: typed from the text */
-    std::string values;        /* the text after "=" */
-    uint32_t code = 0;         /* DC_VALUE_INIT, DC_VALUE_CHECK, DC_VALUE_COMPARE */
-    const SyntaxNode *at = nullptr;
-};
 /* Checks the values and builds their description under a root entry
 ** added to `scope` (with `filter` as its aux); null after VARNOGOOD.
 ** The type, when given, must stay alive as long as the tables. */
 SemanticEntry *check_values(const ValueCheck &check, Scope *scope, const char *filter);
-/* The same in two steps, for values described more than once. */
-struct CheckedValues {
-    CExpr *tree = nullptr;         /* the parsed values */
-    CType *type = nullptr;         /* the variable's type */
-    CType *owned = nullptr;        /* the type when typed from the text */
-    std::vector<ValueItem> items;  /* matched against the type */
-    bool default_reception = false;
-};
+/* The same in two steps, for values described more than once (the
+** record, CheckedValues, is above). */
 /* False after VARNOGOOD. */
 bool check_value_text(const ValueCheck &check, CheckedValues &out);
 /* `quiet` for a later description: its reports were made with the first. */
 SemanticEntry *describe_values(CheckedValues &values, const ValueCheck &check,
                                Scope *scope, const char *filter, bool quiet);
 void release_checked_values(CheckedValues &values);
+/* Releases the kept checks of repeated texts, at the end of an analysis. */
+void release_checked_texts();
 
 #endif

@@ -10,7 +10,9 @@
 ** flat list of value items in the type's order, the scalars are typed
 ** here, and the description is built from the items: one entry per
 ** struct, union, array, index range and scalar, nested levels in nested
-** scopes.  Nothing is built when a check reported anything.
+** scopes.  Nothing is built when a check reported anything.  A clean
+** check is kept for the same text met again while nothing it depends on
+** has changed; the description, and its reports, are made every time.
 */
 #include "sema_int.h"
 
@@ -458,7 +460,62 @@ void Builder::build(size_t from, size_t to, Scope *scope, IndexRange range,
     }
 }
 
+/* ---- Repeated values texts ---- */
+
+/* The checks made before the model changed stay valid for the values
+** described from them, so their trees are kept until the end. */
+void retire_checked_texts()
+{
+    for (auto &checked : analysis.checked_texts)
+        analysis.retired_value_trees.push_back(checked.second.tree);
+    analysis.checked_texts.clear();
+    analysis.checked_texts_serial = interface_model_serial();
+}
+
+/* What decides a check's result: the scope the unit's texts see, the
+** variable (or the name of the type given), the text, and the model.
+** None when a text goes through the preprocessor, whose result may
+** depend on the line or on the macros defined since. */
+bool checked_text_key(const ValueCheck &check, const std::string &values,
+                      std::string &key)
+{
+    if (check.type && check.type_name.empty())
+        return false;
+    const std::string &typed_by = check.type ? check.type_name : check.variable;
+    if (text_needs_preprocessing(values.c_str()) ||
+        text_needs_preprocessing(typed_by.c_str()))
+        return false;
+    if (analysis.checked_texts_serial != interface_model_serial())
+        retire_checked_texts();
+    char scope[32];
+    snprintf(scope, sizeof scope, "%p", visible_scope(analysis.unit.c_str()));
+    key = scope;
+    key += check.type ? "\nT" : "\nV";
+    key += typed_by;
+    key += '\n';
+    key += values;
+    return true;
+}
+
+/* A clean check, kept for the same key: its tree is shared from now on,
+** and a type made from the variable's text stays for the whole run. */
+void keep_checked_text(const std::string &key, CheckedValues &out)
+{
+    keep_type(out.owned);
+    out.owned = nullptr;
+    out.shared = true;
+    analysis.checked_texts[key] = out;
+}
+
 } // namespace
+
+void release_checked_texts()
+{
+    retire_checked_texts();
+    for (CExpr *tree : analysis.retired_value_trees)
+        free_expression(tree);
+    analysis.retired_value_trees.clear();
+}
 
 /* ---- Checking a values text ---- */
 
@@ -470,9 +527,19 @@ bool check_value_text(const ValueCheck &check, CheckedValues &out)
 {
     const SyntaxNode *at = check.at;
     int reported = error_count() + warning_count();
+    int lines = report_line_count();
     set_bridge_position(at->file, int(at->line));
     set_bridge_namespace(analysis.unit.c_str());
     std::string values = trimmed(check.values.c_str());
+    std::string key;
+    bool keyed = checked_text_key(check, values, key);
+    if (keyed) {
+        auto found = analysis.checked_texts.find(key);
+        if (found != analysis.checked_texts.end()) {
+            out = found->second;
+            return true;
+        }
+    }
     out.default_reception = values == "zrk_msgrcv";
     bool usable = true;
     CExpr *variable = nullptr;
@@ -498,6 +565,8 @@ bool check_value_text(const ValueCheck &check, CheckedValues &out)
         sema_report(SEV_ERROR, "VARNOGOOD", check.variable.c_str(), at);
         return false;
     }
+    if (keyed && report_line_count() == lines)
+        keep_checked_text(key, out);
     return true;
 }
 
@@ -531,7 +600,8 @@ SemanticEntry *describe_values(CheckedValues &v, const ValueCheck &check, Scope 
 void release_checked_values(CheckedValues &v)
 {
     free_type(v.owned);
-    free_expression(v.tree);
+    if (!v.shared)
+        free_expression(v.tree);
     v.owned = nullptr;
     v.tree = nullptr;
 }
@@ -613,6 +683,7 @@ void analyse_def_message(SyntaxNode *node, Scope *scope, const char *filter)
     ValueCheck check;
     check.variable = name;
     check.type = type;
+    check.type_name = type_entry->name;
     check.values = text_after_equals(node->child2);
     check.code = DC_VALUE_INIT;
     check.at = node;
@@ -624,7 +695,12 @@ void analyse_def_message(SyntaxNode *node, Scope *scope, const char *filter)
         free_type(type);
         return;
     }
-    keep_type(type);
+    if (values.type != type) {   /* the type of an earlier check of the text */
+        free_type(type);
+        check.type = type = values.type;
+    } else {
+        keep_type(type);
+    }
     Scope *reference = new_scope(nullptr, scope);
     describe_values(values, check, reference, nullptr, false);
     declare_received_message(node);

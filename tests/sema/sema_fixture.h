@@ -26,6 +26,7 @@ protected:
     }
     void SetUp() override
     {
+        release_checked_texts();
         analysis = AnalysisState();
         request = SemanticRequest{};
         request.family = &family;
@@ -44,6 +45,7 @@ protected:
     void TearDown() override
     {
         free_entries(analysis.global);
+        release_checked_texts();
         semantic_state = SemanticState();
         free_parsed();
     }

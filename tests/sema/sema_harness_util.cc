@@ -170,6 +170,7 @@ HarnessRun run_harness(const std::string &script, int trace, int instance_mode,
     request = SemanticRequest{};
     request.trace = trace;
     request.instance = instance ? instance : "";
+    release_checked_texts();
     analysis = AnalysisState();
     analysis.request = &request;
     analysis.global = new_scope(nullptr, nullptr);
@@ -199,6 +200,7 @@ HarnessRun run_harness(const std::string &script, int trace, int instance_mode,
     }
     print_scope(analysis.global, 0, run.tables);
     free_entries(analysis.global);
+    release_checked_texts();
     analysis = AnalysisState();
     semantic_state = SemanticState();
     free_syntax_tree(parsed.tree);

@@ -213,4 +213,82 @@ TEST_F(ValueStatements, DefMessageBuildsReferenceReceptionAndComparison)
     free_entries(body);
 }
 
+/* A text met again is checked once while nothing it depends on changed,
+** yet each statement gets its own description and its own reports. */
+TEST_F(ValueStatements, RepeatedTextsGetTheirOwnDescriptionsAndReports)
+{
+    std::vector<SyntaxNode *> nodes = statements(
+        "VAR av, EV={0..3 => 1, OTHERS => 0}\nVAR av, EV={0..3 => 1, OTHERS => 0}\n"
+        "VAR pp, EV=5\nVAR pp, EV=5\n");
+    Scope *body = new_scope(nullptr, analysis.global);
+    std::string reported = printed([&] {
+        for (SyntaxNode *n : nodes)
+            analyse_var(n, body, nullptr);
+    });
+    /* NONIL has no text, so its line carries no position */
+    EXPECT_EQ(reported, error_line("OTHERSEMP", "OTHERS empty av", 'W', 3, "t.pts") +
+                            error_line("OTHERSEMP", "OTHERS empty av", 'W', 4, "t.pts") +
+                            "Korvat-E-NONIL,  \n" +
+                            error_line("VARNOGOOD", "Incorrect expression (pp)", 'E', 5, "t.pts") +
+                            "Korvat-E-NONIL,  \n" +
+                            error_line("VARNOGOOD", "Incorrect expression (pp)", 'E', 6, "t.pts"));
+    std::string one = "root av={0..3 => 1, OTHERS => 0}{array={0..3 => 1, OTHERS => 0}[0..3]"
+                      "{elem=1[0..3]{val=1[0..3]} elem=0[4..3]{val=0[4..3]}}}";
+    EXPECT_EQ(print_values(body), one + " " + one);
+    ASSERT_NE(body->first, body->last);
+    EXPECT_EQ(body->first->line, 3u);
+    EXPECT_EQ(body->last->line, 4u);
+    free_entries(body);
+}
+
+/* The same text where its names mean something else: in a unit whose
+** namespace declares them, or after a declaration changed them. */
+TEST_F(ValueStatements, RepeatedTextsFollowTheNamesTheySee)
+{
+    std::string err;
+    analyse_declaration_text("struct vP iv;", "vOwn", "t.h", 1);
+    analysis.unit = "vEmpty";   /* sees the global names */
+    EXPECT_EQ(var("iv", "5", err), "root iv=5{val=5}");
+    analysis.unit = "vOwn";
+    EXPECT_EQ(var("iv", "5", err), "-");
+    EXPECT_NE(err.find("-VARNOGOOD,"), std::string::npos) << err;
+    analysis.unit = "";
+    EXPECT_EQ(var("iv", "5", err), "root iv=5{val=5}");
+    EXPECT_EQ(err, "");
+
+    declare_c("int vChanged;");
+    EXPECT_EQ(var("vChanged", "5", err), "root vChanged=5{val=5}");
+    printed([] { declare_c("struct vP vChanged;"); });
+    EXPECT_EQ(var("vChanged", "5", err), "-");
+    EXPECT_NE(err.find("-VARNOGOOD,"), std::string::npos) << err;
+}
+
+TEST_F(ValueStatements, RepeatedDefMessagesShareTheCheckNotTheEntries)
+{
+    message("rm", "vPt");
+    SemanticEntry *rm2 = message("rm2", "vPt");
+    std::vector<SyntaxNode *> nodes = statements(
+        "DEF_MESSAGE rm, EV={x => 4}\nDEF_MESSAGE rm2, EV={x => 4}\nDEF_MESSAGE rm, EV={x => 4}\n");
+    Scope *body = new_scope(nullptr, analysis.global);
+    EXPECT_EQ(printed([&] {
+                  for (SyntaxNode *n : nodes)
+                      analyse_def_message(n, body, nullptr);
+              }),
+              "");
+    std::vector<SemanticEntry *> defs;
+    for (SemanticEntry *e = body->first; e; e = e->next)
+        defs.push_back(e);
+    ASSERT_EQ(defs.size(), 3u);
+    EXPECT_EQ(def_message(defs[1]->descriptor), rm2);
+    for (size_t i = 0; i < defs.size(); i++) {
+        SemanticDescriptor *d = defs[i]->descriptor;
+        EXPECT_EQ(def_number(d), int(i) + 1);
+        EXPECT_EQ(print_values(d->inner), std::string("root ") + (i == 1 ? "rm2" : "rm") +
+                                              "={x => 4}{struct={x => 4}{val x=4}}");
+        EXPECT_EQ(print_values(def_trigger_use(d)->descriptor->inner),
+                  "root zrk_msgrcv={x => 4}{struct={x => 4}{val x=4}}");
+    }
+    free_entries(body);
+}
+
 } // namespace

@@ -88,6 +88,16 @@ unsigned long interface_model_serial()
     return decl_model_serial();
 }
 
+const void *visible_scope(const char *namespace_name)
+{
+    const CNamespace *ns = namespace_name && *namespace_name
+                               ? lookup_namespace(decl_table(), namespace_name)
+                               : nullptr;
+    while (ns && !ns->own_entries && ns->usings.empty() && !ns->class_type)
+        ns = ns->parent;
+    return ns;
+}
+
 CExpr *analyse_expression(const char *text, const char *namespace_name)
 {
     set_bridge_namespace(namespace_name);

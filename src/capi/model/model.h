@@ -119,6 +119,7 @@ struct CNamespace {
     CNamespace *parent = nullptr;  /* enclosing scope, null at file scope */
     CType *class_type = nullptr;   /* the class when this is a class scope */
     std::vector<CNamespace *> usings; /* namespaces made visible inside */
+    int own_entries = 0;           /* names, tags and namespaces declared in it */
 };
 
 struct CEnumerator {

@@ -97,6 +97,8 @@ void append_entry(CTableSection &section, CTableEntry *entry, int which)
     chain.last = entry;
     section.by_owner[owner_key(entry->symbol)] = entry;
     section.count++;
+    if (entry->symbol->owner_kind && entry->symbol->owner)
+        entry->symbol->owner->own_entries++;
 }
 
 void unlink_entry(CTableSection &section, CTableEntry *entry)
@@ -125,6 +127,8 @@ void unlink_entry(CTableSection &section, CTableEntry *entry)
     }
     entry->next = entry->prev = entry->name_next = entry->name_prev = nullptr;
     section.count--;
+    if (entry->symbol->owner_kind && entry->symbol->owner)
+        entry->symbol->owner->own_entries--;
 }
 
 CTableEntry *first_of_name(CSymbolTable *table, int which, std::string_view name)
@@ -556,6 +560,8 @@ CNamespace *declare_namespace(CSymbolTable *table, const char *name)
     ns = new CNamespace;
     ns->name = key;
     ns->parent = current_qualifier(table).ns;
+    if (ns->parent)
+        ns->parent->own_entries++;
     table->ns_buckets[namespace_bucket_of_name(key)].push_back(ns);
     table->ns_by_name.emplace(key, ns);
     table->all_scopes.push_back(ns);
@@ -659,6 +665,8 @@ CTableEntry *insert_tag(CSymbolTable *table, CSymbol *symbol, const char *file,
         entry->section = SEC_TAGS;
         entry->bucket = -1;
         table->anonymous_tags.push_back(entry);
+        if (symbol->owner_kind && symbol->owner)
+            symbol->owner->own_entries++;   /* its members may be visible */
         enter_enumerators(table, type, symbol);
         return entry;
     }
