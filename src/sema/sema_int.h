@@ -96,6 +96,10 @@ struct AnalysisState {
     ** (making a prototype's text was most of a CALL's analysis) */
     std::map<std::pair<const CType *, std::string>, SemanticEntry *> function_uses;
     unsigned long function_uses_serial = 0;
+    /* types.cc: the class and dimension of value texts that reported
+    ** nothing, while the model is unchanged */
+    std::unordered_map<std::string, std::pair<int, int>> text_classes;
+    unsigned long text_classes_serial = 0;
     /* values.cc: each message's latest DEF_MESSAGE reception record */
     std::unordered_map<const SemanticEntry *, SemanticEntry *> latest_definition;
     /* values.cc: the class and text of each described part's type */
@@ -122,6 +126,11 @@ SemanticEntry *add_node_entry(Scope *scope, uint32_t kind, const char *name,
                               const SyntaxNode *node, const char *aux = nullptr);
 char *copy_text(const char *text);          /* null stays null */
 std::string trimmed(const char *text);      /* without outer blanks; null is "" */
+/* The start of a key for what a C text analysed in the current unit
+** gives while the model is unchanged: the scope whose names it sees.
+** False when the text goes through the preprocessor, whose result may
+** depend on the line or on the macros defined since. */
+bool unit_scope_key(const char *text, std::string &key);
 /* A constant: a literal, or a name the preprocessor turns into something
 ** that is not a name (a macro standing for a constant); "" is not one. */
 bool constant_text(const std::string &text, const SyntaxNode *at);

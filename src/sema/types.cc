@@ -232,8 +232,34 @@ bool classes_compatible(int a, int b)
     return a >= 0 && a <= 5 && b >= 0 && b <= 5;
 }
 
+namespace {
+
+/* The class of a value text and its first dimension (0 unless an array). */
+std::pair<int, int> analysed_text_class(const char *text)
+{
+    CExpr *tree = nullptr;
+    if (analyse_script_value(text, &tree) != SV_EXPRESSION || !tree)
+        return {-1, 0};
+    CType *type = expression_type(tree);
+    free_expression(tree);
+    if (!type)
+        return {-1, 0};
+    std::pair<int, int> result{type_class(type, nullptr), 0};
+    if (result.first >= 0) {
+        CTypeView v = type_view(without_typedefs(type));
+        if (v.kind == 4 && v.dimension)
+            result.second = atoi(v.dimension);
+    }
+    free_type(type);
+    return result;
+}
+
+} // namespace
+
 /* A value text in the unit's C/C++ scope: NONIL is class 8 without
-** analysis; an array also gives its first dimension. */
+** analysis; an array also gives its first dimension.  Scripts repeat
+** their values, so a text that reported nothing is analysed once while
+** the names it sees and the model stay the same. */
 int value_text_class(const char *text, int *dimension)
 {
     if (dimension)
@@ -243,21 +269,28 @@ int value_text_class(const char *text, int *dimension)
     if (strcmp(text, "NONIL") == 0)
         return 8;
     set_bridge_namespace(analysis.unit.c_str());
-    CExpr *tree = nullptr;
-    if (analyse_script_value(text, &tree) != SV_EXPRESSION || !tree)
-        return -1;
-    CType *type = expression_type(tree);
-    free_expression(tree);
-    if (!type)
-        return -1;
-    int cls = type_class(type, nullptr);
-    if (dimension && cls >= 0) {
-        CTypeView v = type_view(without_typedefs(type));
-        if (v.kind == 4 && v.dimension)
-            *dimension = atoi(v.dimension);
+    std::string key;
+    bool keyed = unit_scope_key(text, key);
+    if (keyed) {
+        if (analysis.text_classes_serial != interface_model_serial()) {
+            analysis.text_classes.clear();
+            analysis.text_classes_serial = interface_model_serial();
+        }
+        key += text;
+        auto found = analysis.text_classes.find(key);
+        if (found != analysis.text_classes.end()) {
+            if (dimension)
+                *dimension = found->second.second;
+            return found->second.first;
+        }
     }
-    free_type(type);
-    return cls;
+    int lines = report_line_count();
+    std::pair<int, int> result = analysed_text_class(text);
+    if (keyed && report_line_count() == lines)
+        analysis.text_classes.emplace(key, result);
+    if (dimension)
+        *dimension = result.second;
+    return result.first;
 }
 
 /* Class distance: the number of derivation steps from `from` up its base

@@ -80,6 +80,16 @@ std::string trimmed(const char *text)
     return s.substr(b, e - b + 1);
 }
 
+bool unit_scope_key(const char *text, std::string &key)
+{
+    if (text_needs_preprocessing(text))
+        return false;
+    char scope[32];
+    snprintf(scope, sizeof scope, "%p\n", visible_scope(analysis.unit.c_str()));
+    key = scope;
+    return true;
+}
+
 bool constant_text(const std::string &text, const SyntaxNode *at)
 {
     if (text.empty())

@@ -482,15 +482,11 @@ bool checked_text_key(const ValueCheck &check, const std::string &values,
     if (check.type && check.type_name.empty())
         return false;
     const std::string &typed_by = check.type ? check.type_name : check.variable;
-    if (text_needs_preprocessing(values.c_str()) ||
-        text_needs_preprocessing(typed_by.c_str()))
+    if (text_needs_preprocessing(typed_by.c_str()) || !unit_scope_key(values.c_str(), key))
         return false;
     if (analysis.checked_texts_serial != interface_model_serial())
         retire_checked_texts();
-    char scope[32];
-    snprintf(scope, sizeof scope, "%p", visible_scope(analysis.unit.c_str()));
-    key = scope;
-    key += check.type ? "\nT" : "\nV";
+    key += check.type ? 'T' : 'V';
     key += typed_by;
     key += '\n';
     key += values;

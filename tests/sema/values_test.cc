@@ -263,6 +263,30 @@ TEST_F(ValueStatements, RepeatedTextsFollowTheNamesTheySee)
     EXPECT_NE(err.find("-VARNOGOOD,"), std::string::npos) << err;
 }
 
+/* The class of a CALL or WAITTIL text met again follows the same rules. */
+TEST_F(ValueStatements, RepeatedTextClassesFollowTheNamesTheySee)
+{
+    declare_c("int vTc; char vTa[6]; int vTl;");
+    analyse_declaration_text("double vTc;", "vTcOwn", "t.h", 1);
+    const int integer = value_text_class("1", nullptr);
+    const int floating = value_text_class("1.5", nullptr);
+    ASSERT_NE(integer, floating);
+    for (const char *unit : {"vTcEmpty", "vTcOwn", "vTcEmpty", "vTcOwn"}) {
+        analysis.unit = unit;
+        EXPECT_EQ(value_text_class("vTc", nullptr),
+                  strcmp(unit, "vTcOwn") == 0 ? floating : integer) << unit;
+    }
+    for (int again = 0; again < 2; again++) {
+        int dimension = -1;
+        value_text_class("vTa", &dimension);
+        EXPECT_EQ(dimension, 6);
+    }
+    analysis.unit = "";
+    EXPECT_EQ(value_text_class("vTl", nullptr), integer);
+    printed([] { declare_c("double vTl;"); });
+    EXPECT_EQ(value_text_class("vTl", nullptr), floating);
+}
+
 TEST_F(ValueStatements, RepeatedDefMessagesShareTheCheckNotTheEntries)
 {
     message("rm", "vPt");
