@@ -23,6 +23,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -52,13 +53,16 @@ struct ValueCheck {
 };
 
 /* Checked values, ready to be described. */
+struct ValueLayout;   /* values.cc: what their descriptions are made from */
 struct CheckedValues {
     CExpr *tree = nullptr;         /* the parsed values */
     CType *type = nullptr;         /* the variable's type */
     CType *owned = nullptr;        /* the type when typed from the text */
-    std::vector<ValueItem> items;  /* matched against the type */
+    std::vector<ValueItem> items;  /* matched against the type; moved into
+                                      the layout when that is made */
     bool default_reception = false;
     bool shared = false;           /* the tree is analysis.checked_texts' */
+    std::shared_ptr<const ValueLayout> layout;   /* made at the first description */
 };
 
 /* Run-wide state of one analysis, set up by analyse_script. */

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <memory>
 #include <unordered_set>
 
 namespace {
@@ -285,52 +286,39 @@ const DescribedType &described_type(const CType *type)
     return found->second;
 }
 
-/* The image of the whole values tree with the span of each of its nodes:
-** the texts of the parts are pieces of it, made once instead of again for
-** every level that contains them. */
-struct TreeImage {
-    std::string text;
-    std::vector<ImageSpan> spans;   /* sorted by node */
+} // namespace
 
-    explicit TreeImage(const CExpr *tree)
-    {
-        text.reserve(256);
-        spans.reserve(64);
-        if (tree)
-            expression_image_spans(tree, text, spans);
-        std::sort(spans.begin(), spans.end(),
-                  [](const ImageSpan &a, const ImageSpan &b) { return a.node < b.node; });
-    }
-
-    /* A table copy of a node's image (a node of another tree is imaged). */
-    char *copy_of(const CExpr *node) const
-    {
-        auto found = std::lower_bound(
-            spans.begin(), spans.end(), node,
-            [](const ImageSpan &span, const CExpr *n) { return span.node < n; });
-        if (found == spans.end() || found->node != node)
-            return table_text(image_of(node));
-        return table_text(text.data() + found->start, found->end - found->start);
-    }
+/* What the descriptions of checked values are made from, made once per
+** checked text (a text met again is described from the same layout): the
+** items, the item closing each level, the type of each item, and the
+** image of the whole values tree, of which the texts of the parts are
+** pieces. */
+struct ValuePiece {
+    size_t start = 0, end = 0;
+    const CExpr *node = nullptr;   /* imaged apart: not a node of the tree */
 };
 
-struct Builder {
-    const std::vector<ValueItem> &items;
+struct ValuePartLayout {
+    const DescribedType *type;
+    ValuePiece value, low, high;
+};
+
+struct ValueLayout {
+    std::vector<ValueItem> items;
     std::vector<size_t> end_of;     /* the VI_END closing each opening item */
-    uint32_t code;
-    const SyntaxNode *at;
-    const std::string &variable;    /* for messages about the top level */
-    bool quiet;                     /* a second description of checked values */
-    const TreeImage &image;
+    std::vector<ValuePartLayout> parts;  /* one per item */
+    std::string image;
 
-    void build(size_t from, size_t to, Scope *scope, IndexRange range,
-               const ValueItem *array);
-    SemanticEntry *entry(Scope *scope, uint32_t kind, const ValueItem &item,
-                         IndexRange range);
-    void element(size_t i, Scope *scope, IndexRange range);
-    void others(size_t i, Scope *scope, const ValueItem &array,
-                const std::vector<IndexRange> &covered);
+    /* A table copy of a piece of the image. */
+    char *copy(const ValuePiece &piece) const
+    {
+        if (piece.node)
+            return table_text(image_of(piece.node));
+        return table_text(image.data() + piece.start, piece.end - piece.start);
+    }
 };
+
+namespace {
 
 void match_ends(const std::vector<ValueItem> &items, std::vector<size_t> &end_of)
 {
@@ -344,6 +332,68 @@ void match_ends(const std::vector<ValueItem> &items, std::vector<size_t> &end_of
             open.push_back(i);
     }
 }
+
+ValuePiece piece_of(const std::vector<ImageSpan> &spans, const CExpr *node)
+{
+    ValuePiece piece;
+    if (!node)
+        return piece;
+    auto found = std::lower_bound(
+        spans.begin(), spans.end(), node,
+        [](const ImageSpan &span, const CExpr *n) { return span.node < n; });
+    if (found == spans.end() || found->node != node)
+        piece.node = node;
+    else {
+        piece.start = found->start;
+        piece.end = found->end;
+    }
+    return piece;
+}
+
+std::shared_ptr<const ValueLayout> make_layout(std::vector<ValueItem> &items,
+                                               const CExpr *tree)
+{
+    auto layout = std::make_shared<ValueLayout>();
+    layout->items.swap(items);
+    match_ends(layout->items, layout->end_of);
+    std::vector<ImageSpan> spans;
+    layout->image.reserve(256);
+    spans.reserve(64);
+    if (tree)
+        expression_image_spans(tree, layout->image, spans);
+    std::sort(spans.begin(), spans.end(),
+              [](const ImageSpan &a, const ImageSpan &b) { return a.node < b.node; });
+    layout->parts.reserve(layout->items.size());
+    for (const ValueItem &item : layout->items) {
+        ValuePartLayout part{&described_type(item.type), {}, {}, {}};
+        if (item.value && item.value_kind == VK_RANGE) {
+            part.low = piece_of(spans, item.range_low);
+            part.high = piece_of(spans, item.range_high);
+        }
+        if (item.value)
+            part.value = piece_of(spans, item.value);
+        layout->parts.push_back(part);
+    }
+    return layout;
+}
+
+struct Builder {
+    const ValueLayout &layout;
+    const std::vector<ValueItem> &items;
+    const std::vector<size_t> &end_of;
+    uint32_t code;
+    const SyntaxNode *at;
+    const std::string &variable;    /* for messages about the top level */
+    bool quiet;                     /* a second description of checked values */
+
+    void build(size_t from, size_t to, Scope *scope, IndexRange range,
+               const ValueItem *array);
+    SemanticEntry *entry(Scope *scope, uint32_t kind, const ValueItem &item,
+                         IndexRange range);
+    void element(size_t i, Scope *scope, IndexRange range);
+    void others(size_t i, Scope *scope, const ValueItem &array,
+                const std::vector<IndexRange> &covered);
+};
 
 uint32_t entry_kind_of(const ValueItem &item)
 {
@@ -366,16 +416,16 @@ SemanticEntry *Builder::entry(Scope *scope, uint32_t kind, const ValueItem &item
                                        at->line);
     e->file_number = at->file_number;
     SemanticDescriptor *d = add_descriptor(e, code);
-    const DescribedType &type = described_type(item.type);
-    value_class(d) = type.type_class;
-    value_type_text(d) = table_text(type.text);
+    const ValuePartLayout &part = layout.parts[size_t(&item - items.data())];
+    value_class(d) = part.type->type_class;
+    value_type_text(d) = table_text(part.type->text);
     value_type(d) = item.type;
     if (item.value && item.value_kind == VK_RANGE) {
-        value_min(d) = image.copy_of(item.range_low);
-        value_max(d) = image.copy_of(item.range_high);
+        value_min(d) = layout.copy(part.low);
+        value_max(d) = layout.copy(part.high);
     }
     if (item.value)
-        value_text(d) = image.copy_of(item.value);
+        value_text(d) = layout.copy(part.value);
     value_low(d) = clamped(range.low);
     value_high(d) = clamped(range.high);
     value_member(d) = item.kind == VI_UNION ? item.member : -1;
@@ -500,6 +550,7 @@ void keep_checked_text(const std::string &key, CheckedValues &out)
     keep_type(out.owned);
     out.owned = nullptr;
     out.shared = true;
+    out.layout = make_layout(out.items, out.tree);
     analysis.checked_texts[key] = out;
 }
 
@@ -580,16 +631,17 @@ SemanticEntry *describe_values(CheckedValues &v, const ValueCheck &check, Scope 
     SemanticEntry *root = add_entry(scope, EK_VALUE_ROOT, table_text(name), at->file,
                                     at->file_number, at->line, copy_text(filter));
     SemanticDescriptor *d = add_descriptor(root, check.code);
-    TreeImage image(v.tree);
-    value_text(d) = table_text(image.text);
+    if (!v.layout)
+        v.layout = make_layout(v.items, v.tree);
+    const ValueLayout &layout = *v.layout;
+    value_text(d) = table_text(layout.image);
     value_type(d) = v.type;
-    value_type_text(d) = table_text(type_text(v.type));
-    std::string ignored;
-    value_class(d) = type_class(v.type, &ignored);
+    const DescribedType &type = described_type(v.type);
+    value_type_text(d) = table_text(type.text);
+    value_class(d) = type.type_class;
     value_low(d) = value_high(d) = value_member(d) = -1;
-    Builder builder{v.items, {}, check.code, at, name, quiet, image};
-    match_ends(v.items, builder.end_of);
-    builder.build(0, v.items.size(), nested_scope(root), {-1, -1}, nullptr);
+    Builder builder{layout, layout.items, layout.end_of, check.code, at, name, quiet};
+    builder.build(0, layout.items.size(), nested_scope(root), {-1, -1}, nullptr);
     return root;
 }
 
