@@ -71,8 +71,8 @@ bool text_needs_preprocessing(const char *text);
 void analyse_declaration_text(const char *text, const char *namespace_name,
                               const char *file, int line);
 /* Changes whenever the interface model may have changed (a declaration
-** text analysed, another table): what was derived from the model before
-** may be stale. */
+** text analysed, a macro defined or removed, another table): what was
+** derived from the model before may be stale. */
 unsigned long interface_model_serial();
 /* The scope whose names a text of the named namespace sees, as an
 ** identity to compare (null: the global scope).  A namespace with nothing

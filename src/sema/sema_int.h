@@ -36,6 +36,25 @@ struct PendingNative {
     bool empty = true;
 };
 
+/* Numbers by the hash of a key, open-addressed: an index of many
+** thousand keys looked up once per statement must not chase a node per
+** key. */
+class HashIndex {
+public:
+    /* The number held for the hash, valid until the next slot is added;
+    ** `added` says the hash is new, and its number is -1. */
+    int32_t &slot(uint64_t hash, bool &added);
+    void clear();
+
+private:
+    struct Slot {
+        uint64_t hash;             /* 0: empty */
+        int32_t number;
+    };
+    std::vector<Slot> slots_;      /* a power of two of them */
+    size_t count_ = 0;
+};
+
 /* The class and printed text of a type in a value description. */
 struct DescribedType {
     int type_class;
@@ -58,11 +77,10 @@ struct CheckedValues {
     CExpr *tree = nullptr;         /* the parsed values */
     CType *type = nullptr;         /* the variable's type */
     CType *owned = nullptr;        /* the type when typed from the text */
-    std::vector<ValueItem> items;  /* matched against the type; moved into
-                                      the layout when that is made */
+    std::vector<ValueItem> items;  /* matched against the type */
     bool default_reception = false;
-    bool shared = false;           /* the tree is analysis.checked_texts' */
-    std::shared_ptr<const ValueLayout> layout;   /* made at the first description */
+    /* made at the first description; a kept check has only this */
+    std::shared_ptr<const ValueLayout> layout;
 };
 
 /* Run-wide state of one analysis, set up by analyse_script. */
@@ -108,12 +126,16 @@ struct AnalysisState {
     std::unordered_map<const SemanticEntry *, SemanticEntry *> latest_definition;
     /* values.cc: the class and text of each described part's type */
     std::unordered_map<const CType *, DescribedType> described_types;
-    /* values.cc: the clean checks of values texts while the model is
-    ** unchanged (scripts repeat the same expected values), and the trees
-    ** of those made before it changed, released with the analysis */
-    std::unordered_map<std::string, CheckedValues> checked_texts;
+    /* values.cc: the clean checks of values texts met more than once,
+    ** while the model is unchanged (scripts repeat their expected values),
+    ** with their keys; the index has each key met, by hash: the place of
+    ** its check, or -1 */
+    std::vector<std::pair<std::string, CheckedValues>> checked_texts;
+    /* the types of message types' values, by the scope seen and the name */
+    std::unordered_map<std::string, CType *> value_types;
+    unsigned long value_types_serial = 0;
+    HashIndex checked_text_index;
     unsigned long checked_texts_serial = 0;
-    std::vector<CExpr *> retired_value_trees;
 };
 extern AnalysisState analysis;
 
@@ -132,9 +154,10 @@ char *copy_text(const char *text);          /* null stays null */
 std::string trimmed(const char *text);      /* without outer blanks; null is "" */
 /* The start of a key for what a C text analysed in the current unit
 ** gives while the model is unchanged: the scope whose names it sees.
-** False when the text goes through the preprocessor, whose result may
-** depend on the line or on the macros defined since. */
-bool unit_scope_key(const char *text, std::string &key);
+** What a text gives is kept only when it reported nothing and needs no
+** preprocessing, whose result may depend on the line or on the macros
+** defined since (text_needs_preprocessing). */
+void unit_scope_key(std::string &key);
 /* A constant: a literal, or a name the preprocessor turns into something
 ** that is not a name (a macro standing for a constant); "" is not one. */
 bool constant_text(const std::string &text, const SyntaxNode *at);
@@ -225,7 +248,8 @@ bool check_value_text(const ValueCheck &check, CheckedValues &out);
 SemanticEntry *describe_values(CheckedValues &values, const ValueCheck &check,
                                Scope *scope, const char *filter, bool quiet);
 void release_checked_values(CheckedValues &values);
-/* Releases the kept checks of repeated texts, at the end of an analysis. */
+/* Releases the kept checks of repeated texts: when the model changed,
+** and at the end of an analysis. */
 void release_checked_texts();
 
 #endif

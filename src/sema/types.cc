@@ -269,24 +269,22 @@ int value_text_class(const char *text, int *dimension)
     if (strcmp(text, "NONIL") == 0)
         return 8;
     set_bridge_namespace(analysis.unit.c_str());
+    if (analysis.text_classes_serial != interface_model_serial()) {
+        analysis.text_classes.clear();
+        analysis.text_classes_serial = interface_model_serial();
+    }
     std::string key;
-    bool keyed = unit_scope_key(text, key);
-    if (keyed) {
-        if (analysis.text_classes_serial != interface_model_serial()) {
-            analysis.text_classes.clear();
-            analysis.text_classes_serial = interface_model_serial();
-        }
-        key += text;
-        auto found = analysis.text_classes.find(key);
-        if (found != analysis.text_classes.end()) {
-            if (dimension)
-                *dimension = found->second.second;
-            return found->second.first;
-        }
+    unit_scope_key(key);
+    key += text;
+    auto found = analysis.text_classes.find(key);
+    if (found != analysis.text_classes.end()) {
+        if (dimension)
+            *dimension = found->second.second;
+        return found->second.first;
     }
     int lines = report_line_count();
     std::pair<int, int> result = analysed_text_class(text);
-    if (keyed && report_line_count() == lines)
+    if (report_line_count() == lines && !text_needs_preprocessing(text))
         analysis.text_classes.emplace(key, result);
     if (dimension)
         *dimension = result.second;

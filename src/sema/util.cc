@@ -80,14 +80,41 @@ std::string trimmed(const char *text)
     return s.substr(b, e - b + 1);
 }
 
-bool unit_scope_key(const char *text, std::string &key)
+int32_t &HashIndex::slot(uint64_t hash, bool &added)
 {
-    if (text_needs_preprocessing(text))
-        return false;
+    if (hash == 0)
+        hash = 1;   /* 0 marks an empty slot */
+    if (2 * (count_ + 1) > slots_.size()) {
+        std::vector<Slot> old(slots_.empty() ? 1024 : 2 * slots_.size(), Slot{0, 0});
+        old.swap(slots_);
+        count_ = 0;
+        for (const Slot &s : old)
+            if (s.hash)
+                slot(s.hash, added) = s.number;
+    }
+    size_t mask = slots_.size() - 1;
+    size_t i = hash & mask;
+    while (slots_[i].hash && slots_[i].hash != hash)
+        i = (i + 1) & mask;
+    added = !slots_[i].hash;
+    if (added) {
+        slots_[i] = Slot{hash, -1};
+        count_++;
+    }
+    return slots_[i].number;
+}
+
+void HashIndex::clear()
+{
+    slots_.clear();
+    count_ = 0;
+}
+
+void unit_scope_key(std::string &key)
+{
     char scope[32];
     snprintf(scope, sizeof scope, "%p\n", visible_scope(analysis.unit.c_str()));
     key = scope;
-    return true;
 }
 
 bool constant_text(const std::string &text, const SyntaxNode *at)

@@ -289,51 +289,59 @@ const DescribedType &described_type(const CType *type)
 } // namespace
 
 /* What the descriptions of checked values are made from, made once per
-** checked text (a text met again is described from the same layout): the
-** items, the item closing each level, the type of each item, and the
-** image of the whole values tree, of which the texts of the parts are
-** pieces. */
+** checked text (a text met again is described from the same layout, its
+** tree long released): the parts in the items' order, the part closing
+** each level, and the image of the whole values tree, of which the texts
+** of the parts are pieces. */
 struct ValuePiece {
-    size_t start = 0, end = 0;
-    const CExpr *node = nullptr;   /* imaged apart: not a node of the tree */
+    uint32_t start = 0, end = 0;
+    int32_t apart = -1;            /* a node of another tree: its own image */
 };
 
-struct ValuePartLayout {
-    const DescribedType *type;
-    ValuePiece value, low, high;
+/* A value item with its type's description and its texts. */
+struct ValuePart {
+    int kind, value_kind;          /* ValueItemKind, ValueKind */
+    const char *field;
+    CType *type;
+    const DescribedType *described;
+    long long low, high;
+    int member;
+    bool bounded, whole, has_value;
+    ValuePiece value, range_low, range_high;
 };
 
 struct ValueLayout {
-    std::vector<ValueItem> items;
-    std::vector<size_t> end_of;     /* the VI_END closing each opening item */
-    std::vector<ValuePartLayout> parts;  /* one per item */
+    std::vector<ValuePart> parts;
+    std::vector<uint32_t> end_of;  /* the VI_END closing each opening part */
     std::string image;
+    std::vector<std::string> apart;
 
     /* A table copy of a piece of the image. */
     char *copy(const ValuePiece &piece) const
     {
-        if (piece.node)
-            return table_text(image_of(piece.node));
+        if (piece.apart >= 0)
+            return table_text(apart[size_t(piece.apart)]);
         return table_text(image.data() + piece.start, piece.end - piece.start);
     }
 };
 
 namespace {
 
-void match_ends(const std::vector<ValueItem> &items, std::vector<size_t> &end_of)
+void match_ends(const std::vector<ValueItem> &items, std::vector<uint32_t> &end_of)
 {
     std::vector<size_t> open;
-    end_of.assign(items.size(), items.size());
+    end_of.assign(items.size(), uint32_t(items.size()));
     for (size_t i = 0; i < items.size(); i++) {
         if (items[i].kind == VI_END && !open.empty()) {
-            end_of[open.back()] = i;
+            end_of[open.back()] = uint32_t(i);
             open.pop_back();
         } else if (items[i].kind != VI_END && items[i].kind != VI_SCALAR)
             open.push_back(i);
     }
 }
 
-ValuePiece piece_of(const std::vector<ImageSpan> &spans, const CExpr *node)
+ValuePiece piece_of(const std::vector<ImageSpan> &spans, const CExpr *node,
+                    ValueLayout &layout)
 {
     ValuePiece piece;
     if (!node)
@@ -341,21 +349,21 @@ ValuePiece piece_of(const std::vector<ImageSpan> &spans, const CExpr *node)
     auto found = std::lower_bound(
         spans.begin(), spans.end(), node,
         [](const ImageSpan &span, const CExpr *n) { return span.node < n; });
-    if (found == spans.end() || found->node != node)
-        piece.node = node;
-    else {
-        piece.start = found->start;
-        piece.end = found->end;
+    if (found == spans.end() || found->node != node) {
+        piece.apart = int32_t(layout.apart.size());
+        layout.apart.push_back(image_of(node));
+    } else {
+        piece.start = uint32_t(found->start);
+        piece.end = uint32_t(found->end);
     }
     return piece;
 }
 
-std::shared_ptr<const ValueLayout> make_layout(std::vector<ValueItem> &items,
+std::shared_ptr<const ValueLayout> make_layout(const std::vector<ValueItem> &items,
                                                const CExpr *tree)
 {
     auto layout = std::make_shared<ValueLayout>();
-    layout->items.swap(items);
-    match_ends(layout->items, layout->end_of);
+    match_ends(items, layout->end_of);
     std::vector<ImageSpan> spans;
     layout->image.reserve(256);
     spans.reserve(64);
@@ -363,15 +371,18 @@ std::shared_ptr<const ValueLayout> make_layout(std::vector<ValueItem> &items,
         expression_image_spans(tree, layout->image, spans);
     std::sort(spans.begin(), spans.end(),
               [](const ImageSpan &a, const ImageSpan &b) { return a.node < b.node; });
-    layout->parts.reserve(layout->items.size());
-    for (const ValueItem &item : layout->items) {
-        ValuePartLayout part{&described_type(item.type), {}, {}, {}};
+    layout->parts.reserve(items.size());
+    for (const ValueItem &item : items) {
+        ValuePart part{item.kind,   item.value_kind, item.field,  item.type,
+                       &described_type(item.type),   item.low,    item.high,
+                       item.member, item.bounded,    item.whole,  item.value != nullptr,
+                       {},          {},              {}};
         if (item.value && item.value_kind == VK_RANGE) {
-            part.low = piece_of(spans, item.range_low);
-            part.high = piece_of(spans, item.range_high);
+            part.range_low = piece_of(spans, item.range_low, *layout);
+            part.range_high = piece_of(spans, item.range_high, *layout);
         }
         if (item.value)
-            part.value = piece_of(spans, item.value);
+            part.value = piece_of(spans, item.value, *layout);
         layout->parts.push_back(part);
     }
     return layout;
@@ -379,57 +390,55 @@ std::shared_ptr<const ValueLayout> make_layout(std::vector<ValueItem> &items,
 
 struct Builder {
     const ValueLayout &layout;
-    const std::vector<ValueItem> &items;
-    const std::vector<size_t> &end_of;
+    const std::vector<ValuePart> &parts;
     uint32_t code;
     const SyntaxNode *at;
     const std::string &variable;    /* for messages about the top level */
     bool quiet;                     /* a second description of checked values */
 
     void build(size_t from, size_t to, Scope *scope, IndexRange range,
-               const ValueItem *array);
-    SemanticEntry *entry(Scope *scope, uint32_t kind, const ValueItem &item,
+               const ValuePart *array);
+    SemanticEntry *entry(Scope *scope, uint32_t kind, const ValuePart &part,
                          IndexRange range);
     void element(size_t i, Scope *scope, IndexRange range);
-    void others(size_t i, Scope *scope, const ValueItem &array,
+    void others(size_t i, Scope *scope, const ValuePart &array,
                 const std::vector<IndexRange> &covered);
 };
 
-uint32_t entry_kind_of(const ValueItem &item)
+uint32_t entry_kind_of(const ValuePart &part)
 {
-    switch (item.kind) {
+    switch (part.kind) {
     case VI_STRUCT: return EK_VALUE_STRUCT;
     case VI_UNION: return EK_VALUE_UNION;
     case VI_ARRAY: return EK_VALUE_ARRAY;
     case VI_ELEMENT: case VI_OTHERS: return EK_VALUE_ELEMENT;
     default:
-        return item.value_kind == VK_RANGE  ? EK_VALUE_RANGE
-               : item.value_kind == VK_PATH ? EK_VALUE_PATH
+        return part.value_kind == VK_RANGE  ? EK_VALUE_RANGE
+               : part.value_kind == VK_PATH ? EK_VALUE_PATH
                                             : EK_VALUE_SCALAR;
     }
 }
 
-SemanticEntry *Builder::entry(Scope *scope, uint32_t kind, const ValueItem &item,
+SemanticEntry *Builder::entry(Scope *scope, uint32_t kind, const ValuePart &part,
                               IndexRange range)
 {
-    SemanticEntry *e = add_value_entry(scope, kind, copy_text(item.field), at->file,
+    SemanticEntry *e = add_value_entry(scope, kind, copy_text(part.field), at->file,
                                        at->line);
     e->file_number = at->file_number;
     SemanticDescriptor *d = add_descriptor(e, code);
-    const ValuePartLayout &part = layout.parts[size_t(&item - items.data())];
-    value_class(d) = part.type->type_class;
-    value_type_text(d) = table_text(part.type->text);
-    value_type(d) = item.type;
-    if (item.value && item.value_kind == VK_RANGE) {
-        value_min(d) = layout.copy(part.low);
-        value_max(d) = layout.copy(part.high);
+    value_class(d) = part.described->type_class;
+    value_type_text(d) = table_text(part.described->text);
+    value_type(d) = part.type;
+    if (part.has_value && part.value_kind == VK_RANGE) {
+        value_min(d) = layout.copy(part.range_low);
+        value_max(d) = layout.copy(part.range_high);
     }
-    if (item.value)
+    if (part.has_value)
         value_text(d) = layout.copy(part.value);
     value_low(d) = clamped(range.low);
     value_high(d) = clamped(range.high);
-    value_member(d) = item.kind == VI_UNION ? item.member : -1;
-    value_whole(d) = item.whole ? 1 : 0;
+    value_member(d) = part.kind == VI_UNION ? part.member : -1;
+    value_whole(d) = part.whole ? 1 : 0;
     return e;
 }
 
@@ -443,14 +452,14 @@ Scope *nested_scope(SemanticEntry *e)
 /* An index range of an array: inside its bounds.             BNDOUTARR */
 void Builder::element(size_t i, Scope *scope, IndexRange range)
 {
-    SemanticEntry *e = entry(scope, EK_VALUE_ELEMENT, items[i], range);
-    build(i + 1, end_of[i], nested_scope(e), range, nullptr);
+    SemanticEntry *e = entry(scope, EK_VALUE_ELEMENT, parts[i], range);
+    build(i + 1, layout.end_of[i], nested_scope(e), range, nullptr);
 }
 
 /* OTHERS covers every index of the array not given before it: one entry
 ** per uncovered range; none left is a warning, and the entry is made all
 ** the same, over no index.                                    OTHERSEMP */
-void Builder::others(size_t i, Scope *scope, const ValueItem &array,
+void Builder::others(size_t i, Scope *scope, const ValuePart &array,
                      const std::vector<IndexRange> &covered)
 {
     std::vector<IndexRange> gaps;
@@ -473,18 +482,18 @@ void Builder::others(size_t i, Scope *scope, const ValueItem &array,
 }
 
 void Builder::build(size_t from, size_t to, Scope *scope, IndexRange range,
-                    const ValueItem *array)
+                    const ValuePart *array)
 {
     std::vector<IndexRange> covered;
     for (size_t i = from; i < to; i++) {
-        const ValueItem &item = items[i];
+        const ValuePart &item = parts[i];
         if (item.kind == VI_SCALAR) {
             entry(scope, entry_kind_of(item), item, range);
             continue;
         }
         if (item.kind == VI_END)
             continue;
-        size_t end = end_of[i];
+        size_t end = layout.end_of[i];
         if (item.kind == VI_ELEMENT && array) {
             IndexRange r{item.low, item.high};
             if (array->bounded && (r.low < array->low || r.high > array->high)) {
@@ -512,56 +521,54 @@ void Builder::build(size_t from, size_t to, Scope *scope, IndexRange range,
 
 /* ---- Repeated values texts ---- */
 
-/* The checks made before the model changed stay valid for the values
-** described from them, so their trees are kept until the end. */
-void retire_checked_texts()
-{
-    for (auto &checked : analysis.checked_texts)
-        analysis.retired_value_trees.push_back(checked.second.tree);
-    analysis.checked_texts.clear();
-    analysis.checked_texts_serial = interface_model_serial();
-}
-
 /* What decides a check's result: the scope the unit's texts see, the
 ** variable (or the name of the type given), the text, and the model.
-** None when a text goes through the preprocessor, whose result may
-** depend on the line or on the macros defined since. */
+** None when the type given has no name. */
 bool checked_text_key(const ValueCheck &check, const std::string &values,
                       std::string &key)
 {
     if (check.type && check.type_name.empty())
         return false;
-    const std::string &typed_by = check.type ? check.type_name : check.variable;
-    if (text_needs_preprocessing(typed_by.c_str()) || !unit_scope_key(values.c_str(), key))
-        return false;
     if (analysis.checked_texts_serial != interface_model_serial())
-        retire_checked_texts();
+        release_checked_texts();
+    unit_scope_key(key);
     key += check.type ? 'T' : 'V';
-    key += typed_by;
+    key += check.type ? check.type_name : check.variable;
     key += '\n';
     key += values;
     return true;
 }
 
-/* A clean check, kept for the same key: its tree is shared from now on,
-** and a type made from the variable's text stays for the whole run. */
-void keep_checked_text(const std::string &key, CheckedValues &out)
+/* A check to keep: its texts reported nothing and need no preprocessing. */
+bool keepable(const ValueCheck &check, const std::string &values, int lines)
+{
+    return report_line_count() == lines && !text_needs_preprocessing(values.c_str()) &&
+           !text_needs_preprocessing(check.type ? check.type_name.c_str()
+                                                : check.variable.c_str());
+}
+
+/* A clean check, kept for the same key: its layout, made now, and the
+** type made from the variable's text, which stays for the whole run. */
+void keep_checked_text(const std::string &key, uint64_t hash, CheckedValues &out)
 {
     keep_type(out.owned);
     out.owned = nullptr;
-    out.shared = true;
     out.layout = make_layout(out.items, out.tree);
-    analysis.checked_texts[key] = out;
+    out.items.clear();
+    free_expression(out.tree);
+    out.tree = nullptr;
+    bool added = false;
+    analysis.checked_text_index.slot(hash, added) = int32_t(analysis.checked_texts.size());
+    analysis.checked_texts.emplace_back(key, out);
 }
 
 } // namespace
 
 void release_checked_texts()
 {
-    retire_checked_texts();
-    for (CExpr *tree : analysis.retired_value_trees)
-        free_expression(tree);
-    analysis.retired_value_trees.clear();
+    analysis.checked_texts.clear();
+    analysis.checked_text_index.clear();
+    analysis.checked_texts_serial = interface_model_serial();
 }
 
 /* ---- Checking a values text ---- */
@@ -578,14 +585,20 @@ bool check_value_text(const ValueCheck &check, CheckedValues &out)
     set_bridge_position(at->file, int(at->line));
     set_bridge_namespace(analysis.unit.c_str());
     std::string values = trimmed(check.values.c_str());
+    /* A text is kept when met a second time: a script whose values all
+    ** differ would otherwise keep every one of them. */
     std::string key;
     bool keyed = checked_text_key(check, values, key);
+    uint64_t hash = keyed ? std::hash<std::string>()(key) : 0;
+    bool met_once = false;
     if (keyed) {
-        auto found = analysis.checked_texts.find(key);
-        if (found != analysis.checked_texts.end()) {
-            out = found->second;
+        bool added = false;
+        int32_t kept = analysis.checked_text_index.slot(hash, added);
+        if (kept >= 0 && analysis.checked_texts[size_t(kept)].first == key) {
+            out = analysis.checked_texts[size_t(kept)].second;
             return true;
         }
+        met_once = !added && kept == -1;
     }
     out.default_reception = values == "zrk_msgrcv";
     bool usable = true;
@@ -612,8 +625,8 @@ bool check_value_text(const ValueCheck &check, CheckedValues &out)
         sema_report(SEV_ERROR, "VARNOGOOD", check.variable.c_str(), at);
         return false;
     }
-    if (keyed && report_line_count() == lines)
-        keep_checked_text(key, out);
+    if (met_once && keepable(check, values, lines))
+        keep_checked_text(key, hash, out);
     return true;
 }
 
@@ -640,16 +653,15 @@ SemanticEntry *describe_values(CheckedValues &v, const ValueCheck &check, Scope 
     value_type_text(d) = table_text(type.text);
     value_class(d) = type.type_class;
     value_low(d) = value_high(d) = value_member(d) = -1;
-    Builder builder{layout, layout.items, layout.end_of, check.code, at, name, quiet};
-    builder.build(0, layout.items.size(), nested_scope(root), {-1, -1}, nullptr);
+    Builder builder{layout, layout.parts, check.code, at, name, quiet};
+    builder.build(0, layout.parts.size(), nested_scope(root), {-1, -1}, nullptr);
     return root;
 }
 
 void release_checked_values(CheckedValues &v)
 {
     free_type(v.owned);
-    if (!v.shared)
-        free_expression(v.tree);
+    free_expression(v.tree);
     v.owned = nullptr;
     v.tree = nullptr;
 }
@@ -686,6 +698,26 @@ void analyse_var(SyntaxNode *node, Scope *scope, const char *filter)
 }
 
 namespace {
+
+/* The type of a message type's values, made once per name while the
+** names the unit sees and the model are unchanged; kept for the run. */
+CType *message_value_type(const char *name)
+{
+    if (analysis.value_types_serial != interface_model_serial()) {
+        analysis.value_types.clear();
+        analysis.value_types_serial = interface_model_serial();
+    }
+    std::string key;
+    unit_scope_key(key);
+    key += name;
+    auto found = analysis.value_types.find(key);
+    if (found != analysis.value_types.end())
+        return found->second;
+    CType *type = keep_type(type_from_text(name));
+    if (type && !text_needs_preprocessing(name))
+        analysis.value_types.emplace(key, type);
+    return type;
+}
 
 void declare_received_message(const SyntaxNode *at)
 {
@@ -727,7 +759,7 @@ void analyse_def_message(SyntaxNode *node, Scope *scope, const char *filter)
     SemanticEntry *type_entry = message_type(message->descriptor);
     set_bridge_position(node->file, int(node->line));
     set_bridge_namespace(analysis.unit.c_str());
-    CType *type = type_from_text(type_entry->name);
+    CType *type = message_value_type(type_entry->name);
     ValueCheck check;
     check.variable = name;
     check.type = type;
@@ -740,15 +772,9 @@ void analyse_def_message(SyntaxNode *node, Scope *scope, const char *filter)
         if (!type)
             sema_report(SEV_ERROR, "VARNOGOOD", name.c_str(), node);
         release_checked_values(values);
-        free_type(type);
         return;
     }
-    if (values.type != type) {   /* the type of an earlier check of the text */
-        free_type(type);
-        check.type = type = values.type;
-    } else {
-        keep_type(type);
-    }
+    check.type = type = values.type;   /* an earlier check's, when kept */
     Scope *reference = new_scope(nullptr, scope);
     describe_values(values, check, reference, nullptr, false);
     declare_received_message(node);

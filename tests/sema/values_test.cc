@@ -258,8 +258,18 @@ TEST_F(ValueStatements, RepeatedTextsFollowTheNamesTheySee)
 
     declare_c("int vChanged;");
     EXPECT_EQ(var("vChanged", "5", err), "root vChanged=5{val=5}");
+    EXPECT_EQ(var("vChanged", "5", err), "root vChanged=5{val=5}");
     printed([] { declare_c("struct vP vChanged;"); });
     EXPECT_EQ(var("vChanged", "5", err), "-");
+    EXPECT_NE(err.find("-VARNOGOOD,"), std::string::npos) << err;
+
+    /* a macro defined alone declares nothing, yet changes the text */
+    declare_c("int vMi, vMk;");
+    for (int again = 0; again < 2; again++)
+        EXPECT_EQ(var("vMi", "vMk", err), "root vMi=vMk{val=vMk}");
+    std::string ignored;
+    preprocess_text("#define vMk {1, 2}\n", true, "t.h", 1, ignored, nullptr);
+    EXPECT_EQ(var("vMi", "vMk", err), "-");
     EXPECT_NE(err.find("-VARNOGOOD,"), std::string::npos) << err;
 }
 
@@ -285,6 +295,12 @@ TEST_F(ValueStatements, RepeatedTextClassesFollowTheNamesTheySee)
     EXPECT_EQ(value_text_class("vTl", nullptr), integer);
     printed([] { declare_c("double vTl;"); });
     EXPECT_EQ(value_text_class("vTl", nullptr), floating);
+
+    declare_c("int vTm;");
+    EXPECT_EQ(value_text_class("vTm", nullptr), integer);
+    std::string ignored;
+    preprocess_text("#define vTm 2.5\n", true, "t.h", 1, ignored, nullptr);
+    EXPECT_EQ(value_text_class("vTm", nullptr), floating);
 }
 
 TEST_F(ValueStatements, RepeatedDefMessagesShareTheCheckNotTheEntries)
@@ -312,6 +328,12 @@ TEST_F(ValueStatements, RepeatedDefMessagesShareTheCheckNotTheEntries)
         EXPECT_EQ(print_values(def_trigger_use(d)->descriptor->inner),
                   "root zrk_msgrcv={x => 4}{struct={x => 4}{val x=4}}");
     }
+    /* a unit that names another type so */
+    analyse_declaration_text("typedef struct vR vPt;", "vDmOwn", "t.h", 1);
+    analysis.unit = "vDmOwn";
+    EXPECT_EQ(printed([&] { analyse_def_message(nodes[0], body, nullptr); }),
+              error_line("CHAMPINCO", "Unknown field x", 'E', 3, "t.pts") +
+                  error_line("VARNOGOOD", "Incorrect expression (rm)", 'E', 3, "t.pts"));
     free_entries(body);
 }
 

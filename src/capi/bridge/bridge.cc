@@ -85,7 +85,7 @@ void analyse_declaration_text(const char *text, const char *namespace_name,
 
 unsigned long interface_model_serial()
 {
-    return decl_model_serial();
+    return decl_model_serial() + pp_macro_serial();   /* each only grows */
 }
 
 const void *visible_scope(const char *namespace_name)

@@ -289,6 +289,9 @@ struct CSymbolTable {
     /* The same namespaces by interned name: byte-sum buckets crowd when a
     ** script declares thousands of unit namespaces ("p1", "p2", ...). */
     std::unordered_map<const char *, CNamespace *> ns_by_name;
+    /* the namespace last found by name: texts of one unit ask for it in turn */
+    std::string last_ns_name;
+    CNamespace *last_ns = nullptr;
     CTableSection sections[SEC_COUNT];
     std::vector<CTableEntry *> anonymous_tags; /* declaration order */
     int serial = 0;

@@ -548,7 +548,14 @@ static CNamespace *namespace_of_key(CSymbolTable *table, const char *key)
 
 CNamespace *lookup_namespace(CSymbolTable *table, const char *name)
 {
-    return namespace_of_key(table, intern_text(name));
+    if (table->last_ns && name && table->last_ns_name == name)
+        return table->last_ns;
+    CNamespace *ns = namespace_of_key(table, intern_text(name));
+    if (ns) {   /* one not found may be declared later */
+        table->last_ns = ns;
+        table->last_ns_name = name;
+    }
+    return ns;
 }
 
 CNamespace *declare_namespace(CSymbolTable *table, const char *name)

@@ -42,6 +42,8 @@ void pp_end();
 
 /* ---- Queries for the declaration analysis ---- */
 bool pp_is_macro(const char *name);
+/* Changes whenever a macro is defined or removed. */
+unsigned long pp_macro_serial();
 bool pp_is_type_modifier(const char *name);   /* zirko type_modifier */
 bool pp_analysis_enabled();                   /* zirko stop/start_analyse */
 const TextList &pp_standard_include_dirs();

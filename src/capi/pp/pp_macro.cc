@@ -32,8 +32,11 @@ const char *const month_names[12] = {"Jan", "Feb", "Mar", "Apr",
                                      "May", "Jun", "Jul", "Aug",
                                      "Sep", "Oct", "Nov", "Dec"};
 
+unsigned long macro_changes = 0;   /* see pp_macro_serial */
+
 void insert_macro(PpMacro *m)
 {
+    macro_changes++;
     uint32_t h = pp_name_hash(m->name.data(), m->name.size());
     pp_macros.buckets[h % PP_MACRO_BUCKETS].push_back(PpBucketSlot{h, m});
 }
@@ -41,6 +44,7 @@ void insert_macro(PpMacro *m)
 /* Unlinks `m`; it is kept alive until the run ends. */
 void remove_macro(PpMacro *m)
 {
+    macro_changes++;
     uint32_t h = pp_name_hash(m->name.data(), m->name.size());
     std::vector<PpBucketSlot> &chain = pp_macros.buckets[h % PP_MACRO_BUCKETS];
     for (size_t i = chain.size(); i-- > 0;)
@@ -585,8 +589,14 @@ bool pp_is_macro(const char *name)
     return name && pp_lookup(name, strlen(name)) != nullptr;
 }
 
+unsigned long pp_macro_serial()
+{
+    return macro_changes;
+}
+
 void pp_clear_macros(bool keep_builtins)
 {
+    macro_changes++;
     for (std::vector<PpBucketSlot> &chain : pp_macros.buckets) {
         size_t kept = 0;
         for (const PpBucketSlot &slot : chain) {
