@@ -307,6 +307,7 @@ TEST_F(ValueStatements, RepeatedDefMessagesShareTheCheckNotTheEntries)
 {
     message("rm", "vPt");
     SemanticEntry *rm2 = message("rm2", "vPt");
+    analyse_declaration_text("typedef struct vR vPt;", "vDmOwn", "t.h", 1);
     std::vector<SyntaxNode *> nodes = statements(
         "DEF_MESSAGE rm, EV={x => 4}\nDEF_MESSAGE rm2, EV={x => 4}\nDEF_MESSAGE rm, EV={x => 4}\n");
     Scope *body = new_scope(nullptr, analysis.global);
@@ -329,7 +330,6 @@ TEST_F(ValueStatements, RepeatedDefMessagesShareTheCheckNotTheEntries)
                   "root zrk_msgrcv={x => 4}{struct={x => 4}{val x=4}}");
     }
     /* a unit that names another type so */
-    analyse_declaration_text("typedef struct vR vPt;", "vDmOwn", "t.h", 1);
     analysis.unit = "vDmOwn";
     EXPECT_EQ(printed([&] { analyse_def_message(nodes[0], body, nullptr); }),
               error_line("CHAMPINCO", "Unknown field x", 'E', 3, "t.pts") +
