@@ -6,9 +6,7 @@
 ** semantic tables, their texts) come from large blocks instead of a heap
 ** block each.  A block is fresh zeroed pages, mapped in when it is taken.
 ** The blocks are chained through their first bytes from a plain pointer,
-** so that leak checkers see them reachable at exit.  (Asking the system
-** for large pages made fewer page faults but, when memory had to be
-** compacted first, runs several times slower.)
+** so that leak checkers see them reachable at exit.
 */
 #include "support.h"
 

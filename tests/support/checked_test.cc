@@ -92,6 +92,16 @@ TEST(FreshPages, BlocksGrowAndHoldTheirPiece)
     EXPECT_TRUE(zero);
     memset(block, 0x7f, 300000);
     release_pages(block, 300000);
+
+    /* a block of whole 2 MB pages, which may come on large pages */
+    const size_t large = (size_t(2) << 20) * 3 + 4096;
+    block = static_cast<char *>(fresh_pages(large));
+    zero = true;
+    for (size_t i = 0; i < large; i += 512)
+        zero = zero && block[i] == 0 && block[large - 1 - i] == 0;
+    EXPECT_TRUE(zero);
+    memset(block, 0x7f, large);
+    release_pages(block, large);
 }
 
 TEST(FreshPages, RefusedPagesAreAnInternalError)
