@@ -40,7 +40,7 @@ const TokenRow *token_row(int token)
     return row->number == token ? row : nullptr;
 }
 
-const size_t ARENA_BLOCK = 1024 * 1024;
+const size_t ARENA_BLOCK = size_t(2) << 20;   /* a large page */
 
 bool blank(char c)
 {

@@ -114,7 +114,7 @@ struct NodeBlocks {
 
 NodeBlocks node_blocks;
 
-const size_t NODE_BLOCK = 1024 * 1024;
+const size_t NODE_BLOCK = size_t(2) << 20;   /* a large page */
 
 /* A new last block for a piece of size bytes; a piece larger than a block
 ** gets a block of its own. */
