@@ -88,7 +88,9 @@ void emit_to_stream(FILE *stream)
     source_emitter.name.clear();
 }
 
-/* The line being built is not complete: it stays in the buffer. */
+/* The line being built is not complete: it stays in the buffer.  The
+** generated file is written behind; a stream handed in is written at
+** once, for its owner reads it back. */
 void emit_flush()
 {
     SourceEmitter &e = source_emitter;
@@ -96,9 +98,13 @@ void emit_flush()
     if (!complete)
         return;
     char *data = e.buffer.data();
-    if (e.out && fwrite(data, 1, complete, e.out) != complete)
-        fatal_system_error("fwrite");
-    memmove(data, data + complete, e.used - complete);
+    if (e.out && !e.name.empty()) {
+        write_behind(e.out, e.buffer, complete, e.used);
+    } else {
+        if (e.out && fwrite(data, 1, complete, e.out) != complete)
+            fatal_system_error("fwrite");
+        memmove(data, data + complete, e.used - complete);
+    }
     e.used -= complete;
     e.line_start = 0;
 }

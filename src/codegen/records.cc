@@ -18,10 +18,11 @@ namespace {
 /* Lines gather up to this many bytes before they are written. */
 const size_t OUTPUT_BLOCK = 64 * 1024;
 
+/* Written behind: the writers close their files with checked_fclose. */
 void write_buffered(RecordLine &line, size_t length)
 {
-    if (length && fwrite(line.buffer.data(), 1, length, line.out) != length)
-        fatal_system_error("fwrite");
+    if (length)
+        write_behind(line.out, line.buffer, length, length);
 }
 
 } // namespace
@@ -105,6 +106,7 @@ void line_end(RecordLine &line)
 void line_drain(RecordLine &line)
 {
     write_buffered(line, line.start);
+    write_behind_finish(line.out);
     line.used = line.start = 0;
 }
 

@@ -267,6 +267,7 @@ int checked_fprintf(FILE *stream, const char *format, ...)
 
 void checked_fclose(FILE *stream)
 {
+    write_behind_finish(stream);
     if (fclose(stream) == EOF)
         fatal_system_error("fclose");
 }

@@ -49,6 +49,17 @@ char *xstrdup(const char *text);
 ** checking scans them. */
 void *fresh_pages(size_t size);
 void release_pages(void *block, size_t size);
+/* ---- Writes behind: output blocks written while the next is made ----
+** Hands the first `length` bytes of `buffer` to a second thread that
+** writes them to `out`, blocks in the order given; `buffer` comes back a
+** buffer of the same size that begins with the rest of what was used
+** (bytes `length` to `used`).  A failed write ends the run through
+** fatal_system_error("fwrite") at the stream's next call here, or when
+** checked_fclose, which waits for the stream's blocks, closes it. */
+void write_behind(FILE *out, std::vector<char> &buffer, size_t length, size_t used);
+/* Waits until the stream's blocks are written; reports a failed one. */
+void write_behind_finish(FILE *out);
+
 /* A block of fresh pages, with the size it is released with. */
 struct PageBlock {
     char *start;

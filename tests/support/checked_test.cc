@@ -112,6 +112,47 @@ TEST(FreshPages, RefusedPagesAreAnInternalError)
                 "overflow\n$");
 }
 
+/* Blocks reach the file whole and in order, each buffer coming back with
+** the tail that followed its block; closing waits for them. */
+TEST(WriteBehind, BlocksArriveInOrderWithTheirTails)
+{
+    std::string path = testing::TempDir() + "write_behind.txt";
+    FILE *out = fopen(path.c_str(), "w");
+    ASSERT_NE(out, nullptr);
+    std::vector<char> buffer(100000);
+    std::string expected, tail;
+    for (int i = 0; i < 300; i++) {
+        std::string block = tail + std::string(size_t(i * 131 % 90000), char('a' + i % 26)) +
+                            "|" + std::to_string(i) + "\n";
+        tail = "t" + std::to_string(i);
+        memcpy(buffer.data(), block.data(), block.size());
+        memcpy(buffer.data() + block.size(), tail.data(), tail.size());
+        write_behind(out, buffer, block.size(), block.size() + tail.size());
+        ASSERT_EQ(buffer.size(), 100000u);
+        ASSERT_EQ(std::string(buffer.data(), tail.size()), tail);
+        expected += block;
+    }
+    checked_fclose(out);
+    std::string written;
+    ASSERT_TRUE(read_whole_file(path.c_str(), written));
+    EXPECT_EQ(written.size(), expected.size());
+    EXPECT_TRUE(written == expected);
+    remove(path.c_str());
+}
+
+TEST(WriteBehind, AFailedWriteIsASystemError)
+{
+    EXPECT_EXIT(
+        {
+            FILE *full = fopen("/dev/full", "w");
+            std::vector<char> buffer(1 << 20, 'x');
+            write_behind(full, buffer, buffer.size(), buffer.size());
+            checked_fclose(full);
+        },
+        testing::ExitedWithCode(7),
+        "^FATAL ERROR on 'fwrite',\n Please contact your administrative.$");
+}
+
 TEST(Checked, FailedCloseIsASystemError)
 {
     EXPECT_EXIT(
