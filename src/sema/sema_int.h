@@ -42,7 +42,8 @@ struct PendingNative {
 class HashIndex {
 public:
     /* The number held for the hash, valid until the next slot is added;
-    ** `added` says the hash is new, and its number is -1. */
+    ** `added` says the hash is new, and its number is -1.  Hashes 0 and 1
+    ** share a slot: a caller checks the key of what it finds. */
     int32_t &slot(uint64_t hash, bool &added);
     void clear();
 

@@ -213,6 +213,27 @@ TEST_F(ValueStatements, DefMessageBuildsReferenceReceptionAndComparison)
     free_entries(body);
 }
 
+/* The index of kept checks: numbers stay with their hashes as it grows,
+** and a new hash says so. */
+TEST(HashIndexTest, NumbersStayWithTheirHashesAsItGrows)
+{
+    HashIndex index;
+    bool added = false;
+    for (uint64_t h = 0; h < 20000; h++) {
+        int32_t &number = index.slot(h * 0x9e3779b97f4a7c15ULL, added);
+        ASSERT_TRUE(added) << h;
+        ASSERT_EQ(number, -1);
+        number = int32_t(h);
+    }
+    for (uint64_t h = 0; h < 20000; h += 7) {
+        ASSERT_EQ(index.slot(h * 0x9e3779b97f4a7c15ULL, added), int32_t(h));
+        ASSERT_FALSE(added);
+    }
+    index.clear();
+    index.slot(5, added);
+    EXPECT_TRUE(added);
+}
+
 /* A text met again is checked once while nothing it depends on changed,
 ** yet each statement gets its own description and its own reports. */
 TEST_F(ValueStatements, RepeatedTextsGetTheirOwnDescriptionsAndReports)
