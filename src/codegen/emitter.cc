@@ -74,11 +74,16 @@ void emit_open_file(const char *name)
     source_emitter.name = name;
 }
 
+static void flush_lines(bool behind);
+
+/* The last lines are written at once, after the blocks written behind. */
 void emit_close_file()
 {
-    emit_flush();
-    if (source_emitter.out)
+    if (source_emitter.out) {
+        write_behind_finish(source_emitter.out);
+        flush_lines(false);
         checked_fclose(source_emitter.out);
+    }
     source_emitter.out = nullptr;
 }
 
@@ -88,17 +93,15 @@ void emit_to_stream(FILE *stream)
     source_emitter.name.clear();
 }
 
-/* The line being built is not complete: it stays in the buffer.  The
-** generated file is written behind; a stream handed in is written at
-** once, for its owner reads it back. */
-void emit_flush()
+/* The complete lines; the line being built stays in the buffer. */
+static void flush_lines(bool behind)
 {
     SourceEmitter &e = source_emitter;
     size_t complete = e.line_blanks >= 0 ? e.line_start : e.used;
     if (!complete)
         return;
     char *data = e.buffer.data();
-    if (e.out && !e.name.empty()) {
+    if (e.out && behind) {
         write_behind(e.out, e.buffer, complete, e.used);
     } else {
         if (e.out && fwrite(data, 1, complete, e.out) != complete)
@@ -107,6 +110,13 @@ void emit_flush()
     }
     e.used -= complete;
     e.line_start = 0;
+}
+
+/* The generated file is written behind; a stream handed in is written at
+** once, for its owner reads it back. */
+void emit_flush()
+{
+    flush_lines(!source_emitter.name.empty());
 }
 
 /* ---- Formatting ---- */

@@ -18,7 +18,8 @@ namespace {
 /* Lines gather up to this many bytes before they are written. */
 const size_t OUTPUT_BLOCK = 64 * 1024;
 
-/* Written behind: the writers close their files with checked_fclose. */
+/* Full blocks are written behind; the writers close their files with
+** checked_fclose, which waits for them. */
 void write_buffered(RecordLine &line, size_t length)
 {
     if (length)
@@ -103,10 +104,12 @@ void line_end(RecordLine &line)
     line.start = line.used;
 }
 
+/* The last lines are written at once, after the blocks written behind. */
 void line_drain(RecordLine &line)
 {
-    write_buffered(line, line.start);
     write_behind_finish(line.out);
+    if (line.start && fwrite(line.buffer.data(), 1, line.start, line.out) != line.start)
+        fatal_system_error("fwrite");
     line.used = line.start = 0;
 }
 
