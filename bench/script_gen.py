@@ -4,12 +4,23 @@
 # for the whole-run benchmark: scenarios of 20 to 50 statements mixing
 # CALLs of C functions with expected values, WAITTILs, VARs with
 # aggregates, DEF_MESSAGEs, SENDs and PAUSEs, under families.
-# Usage: bench/script_gen.py LINES SCRIPT HEADER
+# Usage: bench/script_gen.py LINES SCRIPT HEADER [distinct]
+# The values repeat, as in written scripts; with "distinct" every values
+# text differs (the worst case for the compiler, which checks a text met
+# again only once).
+import itertools
 import random
 import sys
 
 lines_wanted, script, header = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+distinct = len(sys.argv) > 4 and sys.argv[4] == "distinct"
 rng = random.Random(15)
+running = itertools.count()
+
+
+def value(i, period):
+    """A number of a values text: i modulo period, or one never used before."""
+    return next(running) if distinct else i % period
 
 with open(header, "w") as h:
     h.write("""enum colour { RED, AMBER, GREEN = 4 };
@@ -50,12 +61,12 @@ out = ['HEADER "bench", "1.0", "2026-12-07"',
 statements = [
     lambda i: "CALL set_lamp(%d, GREEN) @ 0" % (i % 4),
     lambda i: "CALL elapsed() @ %d" % i,
-    lambda i: "VAR order, INIT={id => %d, c => AMBER, OTHERS => 0}" % (i % 100),
-    lambda i: "VAR status, EV={n => %d, lamps => {0..1 => {c => RED, OTHERS => 0}, OTHERS => {id => 0, c => GREEN, secs => [1..9]}}}" % (i % 5),
-    lambda i: "DEF_MESSAGE answer, EV={id => %d, c => GREEN, secs => [10..30]}" % (i % 100),
+    lambda i: "VAR order, INIT={id => %d, c => AMBER, OTHERS => 0}" % value(i, 100),
+    lambda i: "VAR status, EV={n => %d, lamps => {0..1 => {c => RED, OTHERS => 0}, OTHERS => {id => 0, c => GREEN, secs => [1..9]}}}" % value(i, 5),
+    lambda i: "DEF_MESSAGE answer, EV={id => %d, c => GREEN, secs => [10..30]}" % value(i, 100),
     lambda i: "SEND(order, link%d)" % (i % 2),
     lambda i: "WAITTIL(MATCHED(answer, link%d) && counter > %d, WTIME == 500)" % (i % 2, i % 7),
-    lambda i: "VAR counter, EV=%d" % (i % 9),
+    lambda i: "VAR counter, EV=%d" % value(i, 9),
     lambda i: "CALL check(RED)",
     lambda i: "PAUSE %d" % (10 + i % 90),
 ]
