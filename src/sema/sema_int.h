@@ -56,6 +56,13 @@ private:
     size_t count_ = 0;
 };
 
+/* What C texts of the units gave, kept while the model is unchanged, by
+** the scope whose names a text sees and the text (see unit_text_key). */
+template <typename T> struct UnitTextResults {
+    std::unordered_map<std::string, T> kept;
+    unsigned long serial = 0;
+};
+
 /* The class and printed text of a type in a value description. */
 struct DescribedType {
     int type_class;
@@ -121,8 +128,7 @@ struct AnalysisState {
     unsigned long function_uses_serial = 0;
     /* types.cc: the class and dimension of value texts that reported
     ** nothing, while the model is unchanged */
-    std::unordered_map<std::string, std::pair<int, int>> text_classes;
-    unsigned long text_classes_serial = 0;
+    UnitTextResults<std::pair<int, int>> text_classes;
     /* values.cc: each message's latest DEF_MESSAGE reception record */
     std::unordered_map<const SemanticEntry *, SemanticEntry *> latest_definition;
     /* values.cc: the class and text of each described part's type */
@@ -133,8 +139,7 @@ struct AnalysisState {
     ** its check, or -1 */
     std::vector<std::pair<std::string, CheckedValues>> checked_texts;
     /* the types of message types' values, by the scope seen and the name */
-    std::unordered_map<std::string, CType *> value_types;
-    unsigned long value_types_serial = 0;
+    UnitTextResults<CType *> value_types;
     HashIndex checked_text_index;
     unsigned long checked_texts_serial = 0;
 };
@@ -159,6 +164,20 @@ std::string trimmed(const char *text);      /* without outer blanks; null is "" 
 ** preprocessing, whose result may depend on the line or on the macros
 ** defined since (text_needs_preprocessing). */
 void unit_scope_key(std::string &key);
+/* The key of a text of the current unit among the results kept, which
+** are dropped first when the model has changed since they were made. */
+template <typename T>
+std::string unit_text_key(UnitTextResults<T> &results, const char *text)
+{
+    if (results.serial != interface_model_serial()) {
+        results.kept.clear();
+        results.serial = interface_model_serial();
+    }
+    std::string key;
+    unit_scope_key(key);
+    key += text;
+    return key;
+}
 /* A constant: a literal, or a name the preprocessor turns into something
 ** that is not a name (a macro standing for a constant); "" is not one. */
 bool constant_text(const std::string &text, const SyntaxNode *at);

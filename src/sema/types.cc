@@ -269,15 +269,9 @@ int value_text_class(const char *text, int *dimension)
     if (strcmp(text, "NONIL") == 0)
         return 8;
     set_bridge_namespace(analysis.unit.c_str());
-    if (analysis.text_classes_serial != interface_model_serial()) {
-        analysis.text_classes.clear();
-        analysis.text_classes_serial = interface_model_serial();
-    }
-    std::string key;
-    unit_scope_key(key);
-    key += text;
-    auto found = analysis.text_classes.find(key);
-    if (found != analysis.text_classes.end()) {
+    std::string key = unit_text_key(analysis.text_classes, text);
+    auto found = analysis.text_classes.kept.find(key);
+    if (found != analysis.text_classes.kept.end()) {
         if (dimension)
             *dimension = found->second.second;
         return found->second.first;
@@ -285,7 +279,7 @@ int value_text_class(const char *text, int *dimension)
     int lines = report_line_count();
     std::pair<int, int> result = analysed_text_class(text);
     if (report_line_count() == lines && !text_needs_preprocessing(text))
-        analysis.text_classes.emplace(key, result);
+        analysis.text_classes.kept.emplace(key, result);
     if (dimension)
         *dimension = result.second;
     return result.first;

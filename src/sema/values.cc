@@ -703,19 +703,13 @@ namespace {
 ** names the unit sees and the model are unchanged; kept for the run. */
 CType *message_value_type(const char *name)
 {
-    if (analysis.value_types_serial != interface_model_serial()) {
-        analysis.value_types.clear();
-        analysis.value_types_serial = interface_model_serial();
-    }
-    std::string key;
-    unit_scope_key(key);
-    key += name;
-    auto found = analysis.value_types.find(key);
-    if (found != analysis.value_types.end())
+    std::string key = unit_text_key(analysis.value_types, name);
+    auto found = analysis.value_types.kept.find(key);
+    if (found != analysis.value_types.kept.end())
         return found->second;
     CType *type = keep_type(type_from_text(name));
     if (type && !text_needs_preprocessing(name))
-        analysis.value_types.emplace(key, type);
+        analysis.value_types.kept.emplace(key, type);
     return type;
 }
 
