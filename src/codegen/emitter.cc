@@ -104,8 +104,8 @@ static void flush_lines(bool behind)
     if (e.out && behind) {
         write_behind(e.out, e.buffer, complete, e.used);
     } else {
-        if (e.out && fwrite(data, 1, complete, e.out) != complete)
-            fatal_system_error("fwrite");
+        if (e.out)
+            checked_fwrite(e.out, data, complete);
         memmove(data, data + complete, e.used - complete);
     }
     e.used -= complete;

@@ -108,8 +108,7 @@ void line_end(RecordLine &line)
 void line_drain(RecordLine &line)
 {
     write_behind_finish(line.out);
-    if (line.start && fwrite(line.buffer.data(), 1, line.start, line.out) != line.start)
-        fatal_system_error("fwrite");
+    checked_fwrite(line.out, line.buffer.data(), line.start);
     line.used = line.start = 0;
 }
 

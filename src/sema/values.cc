@@ -390,7 +390,6 @@ std::shared_ptr<const ValueLayout> make_layout(const std::vector<ValueItem> &ite
 
 struct Builder {
     const ValueLayout &layout;
-    const std::vector<ValuePart> &parts;
     uint32_t code;
     const SyntaxNode *at;
     const std::string &variable;    /* for messages about the top level */
@@ -452,7 +451,7 @@ Scope *nested_scope(SemanticEntry *e)
 /* An index range of an array: inside its bounds.             BNDOUTARR */
 void Builder::element(size_t i, Scope *scope, IndexRange range)
 {
-    SemanticEntry *e = entry(scope, EK_VALUE_ELEMENT, parts[i], range);
+    SemanticEntry *e = entry(scope, EK_VALUE_ELEMENT, layout.parts[i], range);
     build(i + 1, layout.end_of[i], nested_scope(e), range, nullptr);
 }
 
@@ -486,7 +485,7 @@ void Builder::build(size_t from, size_t to, Scope *scope, IndexRange range,
 {
     std::vector<IndexRange> covered;
     for (size_t i = from; i < to; i++) {
-        const ValuePart &item = parts[i];
+        const ValuePart &item = layout.parts[i];
         if (item.kind == VI_SCALAR) {
             entry(scope, entry_kind_of(item), item, range);
             continue;
@@ -653,7 +652,7 @@ SemanticEntry *describe_values(CheckedValues &v, const ValueCheck &check, Scope 
     value_type_text(d) = table_text(type.text);
     value_class(d) = type.type_class;
     value_low(d) = value_high(d) = value_member(d) = -1;
-    Builder builder{layout, layout.parts, check.code, at, name, quiet};
+    Builder builder{layout, check.code, at, name, quiet};
     builder.build(0, layout.parts.size(), nested_scope(root), {-1, -1}, nullptr);
     return root;
 }

@@ -265,6 +265,12 @@ int checked_fprintf(FILE *stream, const char *format, ...)
     return length;
 }
 
+void checked_fwrite(FILE *stream, const char *data, size_t length)
+{
+    if (length && fwrite(data, 1, length, stream) != length)
+        fatal_system_error("fwrite");
+}
+
 void checked_fclose(FILE *stream)
 {
     write_behind_finish(stream);

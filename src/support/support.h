@@ -87,6 +87,7 @@ int checked_sprintf(std::string &out, const char *format, ...)
     __attribute__((format(printf, 2, 3)));
 int checked_fprintf(FILE *stream, const char *format, ...)
     __attribute__((format(printf, 2, 3)));
+void checked_fwrite(FILE *stream, const char *data, size_t length);
 void checked_fclose(FILE *stream);
 [[noreturn]] void fatal_system_error(const char *call_name);
 

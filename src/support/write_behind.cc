@@ -100,8 +100,9 @@ void stop()
         s.worker->join();
 }
 
-/* The thread, started at the first block; false when none could be. */
-bool running(std::unique_lock<std::mutex> &)
+/* The thread, started at the first block; false when none could be.
+** The lock is held. */
+bool running()
 {
     WriteBehind &s = *state;
     if (!s.started) {
@@ -121,16 +122,16 @@ bool running(std::unique_lock<std::mutex> &)
     return !s.stopped;
 }
 
-/* A failed write of the stream, reported once; the lock is held. */
-bool take_failure(FILE *out)
+/* Reports a failed write of the stream, once; the lock is held. */
+void report_failure(std::unique_lock<std::mutex> &hold, FILE *out)
 {
     std::vector<FILE *> &failed = state->failed;
     for (size_t i = 0; i < failed.size(); i++)
         if (failed[i] == out) {
             failed.erase(failed.begin() + long(i));
-            return true;
+            hold.unlock();
+            fatal_system_error("fwrite");
         }
-    return false;
 }
 
 bool pending(FILE *out)
@@ -147,14 +148,10 @@ void write_behind(FILE *out, std::vector<char> &buffer, size_t length, size_t us
 {
     WriteBehind &s = *state;
     std::unique_lock<std::mutex> hold(s.lock);
-    if (take_failure(out)) {
+    report_failure(hold, out);
+    if (!running()) {
         hold.unlock();
-        fatal_system_error("fwrite");
-    }
-    if (!running(hold)) {
-        hold.unlock();
-        if (length && fwrite(buffer.data(), 1, length, out) != length)
-            fatal_system_error("fwrite");
+        checked_fwrite(out, buffer.data(), length);
         memmove(buffer.data(), buffer.data() + length, used - length);
         return;
     }
@@ -181,8 +178,5 @@ void write_behind_finish(FILE *out)
     if (!s.started)
         return;
     s.changed.wait(hold, [&] { return !pending(out); });
-    if (take_failure(out)) {
-        hold.unlock();
-        fatal_system_error("fwrite");
-    }
+    report_failure(hold, out);
 }
